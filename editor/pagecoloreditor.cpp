@@ -1,0 +1,69 @@
+#include "pagecoloreditor.h"
+
+namespace tintmill {
+
+namespace {
+
+constexpr std::array<const char *, roleCount> startupCaptions{
+    "#FFFFFF", "#000000", "#FF0000", "#000000", "#000000", "#000000", "#0000FF", "#000000",
+};
+
+} // namespace
+
+PageColorEditor::PageColorEditor(QObject *parent) : QObject(parent)
+{
+    // The preview's design colours match the start-up captions, so the set is
+    // consistent from construction on.
+    for (int k = 0; k < roleCount; ++k)
+        m_captions.at(k) = QString::fromLatin1(startupCaptions.at(k));
+}
+
+ColorNumber PageColorEditor::color(PageRole role) const
+{
+    return HexToColor(caption(role).right(6).toStdString());
+}
+
+void PageColorEditor::setSelectedRole(PageRole role)
+{
+    m_selectedRole = role;
+    emit selectedRoleChanged(role);
+}
+
+void PageColorEditor::ColorChange(int tmpIndex)
+{
+    const ColorNumber chosen = webSafeColor(tmpIndex);
+    m_captions.at(toIndex(m_selectedRole)) = QString::fromStdString(captionOf(chosen));
+    emit colorsChanged();
+    ClearFileHighlight();
+    emit memoryChoiceClearRequested();
+}
+
+void PageColorEditor::applyColorFields(const QStringList &fields)
+{
+    Q_ASSERT(fields.size() >= roleCount);
+    for (int k = 0; k < roleCount; ++k)
+        m_captions.at(k) = QStringLiteral("#") + fields.at(k);
+    emit colorsChanged();
+}
+
+QString PageColorEditor::PageColorData() const
+{
+    QString data;
+    for (const QString &caption : m_captions)
+        data += caption.right(6);
+    return data;
+}
+
+void PageColorEditor::setStartupCaptions()
+{
+    for (int k = 0; k < roleCount; ++k)
+        m_captions.at(k) = QString::fromLatin1(startupCaptions.at(k));
+    emit colorsChanged();
+}
+
+void PageColorEditor::ClearFileHighlight()
+{
+    emit fileHighlightClearRequested();
+}
+
+} // namespace tintmill

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/color.h"
+#include "core/roles.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace tintmill {
+
+// The page colour set: eight roles, each held as its caption "#RRGGBB" (the
+// authoritative form, case kept as it was set), and the selected role that the
+// next chosen colour goes to. The preview shows the same colours as numbers.
+class PageColorEditor : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PageColorEditor(QObject *parent = nullptr);
+
+    QString caption(PageRole role) const { return m_captions.at(toIndex(role)); }
+    ColorNumber color(PageRole role) const;
+
+    PageRole selectedRole() const { return m_selectedRole; }
+    // Selecting a role moves the label border to it.
+    void setSelectedRole(PageRole role);
+
+    // Applies colour button `tmpIndex` (0..215) to the selected role. A colour
+    // chosen by hand no longer comes from an open file or a remembered set.
+    void ColorChange(int tmpIndex);
+
+    // Replaces the whole set with eight stored RRGGBB texts in role order,
+    // keeping their letter case in the captions.
+    void applyColorFields(const QStringList &fields);
+
+    // The 48-character data string: the RRGGBB of every role in index order.
+    QString PageColorData() const;
+
+    // The captions every run starts from.
+    void setStartupCaptions();
+
+    // Asks the open-file list to drop its marks (a hand-made change, or the
+    // numeric chooser); the list listens for fileHighlightClearRequested.
+    void ClearFileHighlight();
+
+signals:
+    // One or more roles changed colour (caption and preview alike).
+    void colorsChanged();
+    void selectedRoleChanged(tintmill::PageRole role);
+    void fileHighlightClearRequested();
+    // The remembered-set list loses its chosen row.
+    void memoryChoiceClearRequested();
+
+private:
+    std::array<QString, roleCount> m_captions;
+    PageRole m_selectedRole = PageRole::Background;
+};
+
+} // namespace tintmill

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <optional>
+
+namespace tintmill {
+
+// Small seams over the desktop services the program needs, so that behaviour can
+// be driven and checked without a screen. The application uses the Qt-backed
+// implementations in ui/; tests use the fakes in tests/support/.
+
+class MessageBox
+{
+public:
+    enum class Icon
+    {
+        None,
+        Information,
+        Exclamation
+    };
+
+    virtual ~MessageBox() = default;
+    // A message with an OK button only, titled with the application's title.
+    virtual void show(const QString &text, Icon icon) = 0;
+    // A question with Yes and No buttons; true when the answer is Yes.
+    virtual bool askYesNo(const QString &text) = 0;
+};
+
+class InputBox
+{
+public:
+    virtual ~InputBox() = default;
+    // A single-line prompt with an empty default; nullopt when cancelled.
+    virtual std::optional<QString> getText(const QString &prompt) = 0;
+};
+
+struct FileDialogRequest
+{
+    QString title;
+    QString filter; // Qt form, for example "ｶﾗｰﾌｧｲﾙ(*.iro)"
+    QString startDirectory;
+};
+
+class FileDialog
+{
+public:
+    virtual ~FileDialog() = default;
+    // The chosen path, or an empty text when the dialog was cancelled.
+    virtual QString getOpenFileName(const FileDialogRequest &request) = 0;
+    virtual QString getSaveFileName(const FileDialogRequest &request) = 0;
+};
+
+class Clipboard
+{
+public:
+    virtual ~Clipboard() = default;
+    // Empties the clipboard, then puts `text` on it as plain text.
+    virtual void setText(const QString &text) = 0;
+};
+
+class PreviewBrowser
+{
+public:
+    virtual ~PreviewBrowser() = default;
+    // Asks the embedded browser view to load `url`; returns at once.
+    virtual void navigate(const QUrl &url) = 0;
+};
+
+class ProgramDirectory
+{
+public:
+    virtual ~ProgramDirectory() = default;
+    // Folder of the running executable.
+    virtual QString executableDirectory() const = 0;
+    // Where the program keeps its own files (settings, preview page): the
+    // executable's folder, or a per-user folder where that is not writable.
+    virtual QString dataDirectory() const = 0;
+    // Full path of `fileName` inside dataDirectory().
+    QString dataFilePath(const QString &fileName) const;
+};
+
+// Everything a subsystem may need from the desktop, handed out as one bundle.
+struct Services
+{
+    MessageBox &messageBox;
+    InputBox &inputBox;
+    FileDialog &fileDialog;
+    Clipboard &clipboard;
+    PreviewBrowser &previewBrowser;
+    ProgramDirectory &programDirectory;
+};
+
+} // namespace tintmill

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test headless:
+# the whole program's tests, then the Qt-free core again under the sanitizers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+export QT_QPA_PLATFORM=offscreen
+export QTWEBENGINE_DISABLE_SANDBOX=1
+
+cmake --preset default
+cmake --build --preset default
+ctest --preset default
+
+cmake --preset sanitize
+cmake --build --preset sanitize
+ctest --preset sanitize

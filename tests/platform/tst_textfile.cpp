@@ -1,0 +1,110 @@
+#include "platform/programdirectory.h"
+#include "platform/textfile.h"
+#include "support/testmain.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace tintmill;
+
+class TestTextFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void encodesJapaneseAsCodePage932()
+    {
+        // 夏の色 and half-width katakana, as Shift_JIS bytes.
+        const QString text = QStringLiteral("夏の色ｶﾗｰ");
+        QCOMPARE(encodeCp932(text).toHex(), QByteArray("89c482cc9046b6d7b0"));
+        QCOMPARE(decodeCp932(encodeCp932(text)), text);
+    }
+
+    void encodesTheWaveDashAndFullWidthSigns()
+    {
+        // Characters whose Windows mapping differs from plain Shift_JIS.
+        const QString text = QStringLiteral("～－￢");
+        QCOMPARE(decodeCp932(encodeCp932(text)), text);
+    }
+
+    void joinsWithCrLfAfterEveryLine()
+    {
+        QCOMPARE(joinCrLf({QStringLiteral("a"), QStringLiteral("b")}),
+                 QStringLiteral("a\r\nb\r\n"));
+        QCOMPARE(joinCrLf({}), QString());
+        QCOMPARE(joinCrLf({QString()}), QStringLiteral("\r\n"));
+    }
+
+    void splitsLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("crlf") << QStringLiteral("a\r\nb\r\n") << QStringList{"a", "b"};
+        QTest::newRow("no final line end") << QStringLiteral("a\r\nb") << QStringList{"a", "b"};
+        QTest::newRow("lf only") << QStringLiteral("a\nb\n") << QStringList{"a", "b"};
+        QTest::newRow("empty lines kept")
+            << QStringLiteral("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
+        QTest::newRow("empty text") << QString() << QStringList{};
+        QTest::newRow("one line end") << QStringLiteral("\r\n") << QStringList{""};
+        QTest::newRow("trailing blank kept")
+            << QStringLiteral("False \r\n") << QStringList{"False "};
+    }
+
+    void splitsLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        QCOMPARE(splitLines(text), lines);
+    }
+
+    void writesAndReadsBackJapaneseLines()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("colors.iro"));
+        const QString text = joinCrLf({QStringLiteral("夏の色#FFFFFF")});
+        QVERIFY(writeCp932File(path, text));
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("\x89\xc4\x82\xcc\x90\x46#FFFFFF\r\n"));
+        file.close();
+
+        const auto lines = readCp932Lines(path);
+        QVERIFY(lines.has_value());
+        QCOMPARE(*lines, QStringList{QStringLiteral("夏の色#FFFFFF")});
+    }
+
+    void replacesAnExistingFileWhole()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Tintmill.ini"));
+        QVERIFY(writeCp932File(path, QStringLiteral("a much longer first content\r\n")));
+        QVERIFY(writeCp932File(path, QStringLiteral("short\r\n")));
+        QCOMPARE(*readCp932Lines(path), QStringList{QStringLiteral("short")});
+    }
+
+    void reportsFailuresInsteadOfPretending()
+    {
+        QTemporaryDir dir;
+        const QString missingFolder = dir.filePath(QStringLiteral("gone/file.txt"));
+        QVERIFY(!writeCp932File(missingFolder, QStringLiteral("x")));
+        QVERIFY(!readCp932Lines(missingFolder).has_value());
+    }
+
+    void dataDirectoryFallsBackWhereTheProgramFolderIsReadOnly()
+    {
+        const auto writable = [](const QString &) {
+            return true;
+        };
+        const auto readOnly = [](const QString &) {
+            return false;
+        };
+        QCOMPARE(chooseDataDirectory("/opt/tintmill", "/home/u/.local/share/Tintmill", writable),
+                 QStringLiteral("/opt/tintmill"));
+        QCOMPARE(chooseDataDirectory("/usr/bin", "/home/u/.local/share/Tintmill", readOnly),
+                 QStringLiteral("/home/u/.local/share/Tintmill"));
+    }
+};
+
+TINTMILL_TEST_MAIN(TestTextFile)
+#include "tst_textfile.moc"

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "fakes.h"
+#include "ui/fonts.h"
+#include "ui/frmcolor.h"
+#include "ui/workbench.h"
+
+#include <QTabWidget>
+#include <QTest>
+#include <memory>
+
+namespace tintmill::test {
+
+// The real main window over fake services, started up, shown and active.
+struct MainWindowFixture
+{
+    explicit MainWindowFixture(QWidget *previewView = nullptr)
+    {
+        fonts::applyApplicationFont();
+        workbench = std::make_unique<Workbench>(fakes.services());
+        window = std::make_unique<FrmColor>(*workbench, previewView ? previewView : new QWidget);
+        window->setExitProgram([this] { ++exitRequests; });
+        window->startUp();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template<typename T> T *find(const QString &name) const { return window->findChild<T *>(name); }
+
+    FakeServices fakes;
+    std::unique_ptr<Workbench> workbench;
+    std::unique_ptr<FrmColor> window;
+    int exitRequests = 0;
+};
+
+} // namespace tintmill::test

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QComboBox;
+class QPushButton;
+
+namespace tintmill {
+
+class ColorButton;
+class ColorChooser;
+class MessageBox;
+class PageColorEditor;
+
+// The "色直接選択" page: the 216 web-safe colour buttons and the numeric chooser
+// that picks a button by its red, green and blue steps.
+class ColorPickerPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    ColorPickerPage(ColorChooser &chooser, PageColorEditor &pageEditor, MessageBox &messageBox,
+                    QWidget *parent = nullptr);
+
+    ColorButton *colorButton(int index) const { return m_buttons.at(index); }
+
+private:
+    void buildColorButtons();
+    void buildAxisLabels();
+    void buildNumericChooser();
+    void chooseByNumbers();
+
+    ColorChooser &m_chooser;
+    PageColorEditor &m_pageEditor;
+    MessageBox &m_messageBox;
+    std::array<ColorButton *, 216> m_buttons{};
+    std::array<QComboBox *, 3> m_combos{};
+};
+
+} // namespace tintmill

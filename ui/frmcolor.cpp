@@ -1,0 +1,136 @@
+#include "frmcolor.h"
+
+#include "colorpickerpage.h"
+#include "core/product.h"
+#include "frmabout.h"
+#include "pagerolespage.h"
+#include "previewblocks.h"
+#include "scrollbareditorpage.h"
+#include "startupsequence.h"
+#include "twips.h"
+#include "workbench.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLayout>
+#include <QMenuBar>
+#include <QTabWidget>
+
+namespace tintmill {
+
+FrmColor::FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent)
+    : QMainWindow(parent), m_workbench(workbench), m_previewView(previewView),
+      m_exitProgram([] { QCoreApplication::exit(0); })
+{
+    setObjectName(QStringLiteral("frmColor"));
+    setWindowTitle(QString::fromLatin1(product::title));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tintmill.svg")));
+
+    auto *central = new QWidget(this);
+    central->setFixedSize(twips::rect(0, 0, 11610, 9675).size());
+    setCentralWidget(central);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    buildMenus();
+    buildMainTabs(central);
+
+    // The page preview and the browser view share one place; the editor page on
+    // show decides which of the two is visible.
+    m_previewView->setParent(central);
+    twips::place(m_previewView, 6960, 120, 4455, 5895);
+    m_previewBlocks = new PreviewBlocks(m_workbench.pageEditor, central);
+    connect(m_previewBlocks, &PreviewBlocks::roleClicked, this, [this](PageRole role) {
+        m_workbench.chooser.setEditorPage(ColorChooser::PageColors);
+        m_workbench.pageEditor.setSelectedRole(role);
+    });
+    connect(m_previewBlocks, &PreviewBlocks::menuRequested, this,
+            [this](const QPoint &position) { m_viewMenu->popup(position); });
+
+    buildEditorTabs(central);
+    showEditorPage(m_workbench.chooser.editorPage());
+}
+
+void FrmColor::startUp()
+{
+    StartupSequence steps(m_workbench, *this);
+    runStartup(steps);
+}
+
+void FrmColor::buildMenus()
+{
+    QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    QAction *close = fileMenu->addAction(QStringLiteral("終了(&X)"));
+    close->setObjectName(QStringLiteral("mnuClose"));
+    // Ends at once: the window's closing steps (and so the settings) are skipped.
+    connect(close, &QAction::triggered, this, [this] { m_exitProgram(); });
+
+    m_viewMenu = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    m_viewMenu->setObjectName(QStringLiteral("mnuView"));
+    const std::pair<const char *, const char *> blockMenus[] = {
+        {"mnuDai", "大ブロック(&B)"}, {"mnuMid", "中ブロック(&M)"}, {"mnuSmall", "小ブロック(&S)"}};
+    for (const auto &[name, caption] : blockMenus) {
+        QMenu *blockMenu = m_viewMenu->addMenu(QString::fromUtf8(caption));
+        blockMenu->setObjectName(QString::fromLatin1(name));
+        blockMenu->menuAction()->setObjectName(QString::fromLatin1(name));
+    }
+
+    QAction *about = menuBar()->addAction(QStringLiteral("バージョン情報(&A)"));
+    about->setObjectName(QStringLiteral("mnuVer"));
+    connect(about, &QAction::triggered, this, &FrmColor::showAbout);
+}
+
+void FrmColor::buildMainTabs(QWidget *central)
+{
+    m_mainTabs = new QTabWidget(central);
+    m_mainTabs->setObjectName(QStringLiteral("SSTab1"));
+    twips::place(m_mainTabs, 240, 120, 6615, 9495);
+    // Five captions share the strip, as on a notebook: no scrolling tabs.
+    m_mainTabs->setUsesScrollButtons(false);
+    m_mainTabs->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 7px; }"));
+
+    m_colorPickerPage = new ColorPickerPage(m_workbench.chooser, m_workbench.pageEditor,
+                                            m_workbench.services.messageBox);
+    m_mainTabs->addTab(m_colorPickerPage, QStringLiteral("色直接選択"));
+    m_mainTabs->addTab(new QWidget, QStringLiteral("保存と読込"));
+    m_mainTabs->addTab(new QWidget, QStringLiteral("HTMLの作成"));
+    m_mainTabs->addTab(new QWidget, QStringLiteral("CSSの作成"));
+    m_mainTabs->addTab(new QWidget, QStringLiteral("スクロールバー"));
+
+    connect(m_mainTabs, &QTabWidget::currentChanged, &m_workbench.chooser,
+            &ColorChooser::mainPageChanged);
+}
+
+void FrmColor::buildEditorTabs(QWidget *central)
+{
+    m_editorTabs = new QTabWidget(central);
+    m_editorTabs->setObjectName(QStringLiteral("SSTab2"));
+    twips::place(m_editorTabs, 6960, 6120, 4455, 3495);
+
+    m_pageRolesPage = new PageRolesPage(m_workbench.pageEditor, m_workbench.chooser,
+                                        m_workbench.services.clipboard);
+    m_editorTabs->addTab(m_pageRolesPage, QStringLiteral("背景・テキストetc"));
+    m_scrollbarEditorPage = new ScrollbarEditorPage(m_workbench.scrollbarEditor);
+    m_editorTabs->addTab(m_scrollbarEditorPage, QStringLiteral("スクロールバー"));
+
+    connect(m_editorTabs, &QTabWidget::currentChanged, &m_workbench.chooser,
+            &ColorChooser::setEditorPage);
+    connect(&m_workbench.chooser, &ColorChooser::editorPageChanged, this,
+            &FrmColor::showEditorPage);
+}
+
+void FrmColor::showEditorPage(int page)
+{
+    m_editorTabs->setCurrentIndex(page);
+    const bool pageColors = page == ColorChooser::PageColors;
+    m_previewBlocks->largeBlock()->setVisible(pageColors);
+    m_previewView->setVisible(!pageColors);
+}
+
+void FrmColor::showAbout()
+{
+    FrmAbout about(this);
+    about.exec();
+}
+
+} // namespace tintmill

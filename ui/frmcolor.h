@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+class QMenu;
+class QTabWidget;
+
+namespace tintmill {
+
+class ColorPickerPage;
+class PageRolesPage;
+class PreviewBlocks;
+class ScrollbarEditorPage;
+struct Workbench;
+
+// The main window. It lays out the pages of each subsystem and connects the
+// window-level commands; the state it shows lives in the Workbench.
+class FrmColor : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // `previewView` is placed where the browser preview shows; the window owns it.
+    FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent = nullptr);
+
+    // Runs the start-up steps; the application calls it once, before showing.
+    void startUp();
+
+    ColorPickerPage &colorPickerPage() const { return *m_colorPickerPage; }
+    PageRolesPage &pageRolesPage() const { return *m_pageRolesPage; }
+    QTabWidget &mainTabs() const { return *m_mainTabs; }
+    QTabWidget &editorTabs() const { return *m_editorTabs; }
+
+    // How "終了(&X)" ends the program; replaceable so that tests can see it.
+    void setExitProgram(std::function<void()> exitProgram)
+    {
+        m_exitProgram = std::move(exitProgram);
+    }
+
+private:
+    void buildMenus();
+    void buildMainTabs(QWidget *central);
+    void buildEditorTabs(QWidget *central);
+    void showEditorPage(int page);
+    void showAbout();
+
+    Workbench &m_workbench;
+    QWidget *m_previewView;
+    QTabWidget *m_mainTabs = nullptr;
+    QTabWidget *m_editorTabs = nullptr;
+    ColorPickerPage *m_colorPickerPage = nullptr;
+    PageRolesPage *m_pageRolesPage = nullptr;
+    ScrollbarEditorPage *m_scrollbarEditorPage = nullptr;
+    PreviewBlocks *m_previewBlocks = nullptr;
+    QMenu *m_viewMenu = nullptr;
+    std::function<void()> m_exitProgram;
+};
+
+} // namespace tintmill

@@ -1,0 +1,90 @@
+#include "pagerolespage.h"
+
+#include "editor/colorchooser.h"
+#include "editor/pagecoloreditor.h"
+#include "fonts.h"
+#include "twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tintmill {
+
+namespace {
+
+struct RoleRow
+{
+    const char *caption;
+    int top;
+};
+
+// By role index; on screen the rows are sorted by their top.
+constexpr RoleRow roleRows[8] = {
+    {"背景の色", 315},
+    {"テキストの色", 615},
+    {"小ブロックの色", 2400},
+    {"未訪問のリンクの色", 915},
+    {"訪問済のリンクの色", 1215},
+    {"クリック時のリンクの色", 1815},
+    {"中ブロックの色", 2115},
+    {"オンマウスのリンクの色", 1515},
+};
+
+} // namespace
+
+PageRolesPage::PageRolesPage(PageColorEditor &editor, ColorChooser &chooser, Clipboard &clipboard,
+                             QWidget *parent)
+    : QWidget(parent), m_editor(editor)
+{
+    auto *group = new QGroupBox(QStringLiteral("選択した色を反映するオブジェクト"), this);
+    twips::placeOnTabPage(group, 120, 375, 4215, 2745);
+
+    for (int k = 0; k < 8; ++k) {
+        auto *option = new QRadioButton(QString::fromUtf8(roleRows[k].caption), group);
+        option->setObjectName(QStringLiteral("OptCol_%1").arg(k));
+        twips::place(option, 315, roleRows[k].top, 2340, 300);
+        connect(option, &QRadioButton::clicked, this,
+                [this, k] { m_editor.setSelectedRole(static_cast<PageRole>(k)); });
+        m_options.at(k) = option;
+
+        auto *caption = new QLabel(group);
+        caption->setObjectName(QStringLiteral("LblCol_%1").arg(k));
+        caption->setFont(fonts::gothic(10.5));
+        caption->setAlignment(Qt::AlignCenter);
+        twips::place(caption, 3000, roleRows[k].top + 15, 960, 270);
+        m_captions.at(k) = caption;
+    }
+
+    m_copyButton = new QPushButton(QStringLiteral("クリップボードにコピー(&C)"), this);
+    m_copyButton->setObjectName(QStringLiteral("cmdOK"));
+    m_copyButton->setToolTip(QStringLiteral("アクティブな色指定値をクリップボードにコピー"));
+    twips::placeOnTabPage(m_copyButton, 1080, 3150, 2895, 300);
+    connect(m_copyButton, &QPushButton::clicked, this,
+            [&chooser, &clipboard] { chooser.copyActiveValue(clipboard); });
+
+    connect(&m_editor, &PageColorEditor::colorsChanged, this, &PageRolesPage::showCaptions);
+    connect(&m_editor, &PageColorEditor::selectedRoleChanged, this,
+            &PageRolesPage::showSelectedRole);
+    showCaptions();
+    showSelectedRole();
+}
+
+void PageRolesPage::showCaptions()
+{
+    for (int k = 0; k < 8; ++k)
+        m_captions.at(k)->setText(m_editor.caption(static_cast<PageRole>(k)));
+}
+
+void PageRolesPage::showSelectedRole()
+{
+    const int selected = toIndex(m_editor.selectedRole());
+    m_options.at(selected)->setChecked(true);
+    for (int k = 0; k < 8; ++k) {
+        m_captions.at(k)->setFrameShape(k == selected ? QFrame::Box : QFrame::NoFrame);
+        m_captions.at(k)->setLineWidth(1);
+    }
+}
+
+} // namespace tintmill

@@ -1,0 +1,75 @@
+#include "qtservices.h"
+
+#include "core/product.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace tintmill {
+
+QString applicationTitle()
+{
+    return QString::fromLatin1(product::title);
+}
+
+void QtMessageBox::show(const QString &text, Icon icon)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(applicationTitle());
+    box.setText(text);
+    switch (icon) {
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+bool QtMessageBox::askYesNo(const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, applicationTitle(), text,
+                    QMessageBox::Yes | QMessageBox::No, m_parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> QtInputBox::getText(const QString &prompt)
+{
+    bool accepted = false;
+    const QString text = QInputDialog::getText(m_parent, applicationTitle(), prompt,
+                                               QLineEdit::Normal, QString(), &accepted);
+    if (!accepted)
+        return std::nullopt;
+    return text;
+}
+
+QString QtFileDialog::getOpenFileName(const FileDialogRequest &request)
+{
+    return QFileDialog::getOpenFileName(m_parent, request.title, request.startDirectory,
+                                        request.filter);
+}
+
+QString QtFileDialog::getSaveFileName(const FileDialogRequest &request)
+{
+    // The dialog asks before replacing an existing file; no extension is added.
+    return QFileDialog::getSaveFileName(m_parent, request.title, request.startDirectory,
+                                        request.filter);
+}
+
+void QtClipboard::setText(const QString &text)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+} // namespace tintmill

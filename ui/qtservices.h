@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/services.h"
+
+class QWidget;
+
+namespace tintmill {
+
+// The desktop services as Qt provides them. Dialogs are parented to the main
+// window so that they are modal to it and centred on it.
+
+class QtMessageBox final : public MessageBox
+{
+public:
+    explicit QtMessageBox(QWidget *parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget *parent) { m_parent = parent; }
+    void show(const QString &text, Icon icon) override;
+    bool askYesNo(const QString &text) override;
+
+private:
+    QWidget *m_parent;
+};
+
+class QtInputBox final : public InputBox
+{
+public:
+    explicit QtInputBox(QWidget *parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget *parent) { m_parent = parent; }
+    std::optional<QString> getText(const QString &prompt) override;
+
+private:
+    QWidget *m_parent;
+};
+
+class QtFileDialog final : public FileDialog
+{
+public:
+    explicit QtFileDialog(QWidget *parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget *parent) { m_parent = parent; }
+    QString getOpenFileName(const FileDialogRequest &request) override;
+    QString getSaveFileName(const FileDialogRequest &request) override;
+
+private:
+    QWidget *m_parent;
+};
+
+class QtClipboard final : public Clipboard
+{
+public:
+    void setText(const QString &text) override;
+};
+
+// The application's title, shown on every message box.
+QString applicationTitle();
+
+} // namespace tintmill

@@ -1,0 +1,58 @@
+#include "startupsequence.h"
+
+#include "colorbutton.h"
+#include "colorpickerpage.h"
+#include "frmcolor.h"
+#include "pagerolespage.h"
+#include "workbench.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tintmill {
+
+void StartupSequence::setTabOrder()
+{
+    // Role options first, then the colour buttons in index order, with the copy
+    // button slotted in just before the last five colour buttons.
+    PageRolesPage &roles = m_window.pageRolesPage();
+    ColorPickerPage &picker = m_window.colorPickerPage();
+    QWidget *previous = roles.roleOption(0);
+    const auto chain = [&previous](QWidget *next) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (int k = 1; k < 8; ++k)
+        chain(roles.roleOption(k));
+    constexpr int lastButtonBeforeCopy = 210;
+    for (int i = 0; i < 216; ++i) {
+        chain(picker.colorButton(i));
+        if (i == lastButtonBeforeCopy)
+            chain(roles.copyButton());
+    }
+}
+
+void StartupSequence::setPageColorCaptions()
+{
+    m_workbench.pageEditor.setStartupCaptions();
+}
+
+void StartupSequence::clearOpenAndRememberedFlags() {}
+
+void StartupSequence::resetListScrolling() {}
+
+void StartupSequence::setGeneratorOptions() {}
+
+void StartupSequence::updateBlockSwatch() {}
+
+void StartupSequence::disableTextareaOptions() {}
+
+void StartupSequence::setScrollbarDefaults() {}
+
+void StartupSequence::writePreviewPage() {}
+
+void StartupSequence::enablePreviewRefresh() {}
+
+void StartupSequence::readSettings() {}
+
+} // namespace tintmill

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+
+namespace tintmill::twips {
+
+// Layout sizes are kept in twips (1/1440 inch). At 96 dpi that is 15 twips to
+// a pixel; Qt's high-DPI scaling takes it from there.
+inline constexpr int perPixel = 15;
+
+constexpr int toPixels(int twips)
+{
+    return (twips + perPixel / 2) / perPixel;
+}
+
+inline QRect rect(int left, int top, int width, int height)
+{
+    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+}
+
+inline void place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(rect(left, top, width, height));
+}
+
+// Height of a tab control's tab strip. Controls on a tab page are laid out in
+// the tab control's own coordinates, strip included; pages start below it.
+inline constexpr int tabStripHeight = 360;
+
+inline void placeOnTabPage(QWidget *widget, int left, int top, int width, int height)
+{
+    place(widget, left, top - tabStripHeight, width, height);
+}
+
+} // namespace tintmill::twips
