@@ -1,11 +1,11 @@
 #include "frmabout.h"
 
 #include "core/product.h"
+#include "icons.h"
 #include "qtservices.h"
 #include "tintmill_version.h"
 #include "twips.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,7 +25,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
 
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("picIcon"));
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/tintmill.svg")).pixmap(48, 48));
+    icon->setPixmap(icons::application().pixmap(48, 48));
     twips::place(icon, 240, 240, 720, 720);
 
     auto *title = new QLabel(this);

@@ -3,6 +3,7 @@
 #include "colorpickerpage.h"
 #include "core/product.h"
 #include "frmabout.h"
+#include "icons.h"
 #include "pagerolespage.h"
 #include "previewblocks.h"
 #include "scrollbareditorpage.h"
@@ -11,7 +12,6 @@
 #include "workbench.h"
 
 #include <QCoreApplication>
-#include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -24,7 +24,7 @@ FrmColor::FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmColor"));
     setWindowTitle(QString::fromLatin1(product::title));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/tintmill.svg")));
+    setWindowIcon(icons::application());
 
     auto *central = new QWidget(this);
     central->setFixedSize(twips::rect(0, 0, 11610, 9675).size());

@@ -1,0 +1,35 @@
+#include "icons.h"
+
+#include <QPushButton>
+
+namespace tintmill::icons {
+
+QIcon application()
+{
+    return QIcon(QStringLiteral(":/icons/tintmill.svg"));
+}
+
+QIcon generate()
+{
+    return QIcon(QStringLiteral(":/icons/generate.svg"));
+}
+
+QIcon copy()
+{
+    return QIcon(QStringLiteral(":/icons/copy.svg"));
+}
+
+QPushButton *pictureButton(const QString &objectName, const QIcon &icon, const QString &toolTip,
+                           QWidget *parent)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(objectName);
+    button->setIcon(icon);
+    button->setIconSize(QSize(24, 24));
+    button->setToolTip(toolTip);
+    // Without a caption, the tool tip is what a screen reader should say.
+    button->setAccessibleName(toolTip);
+    return button;
+}
+
+} // namespace tintmill::icons

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QIcon>
+
+class QPushButton;
+class QWidget;
+
+namespace tintmill::icons {
+
+QIcon application();
+QIcon generate(); // on the buttons that build code
+QIcon copy();     // on the buttons that copy code to the clipboard
+
+// A caption-less button that shows only an icon and its tool tip.
+QPushButton *pictureButton(const QString &objectName, const QIcon &icon, const QString &toolTip,
+                           QWidget *parent);
+
+} // namespace tintmill::icons
