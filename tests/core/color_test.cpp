@@ -27,7 +27,10 @@ INSTANTIATE_TEST_SUITE_P(WebSafeLengths, ColorHexTest,
                                          ColorHexCase{0xFF, "0000FF"},
                                          ColorHexCase{0x3300, "003300"},
                                          ColorHexCase{0xCC00FF, "CC00FF"},
-                                         ColorHexCase{0xFFFFFF, "FFFFFF"}));
+                                         ColorHexCase{0xFFFFFF, "FFFFFF"}),
+                         [](const testing::TestParamInfo<ColorHexCase> &param) {
+                             return std::string("Hex") + param.param.text;
+                         });
 
 TEST(ColorHex, LeavesOddLengthsUnpadded)
 {
