@@ -49,10 +49,11 @@ void ColorPickerPage::buildAxisLabels()
 {
     const auto addLabel = [this](const QString &text, int left, int top, int width) {
         auto *label = new QLabel(text, this);
-        twips::placeOnTabPage(label, left, top, width, 240);
+        twips::placeOnTabPage(label, left, top, width, 210);
         return label;
     };
-    addLabel(QStringLiteral("B"), 720, 360, 300);
+    // "B" sits just below the tab strip, above the columns it names.
+    addLabel(QStringLiteral("B"), 720, twips::tabStripHeight, 300);
     addLabel(QStringLiteral("R"), 180, 600, 200);
     addLabel(QStringLiteral("G"), 405, 600, 200);
 
@@ -62,8 +63,8 @@ void ColorPickerPage::buildAxisLabels()
         line->setFrameShadow(QFrame::Plain);
         twips::placeOnTabPage(line, left, top, width, height);
     };
-    addLine(QFrame::HLine, 900, 420, 5340, 120); // blue axis, along the columns
-    addLine(QFrame::VLine, 240, 840, 120, 7800); // red axis, down the bands
+    addLine(QFrame::HLine, 900, twips::tabStripHeight + 60, 5340, 120); // blue axis
+    addLine(QFrame::VLine, 240, 840, 120, 7800);                        // red axis, down the bands
     addLine(QFrame::VLine, 465, 840, 120, 1200); // green axis, inside one band
 }
 

@@ -39,7 +39,7 @@ PageRolesPage::PageRolesPage(PageColorEditor &editor, ColorChooser &chooser, Cli
     : QWidget(parent), m_editor(editor)
 {
     auto *group = new QGroupBox(QStringLiteral("選択した色を反映するオブジェクト"), this);
-    twips::placeOnTabPage(group, 120, 375, 4215, 2745);
+    twips::placeOnTabPage(group, 120, 360, 4215, 2715);
 
     for (int k = 0; k < 8; ++k) {
         auto *option = new QRadioButton(QString::fromUtf8(roleRows[k].caption), group);
@@ -60,7 +60,7 @@ PageRolesPage::PageRolesPage(PageColorEditor &editor, ColorChooser &chooser, Cli
     m_copyButton = new QPushButton(QStringLiteral("クリップボードにコピー(&C)"), this);
     m_copyButton->setObjectName(QStringLiteral("cmdOK"));
     m_copyButton->setToolTip(QStringLiteral("アクティブな色指定値をクリップボードにコピー"));
-    twips::placeOnTabPage(m_copyButton, 1080, 3150, 2895, 300);
+    twips::placeOnTabPage(m_copyButton, 1080, 3090, 2895, 285);
     connect(m_copyButton, &QPushButton::clicked, this,
             [&chooser, &clipboard] { chooser.copyActiveValue(clipboard); });
 

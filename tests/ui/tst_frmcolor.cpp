@@ -81,7 +81,8 @@ private slots:
             QCOMPARE(button->color(), webSafeColor(index));
             const int red = index / 36, green = index / 6 % 6, blue = index % 6;
             QCOMPARE(button->geometry(),
-                     twips::rect(705 + 945 * blue, 570 + 1365 * red + 210 * green - 360, 960, 225));
+                     twips::rect(705 + 945 * blue,
+                                 570 + 1365 * red + 210 * green - twips::tabStripHeight, 960, 225));
         }
         QCOMPARE(f.find<ColorButton>("CmdColor_180")->toolTip(), QStringLiteral("#FF0000"));
     }
