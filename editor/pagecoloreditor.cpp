@@ -49,8 +49,8 @@ void PageColorEditor::applyColorFields(const QStringList &fields)
 QString PageColorEditor::PageColorData() const
 {
     QString data;
-    for (const QString &caption : m_captions)
-        data += caption.right(6);
+    for (const QString &text : m_captions)
+        data += text.right(6);
     return data;
 }
 
