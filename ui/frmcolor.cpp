@@ -2,15 +2,19 @@
 
 #include "colorpickerpage.h"
 #include "core/product.h"
+#include "csspage.h"
 #include "frmabout.h"
+#include "htmlpage.h"
 #include "icons.h"
 #include "pagerolespage.h"
 #include "previewblocks.h"
 #include "scrollbareditorpage.h"
 #include "startupsequence.h"
 #include "twips.h"
+#include "viewmenu.h"
 #include "workbench.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
@@ -45,6 +49,7 @@ FrmColor::FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent)
     });
     connect(m_previewBlocks, &PreviewBlocks::menuRequested, this,
             [this](const QPoint &position) { m_viewMenu->popup(position); });
+    buildViewMenu(m_viewMenu, m_workbench.viewOptions, *m_previewBlocks);
 
     buildEditorTabs(central);
     showEditorPage(m_workbench.chooser.editorPage());
@@ -54,6 +59,14 @@ void FrmColor::startUp()
 {
     StartupSequence steps(m_workbench, *this);
     runStartup(steps);
+}
+
+void FrmColor::closeEvent(QCloseEvent *event)
+{
+    // Whatever closes the window, the view options are kept for the next run;
+    // a failed write is the settings file's to report, never a reason to stay.
+    m_workbench.settingsFile.write();
+    event->accept();
 }
 
 void FrmColor::buildMenus()
@@ -93,8 +106,11 @@ void FrmColor::buildMainTabs(QWidget *central)
                                             m_workbench.services.messageBox);
     m_mainTabs->addTab(m_colorPickerPage, QStringLiteral("色直接選択"));
     m_mainTabs->addTab(new QWidget, QStringLiteral("保存と読込"));
-    m_mainTabs->addTab(new QWidget, QStringLiteral("HTMLの作成"));
-    m_mainTabs->addTab(new QWidget, QStringLiteral("CSSの作成"));
+    m_mainTabs->addTab(new HtmlPage(m_workbench.bodyTagGenerator, m_workbench.services.clipboard),
+                       QStringLiteral("HTMLの作成"));
+    m_mainTabs->addTab(new CssPage(m_workbench.linkRuleGenerator, m_workbench.styleGenerator,
+                                   m_workbench.services.clipboard),
+                       QStringLiteral("CSSの作成"));
     m_mainTabs->addTab(new QWidget, QStringLiteral("スクロールバー"));
 
     connect(m_mainTabs, &QTabWidget::currentChanged, &m_workbench.chooser,

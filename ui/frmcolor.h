@@ -38,6 +38,9 @@ public:
         m_exitProgram = std::move(exitProgram);
     }
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void buildMenus();
     void buildMainTabs(QWidget *central);

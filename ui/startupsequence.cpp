@@ -41,9 +41,32 @@ void StartupSequence::clearOpenAndRememberedFlags() {}
 
 void StartupSequence::resetListScrolling() {}
 
-void StartupSequence::setGeneratorOptions() {}
+void StartupSequence::setGeneratorOptions()
+{
+    // Every box starts unticked, so ticking it here runs its click behaviour
+    // and brings the options and buttons that depend on it into step.
+    LinkRuleGenerator &links = m_workbench.linkRuleGenerator;
+    for (Toggle *box :
+         {&links.chkLinkCss, &links.chkVLinkCss, &links.chkHoverCss, &links.chkALinkCss})
+        box->setChecked(true);
 
-void StartupSequence::updateBlockSwatch() {}
+    StyleGenerator &style = m_workbench.styleGenerator;
+    style.block.setAllEnabled(false);
+    style.quote.setAllEnabled(false);
+
+    BodyTagGenerator &body = m_workbench.bodyTagGenerator;
+    for (Toggle *box : {&body.chkText, &body.chkLink, &body.chkVlink, &body.chkALink, &body.chkBG})
+        box->setChecked(true);
+
+    for (Toggle *box : {&style.chkStyle, &style.chkBack, &style.chkColor})
+        box->setChecked(true);
+    style.chkSpace.setChecked(false);
+}
+
+void StartupSequence::updateBlockSwatch()
+{
+    m_workbench.styleGenerator.UpdateBlockSwatch();
+}
 
 void StartupSequence::disableTextareaOptions() {}
 
@@ -53,6 +76,9 @@ void StartupSequence::writePreviewPage() {}
 
 void StartupSequence::enablePreviewRefresh() {}
 
-void StartupSequence::readSettings() {}
+void StartupSequence::readSettings()
+{
+    m_workbench.settingsFile.read();
+}
 
 } // namespace tintmill

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "codegen/bodytaggenerator.h"
+#include "codegen/linkrulegenerator.h"
+#include "codegen/stylegenerator.h"
 #include "editor/colorchooser.h"
 #include "editor/pagecoloreditor.h"
+#include "editor/settingsfile.h"
+#include "editor/viewoptions.h"
 #include "platform/services.h"
 #include "scrollbar/scrollbarcoloreditor.h"
 
@@ -17,6 +22,11 @@ struct Workbench
     PageColorEditor pageEditor;
     ScrollbarColorEditor scrollbarEditor;
     ColorChooser chooser{pageEditor, scrollbarEditor};
+    ViewOptions viewOptions;
+    SettingsFile settingsFile{viewOptions, services.programDirectory, services.messageBox};
+    BodyTagGenerator bodyTagGenerator{pageEditor};
+    StyleGenerator styleGenerator{pageEditor};
+    LinkRuleGenerator linkRuleGenerator{pageEditor};
 };
 
 } // namespace tintmill

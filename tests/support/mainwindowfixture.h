@@ -14,7 +14,25 @@ namespace tintmill::test {
 // The real main window over fake services, started up, shown and active.
 struct MainWindowFixture
 {
-    explicit MainWindowFixture(QWidget *previewView = nullptr)
+    explicit MainWindowFixture(QWidget *previewView = nullptr) { start(previewView); }
+
+    // Starts on a data folder of the test's choosing, for example the one an
+    // earlier window wrote its settings to, or one that cannot be written.
+    explicit MainWindowFixture(const QString &dataDirectory, QWidget *previewView = nullptr)
+    {
+        fakes.programDirectory.dataDirectoryOverride = dataDirectory;
+        start(previewView);
+    }
+
+    template<typename T> T *find(const QString &name) const { return window->findChild<T *>(name); }
+
+    FakeServices fakes;
+    std::unique_ptr<Workbench> workbench;
+    std::unique_ptr<FrmColor> window;
+    int exitRequests = 0;
+
+private:
+    void start(QWidget *previewView)
     {
         fonts::applyApplicationFont();
         workbench = std::make_unique<Workbench>(fakes.services());
@@ -25,13 +43,6 @@ struct MainWindowFixture
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
-
-    template<typename T> T *find(const QString &name) const { return window->findChild<T *>(name); }
-
-    FakeServices fakes;
-    std::unique_ptr<Workbench> workbench;
-    std::unique_ptr<FrmColor> window;
-    int exitRequests = 0;
 };
 
 } // namespace tintmill::test
