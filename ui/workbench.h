@@ -15,7 +15,7 @@ struct Workbench
 
     Services services;
     PageColorEditor pageEditor;
-    ScrollbarColorEditor scrollbarEditor;
+    ScrollbarColorEditor scrollbarEditor{services.previewBrowser, services.programDirectory};
     ColorChooser chooser{pageEditor, scrollbarEditor};
 };
 
