@@ -285,4 +285,9 @@ QString webkitScrollbarCssForPage(const QString &html)
     return css;
 }
 
+QString legacyDisplayStyle(const QString &html)
+{
+    return QStringLiteral(":where(body){margin:15px 10px}\n") + webkitScrollbarCssForPage(html);
+}
+
 } // namespace tintmill

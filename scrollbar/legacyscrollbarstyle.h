@@ -55,4 +55,11 @@ QString webkitScrollbarCss(const QString &selector, const LegacyScrollbarColors 
 // The rules for every legacy rule of `html`.
 QString webkitScrollbarCssForPage(const QString &html);
 
+// Everything a page written for the legacy engine needs to look as it was
+// meant to: that engine's page margins (wider at the top than today's, which
+// the preview page's support link relies on to stay in sight) and the
+// scrollbar rules of webkitScrollbarCssForPage. The margins give way to any
+// the page sets itself.
+QString legacyDisplayStyle(const QString &html);
+
 } // namespace tintmill

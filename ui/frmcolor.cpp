@@ -6,6 +6,7 @@
 #include "icons.h"
 #include "pagerolespage.h"
 #include "previewblocks.h"
+#include "scrollbarcodepage.h"
 #include "scrollbareditorpage.h"
 #include "startupsequence.h"
 #include "twips.h"
@@ -95,7 +96,8 @@ void FrmColor::buildMainTabs(QWidget *central)
     m_mainTabs->addTab(new QWidget, QStringLiteral("保存と読込"));
     m_mainTabs->addTab(new QWidget, QStringLiteral("HTMLの作成"));
     m_mainTabs->addTab(new QWidget, QStringLiteral("CSSの作成"));
-    m_mainTabs->addTab(new QWidget, QStringLiteral("スクロールバー"));
+    m_mainTabs->addTab(new ScrollbarCodePage(m_workbench.scrollbarCode),
+                       QStringLiteral("スクロールバー"));
 
     connect(m_mainTabs, &QTabWidget::currentChanged, &m_workbench.chooser,
             &ColorChooser::mainPageChanged);

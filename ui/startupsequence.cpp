@@ -45,13 +45,25 @@ void StartupSequence::setGeneratorOptions() {}
 
 void StartupSequence::updateBlockSwatch() {}
 
-void StartupSequence::disableTextareaOptions() {}
+void StartupSequence::disableTextareaOptions()
+{
+    m_workbench.scrollbarCode.options.disableTextareaOptions();
+}
 
-void StartupSequence::setScrollbarDefaults() {}
+void StartupSequence::setScrollbarDefaults()
+{
+    m_workbench.scrollbarEditor.setStartupColors();
+}
 
-void StartupSequence::writePreviewPage() {}
+void StartupSequence::writePreviewPage()
+{
+    m_workbench.scrollbarEditor.WritePreviewPage();
+}
 
-void StartupSequence::enablePreviewRefresh() {}
+void StartupSequence::enablePreviewRefresh()
+{
+    m_workbench.scrollbarEditor.setPreviewRefreshEnabled(true);
+}
 
 void StartupSequence::readSettings() {}
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codegen/scrollbarcode.h"
 #include "editor/colorchooser.h"
 #include "editor/pagecoloreditor.h"
 #include "platform/services.h"
@@ -17,6 +18,7 @@ struct Workbench
     PageColorEditor pageEditor;
     ScrollbarColorEditor scrollbarEditor{services.previewBrowser, services.programDirectory};
     ColorChooser chooser{pageEditor, scrollbarEditor};
+    ScrollbarCode scrollbarCode{scrollbarEditor, services.messageBox, services.clipboard};
 };
 
 } // namespace tintmill
