@@ -1,4 +1,3 @@
-#include "scrollbar/previewpage.h"
 #include "scrollbar/scrollbarcoloreditor.h"
 #include "support/fakes.h"
 #include "support/testmain.h"
@@ -78,18 +77,6 @@ class TestScrollbarColorEditor : public QObject
     Q_OBJECT
 
 private slots:
-    void startsWithTheDefaultSetAllRolesOff()
-    {
-        StartedEditor s;
-        QCOMPARE(s.editor.ScrColorData(), startupData);
-        QCOMPARE(s.editor.selectedRole(), ScrRole::ScrBase);
-        QCOMPARE(s.editor.caption(ScrRole::ScrShadow), QStringLiteral("#999999"));
-        QCOMPARE(s.editor.color(ScrRole::ScrShadow), 0x999999U);
-        QCOMPARE(s.editor.color(ScrRole::ScrArrow), 0U);
-        for (const ScrRole role : allScrRoles)
-            QVERIFY(!s.editor.isEnabled(role));
-    }
-
     void previewPageAfterStartUpIsExactAndShown()
     {
         StartedEditor s;
@@ -157,7 +144,6 @@ private slots:
         const QByteArray first = s.page();
         s.editor.WritePreviewPage();
         QCOMPARE(s.page(), first);
-        QCOMPARE(previewPageText(s.editor.colorSet()), previewPageText(s.editor.colorSet()));
     }
 
     void colourChangeTouchesOnlyTheSelectedRoleAndRewritesOnce()
@@ -223,12 +209,6 @@ private slots:
             QVERIFY(s.editor.isEnabled(role));
         QCOMPARE(s.editor.caption(ScrRole::ScrTrack), QStringLiteral("#00FF00"));
         QCOMPARE(s.editor.color(ScrRole::ScrFace), 0xFF0000U); // blue
-
-        s.editor.ApplyFileScrColors(storedSet(
-            {"CCCCCC", "FFFFFF", "CCCCCC", "000000", "CCCCCC", "000000", "FFFFFF", "999999"},
-            allOff));
-        QCOMPARE(s.writes(), before + 2);
-        QCOMPARE(s.page(), expectedPage(emptyRules()));
     }
 
     void incompleteStoredSetChangesNothing()
