@@ -2,11 +2,108 @@
 
 namespace tintmill {
 
-ScrollbarColorEditor::ScrollbarColorEditor(QObject *parent) : QObject(parent) {}
+namespace {
+
+// By role index. The colour numbers are made from the lower-case texts, the
+// captions are shown in upper case.
+constexpr std::array<const char *, roleCount> startupColors{
+    "cccccc", "ffffff", "cccccc", "000000", "cccccc", "000000", "ffffff", "999999",
+};
+
+constexpr int storedSetFields = 1 + 2 * roleCount;
+
+} // namespace
+
+ScrollbarColorEditor::ScrollbarColorEditor(PreviewBrowser &browser, ProgramDirectory &directory,
+                                           QObject *parent)
+    : QObject(parent), m_writer(browser, directory)
+{
+    // The swatches' design colours match the start-up set, so the set is
+    // consistent from construction on.
+    for (int k = 0; k < roleCount; ++k) {
+        m_colors.at(k) = HexToColor(startupColors.at(k));
+        m_captions.at(k) = QString::fromLatin1(startupColors.at(k)).toUpper().prepend(u'#');
+        connect(&m_enabled.at(k), &Toggle::clicked, this, &ScrollbarColorEditor::chkScr_Click);
+    }
+}
+
+ScrollbarColorSet ScrollbarColorEditor::colorSet() const
+{
+    ScrollbarColorSet set;
+    set.colors = m_colors;
+    set.captions = m_captions;
+    for (int k = 0; k < roleCount; ++k)
+        set.enabled.at(k) = m_enabled.at(k).isChecked();
+    return set;
+}
+
+void ScrollbarColorEditor::setSelectedRole(ScrRole role)
+{
+    m_selectedRole = role;
+    emit selectedRoleChanged(role);
+}
 
 void ScrollbarColorEditor::ScrColorChange(int tmpIndex)
 {
-    Q_UNUSED(tmpIndex);
+    if (tmpIndex < 0 || tmpIndex >= webSafeColorCount)
+        return;
+    const ColorNumber chosen = webSafeColor(tmpIndex);
+    const int k = toIndex(m_selectedRole);
+    m_colors.at(k) = chosen;
+    m_captions.at(k) = QString::fromStdString(captionOf(chosen));
+    emit colorsChanged();
+    WritePreviewPage();
+    ClearFileHighlightSc();
+}
+
+QString ScrollbarColorEditor::ScrColorData() const
+{
+    QString data;
+    for (const QString &caption : m_captions)
+        data += caption.right(6);
+    return data;
+}
+
+void ScrollbarColorEditor::ApplyFileScrColors(const QStringList &storedSet)
+{
+    if (storedSet.size() < storedSetFields)
+        return;
+    for (int k = 0; k < roleCount; ++k)
+        m_colors.at(k) = HexToColor(storedSet.at(1 + k).toStdString());
+    {
+        PreviewRefreshPause pause(*this);
+        for (int k = 0; k < roleCount; ++k)
+            m_enabled.at(k).setChecked(storedSet.at(1 + roleCount + k).trimmed().toInt() != 0);
+    }
+    WritePreviewPage();
+    for (int k = 0; k < roleCount; ++k)
+        m_captions.at(k) = QStringLiteral("#") + storedSet.at(1 + k);
+    emit colorsChanged();
+}
+
+void ScrollbarColorEditor::setStartupColors()
+{
+    for (int k = 0; k < roleCount; ++k)
+        m_colors.at(k) = HexToColor(startupColors.at(k));
+    for (int k = 0; k < roleCount; ++k)
+        m_captions.at(k) = QString::fromLatin1(startupColors.at(k)).toUpper().prepend(u'#');
+    emit colorsChanged();
+}
+
+void ScrollbarColorEditor::WritePreviewPage()
+{
+    m_writer.write(colorSet());
+}
+
+void ScrollbarColorEditor::ClearFileHighlightSc()
+{
+    emit fileHighlightClearRequested();
+}
+
+void ScrollbarColorEditor::chkScr_Click()
+{
+    if (m_previewRefreshEnabled)
+        WritePreviewPage();
 }
 
 } // namespace tintmill

@@ -8,6 +8,7 @@
 #include "icons.h"
 #include "pagerolespage.h"
 #include "previewblocks.h"
+#include "scrollbarcodepage.h"
 #include "scrollbareditorpage.h"
 #include "startupsequence.h"
 #include "twips.h"
@@ -111,7 +112,8 @@ void FrmColor::buildMainTabs(QWidget *central)
     m_mainTabs->addTab(new CssPage(m_workbench.linkRuleGenerator, m_workbench.styleGenerator,
                                    m_workbench.services.clipboard),
                        QStringLiteral("CSSの作成"));
-    m_mainTabs->addTab(new QWidget, QStringLiteral("スクロールバー"));
+    m_mainTabs->addTab(new ScrollbarCodePage(m_workbench.scrollbarCode),
+                       QStringLiteral("スクロールバー"));
 
     connect(m_mainTabs, &QTabWidget::currentChanged, &m_workbench.chooser,
             &ColorChooser::mainPageChanged);

@@ -1,13 +1,52 @@
 #include "previewhost.h"
 
+#include "platform/textfile.h"
+#include "previewwebpage.h"
+#include "scrollbar/legacyscrollbarstyle.h"
+
+#include <QDesktopServices>
 #include <QEvent>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
 namespace tintmill {
 
-PreviewHost::PreviewHost(QWidget *parent) : QWidget(parent)
+namespace {
+
+const QString displayStyleScriptName = QStringLiteral("tintmill-display-style");
+
+QString pageText(const QUrl &url)
+{
+    if (!url.isLocalFile())
+        return {};
+    QFile file(url.toLocalFile());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return decodeCp932(file.readAll());
+}
+
+} // namespace
+
+QString styleInjectionScript(const QString &css)
+{
+    // The style sheet travels as a JSON string, so no character of it can end
+    // the script early.
+    const QString literal =
+        QString::fromUtf8(QJsonDocument(QJsonArray{css}).toJson(QJsonDocument::Compact));
+    return QStringLiteral("(function(){var s=document.createElement('style');"
+                          "s.textContent=%1[0];"
+                          "(document.head||document.documentElement).appendChild(s);})();")
+        .arg(literal);
+}
+
+PreviewHost::PreviewHost(QWidget *parent)
+    : QWidget(parent), m_externalOpener([](const QUrl &url) { QDesktopServices::openUrl(url); })
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -16,9 +55,14 @@ PreviewHost::PreviewHost(QWidget *parent) : QWidget(parent)
 void PreviewHost::navigate(const QUrl &url)
 {
     if (m_view)
-        m_view->load(url);
+        load(url);
     else
         m_pendingUrl = url;
+}
+
+void PreviewHost::setExternalOpener(std::function<void(const QUrl &)> opener)
+{
+    m_externalOpener = std::move(opener);
 }
 
 void PreviewHost::createViewAfterFirstPaintOf(QWidget *window)
@@ -45,11 +89,32 @@ void PreviewHost::createView()
     m_view = new QWebEngineView(this);
     m_view->setObjectName(QStringLiteral("broPre"));
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    m_page = new PreviewWebPage(m_externalOpener, m_view);
+    m_view->setPage(m_page);
     layout()->addWidget(m_view);
     if (!m_pendingUrl.isEmpty())
-        m_view->load(m_pendingUrl);
+        load(m_pendingUrl);
     m_pendingUrl.clear();
     emit viewCreated();
+}
+
+void PreviewHost::load(const QUrl &url)
+{
+    // The page on disk is the one the view loads: read it now, so that the
+    // added rules describe exactly that page.
+    QWebEngineScriptCollection &scripts = m_page->scripts();
+    for (const QWebEngineScript &old : scripts.find(displayStyleScriptName))
+        scripts.remove(old);
+    QWebEngineScript style;
+    style.setName(displayStyleScriptName);
+    style.setInjectionPoint(QWebEngineScript::DocumentReady);
+    // A world of its own: nothing on the page can see or disturb the script.
+    style.setWorldId(QWebEngineScript::ApplicationWorld);
+    style.setSourceCode(styleInjectionScript(legacyDisplayStyle(pageText(url))));
+    scripts.insert(style);
+
+    m_page->setPreviewUrl(url);
+    m_page->load(url);
 }
 
 } // namespace tintmill

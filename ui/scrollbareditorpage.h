@@ -1,13 +1,23 @@
 #pragma once
 
+#include "core/roles.h"
+
 #include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QLabel;
 
 namespace tintmill {
 
 class ScrollbarColorEditor;
+class ScrollbarDiagram;
+class SwatchOption;
 
-// The "スクロールバー" editor page: a drawing of a scrollbar and one row of
-// controls per scrollbar colour role.
+// The "スクロールバー" editor page: a drawing of a scrollbar whose parts lead
+// to one row per scrollbar colour role, each row a check box that switches
+// the role on, an option whose face shows the role's colour and selects the
+// role, and the colour as #RRGGBB.
 class ScrollbarEditorPage : public QWidget
 {
     Q_OBJECT
@@ -16,7 +26,14 @@ public:
     ScrollbarEditorPage(ScrollbarColorEditor &editor, QWidget *parent = nullptr);
 
 private:
+    void showColors();
+    void showSelectedRole();
+
     ScrollbarColorEditor &m_editor;
+    ScrollbarDiagram *m_diagram = nullptr;
+    std::array<QCheckBox *, roleCount> m_checks{};
+    std::array<SwatchOption *, roleCount> m_options{};
+    std::array<QLabel *, roleCount> m_captions{};
 };
 
 } // namespace tintmill

@@ -68,13 +68,25 @@ void StartupSequence::updateBlockSwatch()
     m_workbench.styleGenerator.UpdateBlockSwatch();
 }
 
-void StartupSequence::disableTextareaOptions() {}
+void StartupSequence::disableTextareaOptions()
+{
+    m_workbench.scrollbarCode.options.disableTextareaOptions();
+}
 
-void StartupSequence::setScrollbarDefaults() {}
+void StartupSequence::setScrollbarDefaults()
+{
+    m_workbench.scrollbarEditor.setStartupColors();
+}
 
-void StartupSequence::writePreviewPage() {}
+void StartupSequence::writePreviewPage()
+{
+    m_workbench.scrollbarEditor.WritePreviewPage();
+}
 
-void StartupSequence::enablePreviewRefresh() {}
+void StartupSequence::enablePreviewRefresh()
+{
+    m_workbench.scrollbarEditor.setPreviewRefreshEnabled(true);
+}
 
 void StartupSequence::readSettings()
 {

@@ -2,6 +2,7 @@
 
 #include "codegen/bodytaggenerator.h"
 #include "codegen/linkrulegenerator.h"
+#include "codegen/scrollbarcode.h"
 #include "codegen/stylegenerator.h"
 #include "editor/colorchooser.h"
 #include "editor/pagecoloreditor.h"
@@ -20,13 +21,14 @@ struct Workbench
 
     Services services;
     PageColorEditor pageEditor;
-    ScrollbarColorEditor scrollbarEditor;
+    ScrollbarColorEditor scrollbarEditor{services.previewBrowser, services.programDirectory};
     ColorChooser chooser{pageEditor, scrollbarEditor};
     ViewOptions viewOptions;
     SettingsFile settingsFile{viewOptions, services.programDirectory, services.messageBox};
     BodyTagGenerator bodyTagGenerator{pageEditor};
     StyleGenerator styleGenerator{pageEditor};
     LinkRuleGenerator linkRuleGenerator{pageEditor};
+    ScrollbarCode scrollbarCode{scrollbarEditor, services.messageBox, services.clipboard};
 };
 
 } // namespace tintmill

@@ -108,7 +108,8 @@ private slots:
         QFETCH(int, mainPage);
         QFETCH(int, after);
         PageColorEditor pageEditor;
-        ScrollbarColorEditor scrollbarEditor;
+        test::FakeServices fakes;
+        ScrollbarColorEditor scrollbarEditor(fakes.previewBrowser, fakes.programDirectory);
         ColorChooser chooser(pageEditor, scrollbarEditor);
         chooser.setEditorPage(before);
         chooser.mainPageChanged(mainPage);
@@ -118,7 +119,8 @@ private slots:
     void colorButtonsChangeThePageSetOnlyOnItsPage()
     {
         PageColorEditor pageEditor;
-        ScrollbarColorEditor scrollbarEditor;
+        test::FakeServices fakes;
+        ScrollbarColorEditor scrollbarEditor(fakes.previewBrowser, fakes.programDirectory);
         ColorChooser chooser(pageEditor, scrollbarEditor);
         chooser.setEditorPage(ColorChooser::ScrollbarColors);
         chooser.applyColorButton(buttonFF0000);
@@ -132,7 +134,8 @@ private slots:
     void copiesTheSelectedRolesCaption()
     {
         PageColorEditor pageEditor;
-        ScrollbarColorEditor scrollbarEditor;
+        test::FakeServices fakes;
+        ScrollbarColorEditor scrollbarEditor(fakes.previewBrowser, fakes.programDirectory);
         ColorChooser chooser(pageEditor, scrollbarEditor);
         test::FakeClipboard clipboard;
         pageEditor.setSelectedRole(PageRole::HoverLink);

@@ -1,0 +1,192 @@
+#include "scrollbarcodepage.h"
+
+#include "binding.h"
+#include "codegen/scrollbarcode.h"
+#include "digitkeyeventfilter.h"
+#include "fonts.h"
+#include "icons.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tintmill {
+
+namespace {
+
+template<typename Widget> Widget *named(Widget *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// A read-only box for generated code. The code keeps its CR LF line ends for
+// the clipboard; the box shows plain lines.
+QPlainTextEdit *codeBox(const char *name, QWidget *parent)
+{
+    auto *box = named(new QPlainTextEdit(parent), name);
+    box->setReadOnly(true);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setFont(fonts::gothic(9));
+    box->setToolTip(QStringLiteral("直接入力・編集はできません"));
+    return box;
+}
+
+void showCode(QPlainTextEdit *box, QString text)
+{
+    box->setPlainText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+} // namespace
+
+ScrollbarCodePage::ScrollbarCodePage(ScrollbarCode &code, QWidget *parent)
+    : QWidget(parent), m_code(code)
+{
+    buildRuleBlockGroup();
+    buildAttributeGroup();
+}
+
+void ScrollbarCodePage::buildRuleBlockGroup()
+{
+    auto *group = new QGroupBox(QStringLiteral("Style要素内での指定"), this);
+    twips::placeOnTabPage(group, 120, 480, 6375, 3735);
+    ScrollbarCodeOptions &options = m_code.options;
+
+    auto *body = named(new QRadioButton(QStringLiteral("Bodyに指定"), group), "optBodyY");
+    twips::place(body, 240, 330, 1800, 300);
+    auto *area = named(new QRadioButton(QStringLiteral("TextAreaに指定"), group), "optAreaY");
+    twips::place(area, 2160, 330, 2100, 300);
+    bindOptionGroup({body, area}, options.ruleTarget);
+
+    auto *generate = icons::pictureButton(QStringLiteral("cmdScrY"), icons::generate(),
+                                          QStringLiteral("スタイルシートの生成"), group);
+    twips::place(generate, 5040, 240, 540, 480);
+    auto *copy = icons::pictureButton(QStringLiteral("cmdScrCripY"), icons::copy(),
+                                      QStringLiteral("クリップボードにコピー"), group);
+    twips::place(copy, 5640, 240, 540, 480);
+
+    auto *caption = named(new QLabel(QStringLiteral("生成されたCSS"), group), "Label18");
+    twips::place(caption, 240, 780, 2400, 270);
+    QPlainTextEdit *text = codeBox("txtScrY", group);
+    twips::place(text, 240, 1080, 5895, 2475);
+
+    connect(generate, &QPushButton::clicked, &m_code, &ScrollbarCode::cmdScrY_Click);
+    connect(copy, &QPushButton::clicked, &m_code, &ScrollbarCode::cmdScrCripY_Click);
+    connect(&m_code, &ScrollbarCode::ruleBlockTextChanged, text,
+            [text](const QString &code) { showCode(text, code); });
+}
+
+void ScrollbarCodePage::buildAttributeGroup()
+{
+    auto *group = new QGroupBox(QStringLiteral("Style属性で指定"), this);
+    twips::placeOnTabPage(group, 120, 4335, 6375, 5040);
+    ScrollbarCodeOptions &options = m_code.options;
+
+    auto *tag = named(new QCheckBox(QStringLiteral("タグも生成する"), group), "chkScrTag");
+    twips::place(tag, 240, 330, 2400, 300);
+    bindToggle(tag, options.tagMode);
+
+    auto *tagBody = named(new QRadioButton(QStringLiteral("Bodyに指定"), group), "optTag_0");
+    twips::place(tagBody, 480, 690, 1800, 300);
+    auto *tagArea = named(new QRadioButton(QStringLiteral("TextAreaに指定"), group), "optTag_1");
+    twips::place(tagArea, 2400, 690, 2100, 300);
+    bindOptionGroup({tagBody, tagArea}, options.tagKind);
+
+    // Row and column counts, each a label, a digits-only box and a clear button.
+    const auto countRow = [group](const char *labelName, const char *caption, const char *boxName,
+                                  const char *clearName, int left) {
+        auto *label = named(new QLabel(QString::fromUtf8(caption), group), labelName);
+        twips::place(label, left, 1080, 600, 270);
+        auto *box = named(new QLineEdit(group), boxName);
+        twips::place(box, left + 600, 1035, 720, 315);
+        installDigitKeyFilter(box);
+        label->setBuddy(box);
+        auto *clear = named(new QPushButton(QStringLiteral("クリア"), group), clearName);
+        twips::place(clear, left + 1380, 1035, 720, 315);
+        return std::tuple{label, box, clear};
+    };
+    const auto [rowsLabel, rows, clearRows] =
+        countRow("lblRows", "行数：", "txtRows", "cmdClearRow", 720);
+    const auto [columnsLabel, columns, clearColumns] =
+        countRow("lblCols", "列数：", "txtCols", "cmdClearCol", 3120);
+    m_rows = rows;
+    m_columns = columns;
+    const auto showCountsEnabled = [=, this] {
+        for (QWidget *widget :
+             {static_cast<QWidget *>(rowsLabel), static_cast<QWidget *>(rows),
+              static_cast<QWidget *>(clearRows), static_cast<QWidget *>(columnsLabel),
+              static_cast<QWidget *>(columns), static_cast<QWidget *>(clearColumns)})
+            widget->setEnabled(m_code.options.countsEnabled());
+    };
+    showCountsEnabled();
+    connect(&options, &ScrollbarCodeOptions::countsEnabledChanged, this, showCountsEnabled);
+    connect(rows, &QLineEdit::textChanged, &options, &ScrollbarCodeOptions::setRows);
+    connect(columns, &QLineEdit::textChanged, &options, &ScrollbarCodeOptions::setColumns);
+    // Only a change from elsewhere (a clear button) rewrites a box, so that
+    // typing keeps its caret.
+    const auto showText = [](QLineEdit *box, const QString &text) {
+        if (box->text() != text)
+            box->setText(text);
+    };
+    connect(&options, &ScrollbarCodeOptions::rowsChanged, rows,
+            [=](const QString &text) { showText(rows, text); });
+    connect(&options, &ScrollbarCodeOptions::columnsChanged, columns,
+            [=](const QString &text) { showText(columns, text); });
+    connect(clearRows, &QPushButton::clicked, &options, [&options] { options.setRows({}); });
+    connect(clearColumns, &QPushButton::clicked, &options, [&options] { options.setColumns({}); });
+
+    auto *space =
+        named(new QCheckBox(QStringLiteral("先頭にスペースをつける"), group), "chkSpaceSc");
+    twips::place(space, 240, 1470, 2700, 300);
+    bindToggle(space, options.leadingSpace);
+    auto *style = named(new QCheckBox(QStringLiteral("style=\"\" をつける"), group), "chkStyleSc");
+    twips::place(style, 3000, 1470, 2900, 300);
+    bindToggle(style, options.styleAttribute);
+
+    auto *doubleQuote =
+        named(new QRadioButton(QStringLiteral("ダブルクォーテーション"), group), "optDoubleSc");
+    twips::place(doubleQuote, 480, 1830, 2520, 300);
+    auto *singleQuote =
+        named(new QRadioButton(QStringLiteral("シングルクォーテーション"), group), "optSingleSc");
+    twips::place(singleQuote, 3240, 1830, 2760, 300);
+    bindOptionGroup({doubleQuote, singleQuote}, options.quote);
+
+    auto *generate = icons::pictureButton(QStringLiteral("cmdScrZ"), icons::generate(),
+                                          QStringLiteral("スタイルシートの生成"), group);
+    twips::place(generate, 5040, 240, 540, 480);
+    auto *copy = icons::pictureButton(QStringLiteral("cmdScrCripZ"), icons::copy(),
+                                      QStringLiteral("クリップボードにコピー"), group);
+    twips::place(copy, 5640, 240, 540, 480);
+
+    auto *caption = named(new QLabel(QStringLiteral("生成されたCSS"), group), "Label19");
+    twips::place(caption, 240, 2250, 2400, 270);
+    QPlainTextEdit *text = codeBox("txtScrZ", group);
+    twips::place(text, 240, 2550, 5895, 2310);
+
+    connect(generate, &QPushButton::clicked, this, &ScrollbarCodePage::generateAttribute);
+    connect(copy, &QPushButton::clicked, &m_code, &ScrollbarCode::cmdScrCripZ_Click);
+    connect(&m_code, &ScrollbarCode::attributeTextChanged, text,
+            [text](const QString &code) { showCode(text, code); });
+}
+
+void ScrollbarCodePage::generateAttribute()
+{
+    switch (m_code.cmdScrZ_Click()) {
+    case MissingCount::Rows:
+        m_rows->setFocus(Qt::OtherFocusReason);
+        break;
+    case MissingCount::Columns:
+        m_columns->setFocus(Qt::OtherFocusReason);
+        break;
+    case MissingCount::None:
+        break;
+    }
+}
+
+} // namespace tintmill
