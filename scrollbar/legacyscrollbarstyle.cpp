@@ -97,8 +97,9 @@ void readDeclarations(const QString &block, LegacyScrollbarColors &colors)
         if (!role)
             continue;
         QString value = declaration.mid(colon + 1).trimmed();
-        value.remove(QRegularExpression(QStringLiteral("\\s*!\\s*important$"),
-                                        QRegularExpression::CaseInsensitiveOption));
+        static const QRegularExpression important(QStringLiteral("\\s*!\\s*important$"),
+                                                  QRegularExpression::CaseInsensitiveOption);
+        value.remove(important);
         if (const std::optional<ColorNumber> color = parseHexColor(value))
             colors.at(*role) = *color;
     }

@@ -36,12 +36,18 @@ QString pageText(const QUrl &url)
 QString styleInjectionScript(const QString &css)
 {
     // The style sheet travels as a JSON string, so no character of it can end
-    // the script early.
+    // the script early. The script runs as soon as the document exists and
+    // adds the sheet the moment the root element is there, before the first
+    // frame is painted: the engine's own scrollbar never flashes up.
     const QString literal =
         QString::fromUtf8(QJsonDocument(QJsonArray{css}).toJson(QJsonDocument::Compact));
-    return QStringLiteral("(function(){var s=document.createElement('style');"
-                          "s.textContent=%1[0];"
-                          "(document.head||document.documentElement).appendChild(s);})();")
+    return QStringLiteral("(function(){var css=%1[0];"
+                          "function add(){var s=document.createElement('style');s.textContent=css;"
+                          "document.documentElement.appendChild(s);}"
+                          "if(document.documentElement){add();return;}"
+                          "var o=new MutationObserver(function(){if(document.documentElement){"
+                          "o.disconnect();add();}});"
+                          "o.observe(document,{childList:true});})();")
         .arg(literal);
 }
 
@@ -107,7 +113,7 @@ void PreviewHost::load(const QUrl &url)
         scripts.remove(old);
     QWebEngineScript style;
     style.setName(displayStyleScriptName);
-    style.setInjectionPoint(QWebEngineScript::DocumentReady);
+    style.setInjectionPoint(QWebEngineScript::DocumentCreation);
     // A world of its own: nothing on the page can see or disturb the script.
     style.setWorldId(QWebEngineScript::ApplicationWorld);
     style.setSourceCode(styleInjectionScript(legacyDisplayStyle(pageText(url))));
