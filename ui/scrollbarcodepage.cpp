@@ -2,9 +2,8 @@
 
 #include "binding.h"
 #include "codegen/scrollbarcode.h"
+#include "controls.h"
 #include "digitkeyeventfilter.h"
-#include "fonts.h"
-#include "icons.h"
 #include "twips.h"
 
 #include <QCheckBox>
@@ -20,28 +19,13 @@ namespace tintmill {
 
 namespace {
 
-template<typename Widget> Widget *named(Widget *widget, const char *name)
+// The generated rules run to many lines: keep them unwrapped and scrollable.
+CodeOutput scrollingCodeOutput(const CodeOutputNames &names, QWidget *parent)
 {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-// A read-only box for generated code. The code keeps its CR LF line ends for
-// the clipboard; the box shows plain lines.
-QPlainTextEdit *codeBox(const char *name, QWidget *parent)
-{
-    auto *box = named(new QPlainTextEdit(parent), name);
-    box->setReadOnly(true);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setLineWrapMode(QPlainTextEdit::NoWrap);
-    box->setFont(fonts::gothic(9));
-    box->setToolTip(QStringLiteral("直接入力・編集はできません"));
-    return box;
-}
-
-void showCode(QPlainTextEdit *box, QString text)
-{
-    box->setPlainText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    CodeOutput output = codeOutput(names, parent);
+    output.box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    output.box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    return output;
 }
 
 } // namespace
@@ -65,22 +49,20 @@ void ScrollbarCodePage::buildRuleBlockGroup()
     twips::place(area, 2160, 330, 2100, 300);
     bindOptionGroup({body, area}, options.ruleTarget);
 
-    auto *generate = icons::pictureButton(QStringLiteral("cmdScrY"), icons::generate(),
-                                          QStringLiteral("スタイルシートの生成"), group);
-    twips::place(generate, 5040, 240, 540, 480);
-    auto *copy = icons::pictureButton(QStringLiteral("cmdScrCripY"), icons::copy(),
-                                      QStringLiteral("クリップボードにコピー"), group);
-    twips::place(copy, 5640, 240, 540, 480);
+    const CodeOutput output =
+        scrollingCodeOutput({"cmdScrY", QStringLiteral("スタイルシートの生成"), "cmdScrCripY",
+                             "Label18", QStringLiteral("生成されたCSS"), "txtScrY"},
+                            group);
+    twips::place(output.build, 5040, 240, 540, 480);
+    twips::place(output.copy, 5640, 240, 540, 480);
+    twips::place(output.caption, 240, 780, 2400, 270);
+    twips::place(output.box, 240, 1080, 5895, 2475);
 
-    auto *caption = named(new QLabel(QStringLiteral("生成されたCSS"), group), "Label18");
-    twips::place(caption, 240, 780, 2400, 270);
-    QPlainTextEdit *text = codeBox("txtScrY", group);
-    twips::place(text, 240, 1080, 5895, 2475);
-
-    connect(generate, &QPushButton::clicked, &m_code, &ScrollbarCode::cmdScrY_Click);
-    connect(copy, &QPushButton::clicked, &m_code, &ScrollbarCode::cmdScrCripY_Click);
-    connect(&m_code, &ScrollbarCode::ruleBlockTextChanged, text,
-            [text](const QString &code) { showCode(text, code); });
+    CodeTextBox *box = output.box;
+    connect(output.build, &QPushButton::clicked, &m_code, &ScrollbarCode::cmdScrY_Click);
+    connect(output.copy, &QPushButton::clicked, &m_code, &ScrollbarCode::cmdScrCripY_Click);
+    connect(&m_code, &ScrollbarCode::ruleBlockTextChanged, box,
+            [box](const QString &code) { box->showCode(code); });
 }
 
 void ScrollbarCodePage::buildAttributeGroup()
@@ -158,22 +140,20 @@ void ScrollbarCodePage::buildAttributeGroup()
     twips::place(singleQuote, 3240, 1830, 2760, 300);
     bindOptionGroup({doubleQuote, singleQuote}, options.quote);
 
-    auto *generate = icons::pictureButton(QStringLiteral("cmdScrZ"), icons::generate(),
-                                          QStringLiteral("スタイルシートの生成"), group);
-    twips::place(generate, 5040, 240, 540, 480);
-    auto *copy = icons::pictureButton(QStringLiteral("cmdScrCripZ"), icons::copy(),
-                                      QStringLiteral("クリップボードにコピー"), group);
-    twips::place(copy, 5640, 240, 540, 480);
+    const CodeOutput output =
+        scrollingCodeOutput({"cmdScrZ", QStringLiteral("スタイルシートの生成"), "cmdScrCripZ",
+                             "Label19", QStringLiteral("生成されたCSS"), "txtScrZ"},
+                            group);
+    twips::place(output.build, 5040, 240, 540, 480);
+    twips::place(output.copy, 5640, 240, 540, 480);
+    twips::place(output.caption, 240, 2250, 2400, 270);
+    twips::place(output.box, 240, 2550, 5895, 2310);
 
-    auto *caption = named(new QLabel(QStringLiteral("生成されたCSS"), group), "Label19");
-    twips::place(caption, 240, 2250, 2400, 270);
-    QPlainTextEdit *text = codeBox("txtScrZ", group);
-    twips::place(text, 240, 2550, 5895, 2310);
-
-    connect(generate, &QPushButton::clicked, this, &ScrollbarCodePage::generateAttribute);
-    connect(copy, &QPushButton::clicked, &m_code, &ScrollbarCode::cmdScrCripZ_Click);
-    connect(&m_code, &ScrollbarCode::attributeTextChanged, text,
-            [text](const QString &code) { showCode(text, code); });
+    CodeTextBox *box = output.box;
+    connect(output.build, &QPushButton::clicked, this, &ScrollbarCodePage::generateAttribute);
+    connect(output.copy, &QPushButton::clicked, &m_code, &ScrollbarCode::cmdScrCripZ_Click);
+    connect(&m_code, &ScrollbarCode::attributeTextChanged, box,
+            [box](const QString &code) { box->showCode(code); });
 }
 
 void ScrollbarCodePage::generateAttribute()

@@ -1,0 +1,62 @@
+#include "controls.h"
+
+#include "binding.h"
+#include "codetextbox.h"
+#include "icons.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tintmill {
+
+QCheckBox *checkBox(const char *objectName, const QString &caption, Toggle &toggle, QWidget *parent)
+{
+    auto *box = named(new QCheckBox(caption, parent), objectName);
+    bindToggle(box, toggle);
+    return box;
+}
+
+void stackCheckBoxes(std::initializer_list<CheckBoxRow> rows, QWidget *parent, int left, int top,
+                     int step)
+{
+    for (const CheckBoxRow &row : rows) {
+        twips::place(checkBox(row.objectName, QString::fromUtf8(row.caption), row.toggle, parent),
+                     left, top, 3900, 300);
+        top += step;
+    }
+}
+
+QLabel *introLabel(const char *objectName, const QString &text, QWidget *frame)
+{
+    QLabel *intro = label(objectName, text, frame);
+    intro->setWordWrap(true);
+    twips::place(intro, 240, 360, 5895, 480);
+    return intro;
+}
+
+QRadioButton *optionButton(const char *objectName, const QString &caption, QWidget *parent)
+{
+    return named(new QRadioButton(caption, parent), objectName);
+}
+
+QLabel *label(const char *objectName, const QString &text, QWidget *parent)
+{
+    return named(new QLabel(text, parent), objectName);
+}
+
+CodeOutput codeOutput(const CodeOutputNames &names, QWidget *parent)
+{
+    return {
+        icons::pictureButton(QString::fromLatin1(names.build), icons::generate(),
+                             names.buildToolTip, parent),
+        icons::pictureButton(QString::fromLatin1(names.copy), icons::copy(),
+                             QStringLiteral("クリップボードにコピー"), parent),
+        label(names.caption, names.captionText, parent),
+        new CodeTextBox(QString::fromLatin1(names.box), parent),
+    };
+}
+
+} // namespace tintmill
