@@ -189,7 +189,7 @@ ScrollbarPartColors resolveScrollbarParts(const LegacyScrollbarColors &colors)
             return derive(*base);
         return std::nullopt;
     };
-    const auto highlightOf = [white](ColorNumber b) {
+    const auto highlightOf = [](ColorNumber b) {
         return mix(b, white, 1, 2);
     };
 
@@ -212,10 +212,9 @@ ScrollbarPartColors resolveScrollbarParts(const LegacyScrollbarColors &colors)
     };
     parts.outerLight = edge(ScrRole::Scr3dLight, [](ColorNumber b) { return b; });
     parts.innerLight = edge(ScrRole::ScrHighlight, highlightOf);
-    parts.innerShadow =
-        edge(ScrRole::ScrShadow, [black](ColorNumber b) { return mix(b, black, 1, 2); });
+    parts.innerShadow = edge(ScrRole::ScrShadow, [](ColorNumber b) { return mix(b, black, 1, 2); });
     parts.outerShadow =
-        edge(ScrRole::ScrDarkShadow, [black](ColorNumber b) { return mix(b, black, 3, 4); });
+        edge(ScrRole::ScrDarkShadow, [](ColorNumber b) { return mix(b, black, 3, 4); });
     return parts;
 }
 

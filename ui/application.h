@@ -18,6 +18,8 @@ class Application
 public:
     Application();
     ~Application();
+    Application(const Application &) = delete;
+    Application &operator=(const Application &) = delete;
 
     FrmColor &window() const { return *m_window; }
 

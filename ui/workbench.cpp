@@ -2,6 +2,6 @@
 
 namespace tintmill {
 
-Workbench::Workbench(Services services_) : services(services_) {}
+Workbench::Workbench(const Services &services_) : services(services_) {}
 
 } // namespace tintmill

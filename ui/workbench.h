@@ -17,7 +17,7 @@ namespace tintmill {
 // them. No widgets live here: the windows show this state and forward events.
 struct Workbench
 {
-    explicit Workbench(Services services);
+    explicit Workbench(const Services &services);
 
     Services services;
     PageColorEditor pageEditor;
