@@ -60,3 +60,15 @@ CodeOutput codeOutput(const CodeOutputNames &names, QWidget *parent)
 }
 
 } // namespace tintmill
+
+namespace tintmill {
+
+void placeCodeOutput(const CodeOutput &output, int top, int boxHeight)
+{
+    twips::place(output.caption, 240, top - 300, 4800, 255);
+    twips::place(output.box, 240, top, 5280, boxHeight);
+    twips::place(output.build, 5640, top, 540, 540);
+    twips::place(output.copy, 5640, top + 660, 540, 540);
+}
+
+} // namespace tintmill

@@ -65,11 +65,21 @@ struct CodeOutput
 
 CodeOutput codeOutput(const CodeOutputNames &names, QWidget *parent);
 
+// Lays an output corner out in its frame: the caption above a code box that
+// starts at `top`, the build button beside the box and the copy button below it.
+void placeCodeOutput(const CodeOutput &output, int top, int boxHeight);
+
 // Connects an output corner to a generator with generate(), text() and
 // textChanged(): build on request, show what was built, copy the box's text.
+// A generator that can have nothing to build also enables its build button.
 template<typename Generator>
 void connectCodeOutput(const CodeOutput &output, Generator &generator, Clipboard &clipboard)
 {
+    if constexpr (requires { &Generator::canGenerateChanged; }) {
+        output.build->setEnabled(generator.canGenerate());
+        QObject::connect(&generator, &Generator::canGenerateChanged, output.build,
+                         &QWidget::setEnabled);
+    }
     CodeTextBox *box = output.box;
     QObject::connect(output.build, &QPushButton::clicked, &generator, &Generator::generate);
     QObject::connect(&generator, &Generator::textChanged, box,

@@ -42,12 +42,7 @@ QGroupBox *CssPage::buildLinkFrame(LinkRuleGenerator &generator, Clipboard &clip
         codeOutput({"cmdLinkCss", QStringLiteral("スタイルシートの生成"), "cmdClipLC", "Label17",
                     QStringLiteral("生成されたリンクに関するCSS"), "txtLinkCss"},
                    frame);
-    twips::place(output.caption, 240, 2220, 4500, 255);
-    twips::place(output.box, 240, 2520, 5280, 1620);
-    twips::place(output.build, 5640, 2520, 540, 540);
-    twips::place(output.copy, 5640, 3180, 540, 540);
-    output.build->setEnabled(generator.canGenerate());
-    connect(&generator, &LinkRuleGenerator::canGenerateChanged, output.build, &QWidget::setEnabled);
+    placeCodeOutput(output, 2520, 1620);
     connectCodeOutput(output, generator, clipboard);
     return frame;
 }
@@ -103,12 +98,7 @@ QGroupBox *CssPage::buildStyleFrame(StyleGenerator &generator, Clipboard &clipbo
         codeOutput({"cmdStyle", QStringLiteral("スタイルシートの生成"), "cmdClipC", "Label11",
                     QStringLiteral("生成された背景・テキストに関するCSS"), "TxtStyle"},
                    frame);
-    twips::place(output.caption, 240, 2040, 4800, 255);
-    twips::place(output.box, 240, 2340, 5280, 1140);
-    twips::place(output.build, 5640, 2340, 540, 540);
-    twips::place(output.copy, 5640, 3000, 540, 540);
-    output.build->setEnabled(generator.canGenerate());
-    connect(&generator, &StyleGenerator::canGenerateChanged, output.build, &QWidget::setEnabled);
+    placeCodeOutput(output, 2340, 1140);
     connectCodeOutput(output, generator, clipboard);
     return frame;
 }

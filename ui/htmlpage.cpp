@@ -28,10 +28,7 @@ HtmlPage::HtmlPage(BodyTagGenerator &generator, Clipboard &clipboard, QWidget *p
         codeOutput({"cmdBody", QStringLiteral("Bodyタグの生成"), "cmdClipB", "Label12",
                     QStringLiteral("生成されたBodyタグ"), "TxtBody"},
                    frame);
-    twips::place(output.caption, 240, 2880, 4500, 255);
-    twips::place(output.box, 240, 3180, 5280, 1200);
-    twips::place(output.build, 5640, 3180, 540, 540);
-    twips::place(output.copy, 5640, 3840, 540, 540);
+    placeCodeOutput(output, 3180, 1200);
     connectCodeOutput(output, generator, clipboard);
 }
 
