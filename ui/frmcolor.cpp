@@ -8,6 +8,7 @@
 #include "icons.h"
 #include "pagerolespage.h"
 #include "previewblocks.h"
+#include "saveloadpage.h"
 #include "scrollbarcodepage.h"
 #include "scrollbareditorpage.h"
 #include "startupsequence.h"
@@ -106,7 +107,18 @@ void FrmColor::buildMainTabs(QWidget *central)
     m_colorPickerPage = new ColorPickerPage(m_workbench.chooser, m_workbench.pageEditor,
                                             m_workbench.services.messageBox);
     m_mainTabs->addTab(m_colorPickerPage, QStringLiteral("色直接選択"));
-    m_mainTabs->addTab(new QWidget, QStringLiteral("保存と読込"));
+    m_mainTabs->addTab(
+        new SaveLoadPage({
+            SaveLoadPage::emptyFrame("Frame3",
+                                     QStringLiteral("色設定ファイルの操作（背景・テキスト）")),
+            SaveLoadPage::emptyFrame(
+                "Frame4", QStringLiteral("色設定を一時的に覚えておく（背景・テキスト）")),
+            SaveLoadPage::emptyFrame("Frame8",
+                                     QStringLiteral("色設定ファイルの操作（スクロールバー）")),
+            SaveLoadPage::emptyFrame(
+                "Frame9", QStringLiteral("色設定を一時的に覚えておく（スクロールバー）")),
+        }),
+        QStringLiteral("保存と読込"));
     m_mainTabs->addTab(new HtmlPage(m_workbench.bodyTagGenerator, m_workbench.services.clipboard),
                        QStringLiteral("HTMLの作成"));
     m_mainTabs->addTab(new CssPage(m_workbench.linkRuleGenerator, m_workbench.styleGenerator,

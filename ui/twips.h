@@ -33,4 +33,13 @@ inline void placeOnTabPage(QWidget *widget, int left, int top, int width, int he
     place(widget, left, top - tabStripHeight, width, height);
 }
 
+// A frame's caption stands above its border, taller than the design allowed
+// for: controls laid out from a frame's top edge move down by this much.
+inline constexpr int frameCaptionAllowance = 105;
+
+inline void placeInFrame(QWidget *widget, int left, int top, int width, int height)
+{
+    place(widget, left, top + frameCaptionAllowance, width, height);
+}
+
 } // namespace tintmill::twips
