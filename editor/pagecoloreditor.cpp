@@ -35,7 +35,7 @@ void PageColorEditor::ColorChange(int tmpIndex)
     m_captions.at(toIndex(m_selectedRole)) = QString::fromStdString(captionOf(chosen));
     emit colorsChanged();
     ClearFileHighlight();
-    emit memoryChoiceClearRequested();
+    clearMemoryChoice();
 }
 
 void PageColorEditor::applyColorFields(const QStringList &fields)

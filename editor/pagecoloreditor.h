@@ -44,6 +44,9 @@ public:
     // Asks the open-file list to drop its marks (a hand-made change, or the
     // numeric chooser); the list listens for fileHighlightClearRequested.
     void ClearFileHighlight();
+    // Asks the remembered-set list to drop its chosen row: the set no longer
+    // comes from memory (a file was chosen or opened).
+    void clearMemoryChoice() { emit memoryChoiceClearRequested(); }
 
 signals:
     // One or more roles changed colour (caption and preview alike).

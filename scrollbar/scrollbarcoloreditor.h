@@ -73,12 +73,16 @@ public:
     // Asks the open scrollbar-file list to drop its marks; the list listens
     // for fileHighlightClearRequested.
     void ClearFileHighlightSc();
+    // Asks the remembered-set list to drop its chosen row. A single colour
+    // chosen by hand does not: only a file chosen or opened does.
+    void clearMemoryChoice() { emit memoryChoiceClearRequested(); }
 
 signals:
     // One or more roles changed colour (caption and number alike).
     void colorsChanged();
     void selectedRoleChanged(tintmill::ScrRole role);
     void fileHighlightClearRequested();
+    void memoryChoiceClearRequested();
 
 private:
     void chkScr_Click();
