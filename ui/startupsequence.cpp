@@ -30,6 +30,9 @@ void StartupSequence::setTabOrder()
         if (i == lastButtonBeforeCopy)
             chain(roles.copyButton());
     }
+    // The first tab stop holds the focus when the window opens, as a dialog's
+    // first field does, rather than the tab strip the toolkit would pick.
+    roles.roleOption(0)->setFocus(Qt::OtherFocusReason);
 }
 
 void StartupSequence::setPageColorCaptions()
