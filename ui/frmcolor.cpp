@@ -6,6 +6,7 @@
 #include "frmabout.h"
 #include "htmlpage.h"
 #include "icons.h"
+#include "memoryframe.h"
 #include "pagerolespage.h"
 #include "previewblocks.h"
 #include "saveloadpage.h"
@@ -111,12 +112,10 @@ void FrmColor::buildMainTabs(QWidget *central)
         new SaveLoadPage({
             SaveLoadPage::emptyFrame("Frame3",
                                      QStringLiteral("色設定ファイルの操作（背景・テキスト）")),
-            SaveLoadPage::emptyFrame(
-                "Frame4", QStringLiteral("色設定を一時的に覚えておく（背景・テキスト）")),
+            new MemoryFrame(m_workbench.pageMemory, MemoryFrame::pageDesign()),
             SaveLoadPage::emptyFrame("Frame8",
                                      QStringLiteral("色設定ファイルの操作（スクロールバー）")),
-            SaveLoadPage::emptyFrame(
-                "Frame9", QStringLiteral("色設定を一時的に覚えておく（スクロールバー）")),
+            new MemoryFrame(m_workbench.scrollbarMemory, MemoryFrame::scrollbarDesign()),
         }),
         QStringLiteral("保存と読込"));
     m_mainTabs->addTab(new HtmlPage(m_workbench.bodyTagGenerator, m_workbench.services.clipboard),

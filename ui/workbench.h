@@ -8,6 +8,8 @@
 #include "editor/pagecoloreditor.h"
 #include "editor/settingsfile.h"
 #include "editor/viewoptions.h"
+#include "memory/pagememory.h"
+#include "memory/scrollbarmemory.h"
 #include "platform/services.h"
 #include "scrollbar/scrollbarcoloreditor.h"
 
@@ -29,6 +31,9 @@ struct Workbench
     StyleGenerator styleGenerator{pageEditor};
     LinkRuleGenerator linkRuleGenerator{pageEditor};
     ScrollbarCode scrollbarCode{scrollbarEditor, services.messageBox, services.clipboard};
+    PageMemory pageMemory{pageEditor, services.messageBox, services.inputBox};
+    ScrollbarMemory scrollbarMemory{scrollbarEditor, chooser, services.messageBox,
+                                    services.inputBox};
 };
 
 } // namespace tintmill
