@@ -4,6 +4,7 @@
 #include "core/product.h"
 #include "csspage.h"
 #include "frmabout.h"
+#include "frmcheck.h"
 #include "htmlpage.h"
 #include "icons.h"
 #include "memoryframe.h"
@@ -90,6 +91,10 @@ void FrmColor::buildMenus()
         blockMenu->setObjectName(QString::fromLatin1(name));
         blockMenu->menuAction()->setObjectName(QString::fromLatin1(name));
     }
+
+    m_toolsMenu = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
+    m_toolsMenu->setObjectName(QStringLiteral("mnuTools"));
+    addReadabilityCheckItem(*m_toolsMenu, *this, m_workbench.readability);
 
     QAction *about = menuBar()->addAction(QStringLiteral("バージョン情報(&A)"));
     about->setObjectName(QStringLiteral("mnuVer"));

@@ -6,6 +6,7 @@
 #include "codegen/stylegenerator.h"
 #include "editor/colorchooser.h"
 #include "editor/pagecoloreditor.h"
+#include "editor/readabilitycheck.h"
 #include "editor/settingsfile.h"
 #include "editor/viewoptions.h"
 #include "memory/pagememory.h"
@@ -26,6 +27,7 @@ struct Workbench
     ScrollbarColorEditor scrollbarEditor{services.previewBrowser, services.programDirectory};
     ColorChooser chooser{pageEditor, scrollbarEditor};
     ViewOptions viewOptions;
+    ReadabilityCheck readability{pageEditor, viewOptions};
     SettingsFile settingsFile{viewOptions, services.programDirectory, services.messageBox};
     BodyTagGenerator bodyTagGenerator{pageEditor};
     StyleGenerator styleGenerator{pageEditor};
