@@ -4,6 +4,7 @@
 #include "core/product.h"
 #include "csspage.h"
 #include "frmabout.h"
+#include "frmmodernsc.h"
 #include "htmlpage.h"
 #include "icons.h"
 #include "pagerolespage.h"
@@ -89,6 +90,10 @@ void FrmColor::buildMenus()
         blockMenu->setObjectName(QString::fromLatin1(name));
         blockMenu->menuAction()->setObjectName(QString::fromLatin1(name));
     }
+
+    m_toolsMenu = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
+    m_toolsMenu->setObjectName(QStringLiteral("mnuTools"));
+    addModernScrollbarItem(*m_toolsMenu, *this, m_workbench.modernScrollbarCode);
 
     QAction *about = menuBar()->addAction(QStringLiteral("バージョン情報(&A)"));
     about->setObjectName(QStringLiteral("mnuVer"));

@@ -31,6 +31,8 @@ public:
     PageRolesPage &pageRolesPage() const { return *m_pageRolesPage; }
     QTabWidget &mainTabs() const { return *m_mainTabs; }
     QTabWidget &editorTabs() const { return *m_editorTabs; }
+    // "ツール(&T)": windows that work beside the main window.
+    QMenu &toolsMenu() const { return *m_toolsMenu; }
 
     // How "終了(&X)" ends the program; replaceable so that tests can see it.
     void setExitProgram(std::function<void()> exitProgram)
@@ -57,6 +59,7 @@ private:
     ScrollbarEditorPage *m_scrollbarEditorPage = nullptr;
     PreviewBlocks *m_previewBlocks = nullptr;
     QMenu *m_viewMenu = nullptr;
+    QMenu *m_toolsMenu = nullptr;
     std::function<void()> m_exitProgram;
 };
 

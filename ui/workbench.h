@@ -2,6 +2,7 @@
 
 #include "codegen/bodytaggenerator.h"
 #include "codegen/linkrulegenerator.h"
+#include "codegen/modernscrollbarcode.h"
 #include "codegen/scrollbarcode.h"
 #include "codegen/stylegenerator.h"
 #include "editor/colorchooser.h"
@@ -29,6 +30,7 @@ struct Workbench
     StyleGenerator styleGenerator{pageEditor};
     LinkRuleGenerator linkRuleGenerator{pageEditor};
     ScrollbarCode scrollbarCode{scrollbarEditor, services.messageBox, services.clipboard};
+    ModernScrollbarCode modernScrollbarCode{scrollbarEditor, services.clipboard};
 };
 
 } // namespace tintmill
