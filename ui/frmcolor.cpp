@@ -5,6 +5,7 @@
 #include "csspage.h"
 #include "frmabout.h"
 #include "frmcheck.h"
+#include "frmmodernsc.h"
 #include "htmlpage.h"
 #include "icons.h"
 #include "memoryframe.h"
@@ -95,6 +96,7 @@ void FrmColor::buildMenus()
     m_toolsMenu = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
     m_toolsMenu->setObjectName(QStringLiteral("mnuTools"));
     addReadabilityCheckItem(*m_toolsMenu, *this, m_workbench.readability);
+    addModernScrollbarItem(*m_toolsMenu, *this, m_workbench.modernScrollbarCode);
 
     QAction *about = menuBar()->addAction(QStringLiteral("バージョン情報(&A)"));
     about->setObjectName(QStringLiteral("mnuVer"));

@@ -2,6 +2,7 @@
 
 #include "codegen/bodytaggenerator.h"
 #include "codegen/linkrulegenerator.h"
+#include "codegen/modernscrollbarcode.h"
 #include "codegen/scrollbarcode.h"
 #include "codegen/stylegenerator.h"
 #include "editor/colorchooser.h"
@@ -36,6 +37,7 @@ struct Workbench
     PageMemory pageMemory{pageEditor, services.messageBox, services.inputBox};
     ScrollbarMemory scrollbarMemory{scrollbarEditor, chooser, services.messageBox,
                                     services.inputBox};
+    ModernScrollbarCode modernScrollbarCode{scrollbarEditor, services.clipboard};
 };
 
 } // namespace tintmill
