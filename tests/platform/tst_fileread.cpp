@@ -24,7 +24,6 @@ enum class Before
     LinkToFileElsewhere,
     DanglingLink,
     LinkLoop,
-    NoReadPermission,
 };
 
 // Small bound, so that the rows around it stay small too.
@@ -68,8 +67,6 @@ private slots:
             << Before::DanglingLink << ReadStatus::Missing << QByteArray();
         QTest::newRow("loop of links")
             << Before::LinkLoop << ReadStatus::Unreadable << QByteArray();
-        QTest::newRow("no read permission")
-            << Before::NoReadPermission << ReadStatus::Unreadable << QByteArray();
     }
 
     void readsOnlyRegularFilesWithinTheBound()
@@ -125,12 +122,6 @@ private slots:
         case Before::LinkLoop:
             QVERIFY(putLink(folder.filePath("other"), path));
             QVERIFY(putLink(path, folder.filePath("other")));
-            break;
-        case Before::NoReadPermission:
-            if (::geteuid() == 0)
-                QSKIP("root reads any file");
-            QVERIFY(putFile(path, "abc"));
-            QVERIFY(::chmod(QFile::encodeName(path).constData(), 0) == 0);
             break;
         }
 

@@ -223,28 +223,6 @@ private slots:
         QCOMPARE(int(written.st_mode & 07777), after);
         QCOMPARE(entryAt(path), QStringLiteral("file:new\r\n"));
     }
-
-    void failuresReadAsJapaneseSentences_data()
-    {
-        QTest::addColumn<WriteStatus>("status");
-        QTest::addColumn<int>("error");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("link") << WriteStatus::IsLink << 0
-                              << "シンボリックリンクになっているため、書き込みませんでした。";
-        QTest::newRow("full") << WriteStatus::NoSpace << ENOSPC
-                              << "ディスクの空き容量が足りません。";
-        QTest::newRow("other") << WriteStatus::Failed << EIO
-                               << "書き込み中にエラーが発生しました（エラー番号 5）。";
-    }
-
-    void failuresReadAsJapaneseSentences()
-    {
-        QFETCH(WriteStatus, status);
-        QFETCH(int, error);
-        QFETCH(QString, text);
-        QCOMPARE(writeFailureText({status, error}), text);
-        QCOMPARE(writeFailureText({}), QString());
-    }
 };
 
 TINTMILL_TEST_MAIN(TestFileWrite)
