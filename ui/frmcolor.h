@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <functional>
 
+class QLabel;
 class QMenu;
 class QTabWidget;
 
@@ -48,10 +49,12 @@ private:
     void buildMainTabs(QWidget *central);
     void buildEditorTabs(QWidget *central);
     void showEditorPage(int page);
+    void showPreviewPlace();
     void showAbout();
 
     Workbench &m_workbench;
     QWidget *m_previewView;
+    QLabel *m_previewProblem = nullptr;
     QTabWidget *m_mainTabs = nullptr;
     QTabWidget *m_editorTabs = nullptr;
     ColorPickerPage *m_colorPickerPage = nullptr;
