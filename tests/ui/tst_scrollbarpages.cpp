@@ -81,12 +81,6 @@ private slots:
         QVERIFY(w.find<QRadioButton>("optTag_0")->isChecked());
         QVERIFY(w.find<QRadioButton>("optDoubleSc")->isChecked());
         QVERIFY(w.find<QRadioButton>("optBodyY")->isChecked());
-        QCOMPARE(w.find<QWidget>("cmdScrY")->toolTip(), QStringLiteral("スタイルシートの生成"));
-        QCOMPARE(w.find<QWidget>("cmdScrCripZ")->toolTip(),
-                 QStringLiteral("クリップボードにコピー"));
-        QCOMPARE(w.find<QWidget>("txtScrY")->toolTip(),
-                 QStringLiteral("直接入力・編集はできません"));
-        QCOMPARE(w.find<QCheckBox>("chkStyleSc")->text(), QStringLiteral("style=\"\" をつける"));
     }
 
     void colourButtonChangesExactlyTheSelectedRoleOnTheScrollbarPage()
