@@ -59,11 +59,10 @@ private slots:
         const QList<LegacyScrollbarRule> rules = legacyScrollbarRules(previewPageText(set));
         QCOMPARE(rules.size(), 1);
         QCOMPARE(rules.at(0).selector, QStringLiteral("body"));
-        for (int k = 0; k < roleCount; ++k) {
-            const std::optional<ColorNumber> expected =
-                set.enabled.at(k) ? std::optional(set.colors.at(k)) : std::nullopt;
-            QCOMPARE(rules.at(0).colors.at(k), expected);
-        }
+        QVERIFY(rules.at(0).colors == colors({{ScrRole::ScrBase, 0x000000},
+                                              {ScrRole::ScrFace, 0x666666},
+                                              {ScrRole::ScrArrow, 0x999999},
+                                              {ScrRole::ScrShadow, 0x333333}}));
 
         set.enabled = {};
         QVERIFY(legacyScrollbarRules(previewPageText(set)).isEmpty());

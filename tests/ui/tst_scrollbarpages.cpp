@@ -61,12 +61,13 @@ private slots:
                  QStringLiteral("CCCCCCFFFFFFCCCCCC000000CCCCCC000000FFFFFF999999"));
         const QStringList captions{"#CCCCCC", "#FFFFFF", "#CCCCCC", "#000000",
                                    "#CCCCCC", "#000000", "#FFFFFF", "#999999"};
+        const QList<ColorNumber> colors{0xCCCCCC, 0xFFFFFF, 0xCCCCCC, 0x000000,
+                                        0xCCCCCC, 0x000000, 0xFFFFFF, 0x999999};
         for (int k = 0; k < 8; ++k) {
             const QString index = QString::number(k);
             QCOMPARE(w.find<QLabel>("lblScr_" + index)->text(), captions.at(k));
             QVERIFY(!w.find<QCheckBox>("chkScr_" + index)->isChecked());
-            QCOMPARE(w.find<SwatchOption>("optScr_" + index)->color(),
-                     HexToColor(captions.at(k).mid(1).toStdString()));
+            QCOMPARE(w.find<SwatchOption>("optScr_" + index)->color(), colors.at(k));
         }
         QVERIFY(w.find<QRadioButton>("optScr_0")->isChecked());
         QCOMPARE(w.find<QLabel>("lblScr_0")->frameShape(), QFrame::Box);
