@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
+#include <array>
 #include <functional>
 
 using namespace tintmill;
@@ -215,26 +216,20 @@ private slots:
         row("cmdOK", "toolTip", "アクティブな色指定値をクリップボードにコピー");
 
         // The sample lines of the three preview blocks.
-        const std::pair<const char *, const char *> sampleLines[] = {
-            {"LblText", "●このテキストの色がお気に召しましたか？"},
-            {"LblText1", "●このテキストの色がお気に召しましたか？"},
-            {"LblText2", "●このテキストの色がお気に召しましたか？"},
-            {"LblLink", "●未訪問のリンクの色"},
-            {"LblLink1", "●未訪問のリンクの色"},
-            {"LblLink2", "●未訪問のリンクの色"},
-            {"LblVlink", "●訪問済のリンクの色"},
-            {"LblVLink1", "●訪問済のリンクの色"},
-            {"LblVlink2", "●訪問済のリンクの色"},
-            {"lblHover", "●オンマウスのリンクの色"},
-            {"lblHover1", "●オンマウスのリンクの色"},
-            {"lblHover2", "●オンマウスのリンクの色"},
-            {"LblAlink", "●クリック時のリンクの色"},
-            {"LblALink1", "●クリック時のリンクの色"},
-            {"LblAlink2", "●クリック時のリンクの色"}};
-        for (const auto &[name, caption] : sampleLines)
-            row(name, "text", QString::fromUtf8(caption));
+        const std::pair<std::array<const char *, 3>, const char *> sampleLines[] = {
+            {{"LblText", "LblText1", "LblText2"}, "●このテキストの色がお気に召しましたか？"},
+            {{"LblLink", "LblLink1", "LblLink2"}, "●未訪問のリンクの色"},
+            {{"LblVlink", "LblVLink1", "LblVlink2"}, "●訪問済のリンクの色"},
+            {{"lblHover", "lblHover1", "lblHover2"}, "●オンマウスのリンクの色"},
+            {{"LblAlink", "LblALink1", "LblAlink2"}, "●クリック時のリンクの色"}};
+        for (const auto &[names, caption] : sampleLines) {
+            for (const char *name : names)
+                row(name, "text", QString::fromUtf8(caption));
+        }
 
-        // The remembered colour sets.
+        // The colour files and the remembered colour sets.
+        row("Frame3", "title", "色設定ファイルの操作（背景・テキスト）");
+        row("Frame8", "title", "色設定ファイルの操作（スクロールバー）");
         row("Frame4", "title", "色設定を一時的に覚えておく（背景・テキスト）");
         row("Frame9", "title", "色設定を一時的に覚えておく（スクロールバー）");
         for (const char *name : {"CmdMem", "CmdMemSC"})
