@@ -12,8 +12,7 @@ int main(int argc, char *argv[])
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tintmill"));
-    QApplication::setOrganizationName(QStringLiteral("Tintmill"));
+    tintmill::identifyApplication();
 
     tintmill::Application tintmill;
     tintmill.window().show();

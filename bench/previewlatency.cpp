@@ -37,7 +37,9 @@ class TemporaryProgramDirectory final : public ProgramDirectory
 {
 public:
     QString executableDirectory() const override { return m_folder.path(); }
-    QString dataDirectory() const override { return m_folder.path(); }
+    QString settingsDirectory() const override { return m_folder.path(); }
+    QString scratchDirectory() const override { return m_folder.path(); }
+    QString documentsDirectory() const override { return m_folder.path(); }
 
 private:
     QTemporaryDir m_folder;
@@ -136,7 +138,7 @@ int main(int argc, char *argv[])
     const std::array<ColorNumber, 2> plainFaces{webSafeColor(180), webSafeColor(5)};
     std::array<QUrl, 2> plainPages;
     for (int i = 0; i < 2; ++i) {
-        const QString path = directory.dataFilePath(QStringLiteral("plain%1.htm").arg(i));
+        const QString path = directory.scratchFilePath(QStringLiteral("plain%1.htm").arg(i));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             return 1;

@@ -38,12 +38,13 @@ SettingsFile::SettingsFile(ViewOptions &options, const ProgramDirectory &directo
 
 QString SettingsFile::path() const
 {
-    return m_directory.dataFilePath(QString::fromLatin1(settingsFileName));
+    return m_directory.settingsFilePath(QString::fromLatin1(settingsFileName));
 }
 
 void SettingsFile::read()
 {
-    if (const std::optional<QStringList> lines = readCp932Lines(path()))
+    const QString file = m_directory.settingsFileToRead(QString::fromLatin1(settingsFileName));
+    if (const std::optional<QStringList> lines = readCp932Lines(file))
         applySettingsLines(*lines, m_options);
 }
 
