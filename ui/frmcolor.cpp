@@ -1,6 +1,7 @@
 #include "frmcolor.h"
 
 #include "colorpickerpage.h"
+#include "contentscroller.h"
 #include "core/product.h"
 #include "csspage.h"
 #include "frmabout.h"
@@ -18,7 +19,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QLayout>
 #include <QMenuBar>
 #include <QTabWidget>
 
@@ -32,10 +32,10 @@ FrmColor::FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent)
     setWindowTitle(QString::fromLatin1(product::title));
     setWindowIcon(icons::application());
 
-    auto *central = new QWidget(this);
+    auto *central = new QWidget;
     central->setFixedSize(twips::rect(0, 0, 11610, 9675).size());
-    setCentralWidget(central);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_contentScroller = new ContentScroller(central, this);
+    setCentralWidget(m_contentScroller);
 
     buildMenus();
     buildMainTabs(central);
@@ -43,6 +43,7 @@ FrmColor::FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent)
     // The page preview and the browser view share one place; the editor page on
     // show decides which of the two is visible.
     m_previewView->setParent(central);
+    m_previewView->setAccessibleName(QStringLiteral("スクロールバーのプレビュー"));
     twips::place(m_previewView, 6960, 120, 4455, 5895);
     m_previewBlocks = new PreviewBlocks(m_workbench.pageEditor, central);
     connect(m_previewBlocks, &PreviewBlocks::roleClicked, this, [this](PageRole role) {

@@ -9,6 +9,7 @@ class QTabWidget;
 namespace tintmill {
 
 class ColorPickerPage;
+class ContentScroller;
 class PageRolesPage;
 class PreviewBlocks;
 class ScrollbarEditorPage;
@@ -31,6 +32,8 @@ public:
     PageRolesPage &pageRolesPage() const { return *m_pageRolesPage; }
     QTabWidget &mainTabs() const { return *m_mainTabs; }
     QTabWidget &editorTabs() const { return *m_editorTabs; }
+    // Holds the laid-out content; it scrolls where the screen is too small.
+    ContentScroller &contentScroller() const { return *m_contentScroller; }
 
     // How "終了(&X)" ends the program; replaceable so that tests can see it.
     void setExitProgram(std::function<void()> exitProgram)
@@ -50,6 +53,7 @@ private:
 
     Workbench &m_workbench;
     QWidget *m_previewView;
+    ContentScroller *m_contentScroller = nullptr;
     QTabWidget *m_mainTabs = nullptr;
     QTabWidget *m_editorTabs = nullptr;
     ColorPickerPage *m_colorPickerPage = nullptr;

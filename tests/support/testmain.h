@@ -1,5 +1,7 @@
 #pragma once
 
+#include "testscreen.h"
+
 #include <QApplication>
 #include <QtTest>
 
@@ -20,6 +22,7 @@ inline void prepareEnvironment()
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
         tintmill::test::prepareEnvironment();                                                      \
+        tintmill::test::prepareScreen();                                                           \
         QApplication app(argc, argv);                                                              \
         TestObject testObject;                                                                     \
         return QTest::qExec(&testObject, argc, argv);                                              \
