@@ -1,7 +1,9 @@
 #include "core/color.h"
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
+#include "ui/application.h"
 #include "ui/colorbutton.h"
+#include "ui/contentscroller.h"
 #include "ui/frmabout.h"
 #include "ui/previewwidgets.h"
 #include "ui/twips.h"
@@ -12,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTimer>
 
 using namespace tintmill;
@@ -55,7 +58,8 @@ private slots:
         MainWindowFixture f;
         QCOMPARE(f.window->objectName(), QStringLiteral("frmColor"));
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Tintmill"));
-        QCOMPARE(f.window->centralWidget()->size(), twips::rect(0, 0, 11610, 9675).size());
+        QCOMPARE(f.window->contentScroller().widget()->size(),
+                 twips::rect(0, 0, 11610, 9675).size());
         const QStringList captions{"#FFFFFF", "#000000", "#FF0000", "#000000",
                                    "#000000", "#000000", "#0000FF", "#000000"};
         for (int k = 0; k < 8; ++k)
@@ -273,7 +277,11 @@ private slots:
             QCOMPARE(about->objectName(), QStringLiteral("frmAbout"));
             QCOMPARE(about->windowTitle(), QStringLiteral("Tintmillのﾊﾞｰｼﾞｮﾝ情報"));
             QCOMPARE(about->findChild<QLabel *>("lblTitle")->text(), QStringLiteral("Tintmill"));
-            QVERIFY(about->findChild<QLabel *>("lblVersion")->text().startsWith("ﾊﾞｰｼﾞｮﾝ "));
+            // The release the desktop metadata names, under the licence it states.
+            QCOMPARE(about->findChild<QLabel *>("lblVersion")->text(),
+                     QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0"));
+            QCOMPARE(about->findChild<QLabel *>("lblLicense")->text(),
+                     QStringLiteral("MIT ライセンス"));
             QCOMPARE(about->findChild<QLabel *>("lblDescription")->text(),
                      QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの説明\n色をいろいろ選んでね。"));
             QVERIFY(!about->findChild<QLabel *>("picIcon")->pixmap().isNull());
@@ -282,6 +290,23 @@ private slots:
         });
         f.find<QAction>("mnuVer")->trigger();
         QVERIFY(seen);
+    }
+
+    void identifiesItselfToTheDesktop()
+    {
+        identifyApplication();
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Tintmill"));
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.0.0"));
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.example.tintmill"));
+        // The per-user folders an installed copy uses: Tintmill directly in
+        // the desktop's configuration and cache folders.
+        const auto folder = [](QStandardPaths::StandardLocation location) {
+            return QStandardPaths::writableLocation(location);
+        };
+        QCOMPARE(folder(QStandardPaths::AppConfigLocation),
+                 folder(QStandardPaths::GenericConfigLocation) + "/Tintmill");
+        QCOMPARE(folder(QStandardPaths::CacheLocation),
+                 folder(QStandardPaths::GenericCacheLocation) + "/Tintmill");
     }
 };
 
