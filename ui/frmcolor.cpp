@@ -5,8 +5,11 @@
 #include "core/product.h"
 #include "csspage.h"
 #include "frmabout.h"
+#include "frmcheck.h"
+#include "frmmodernsc.h"
 #include "htmlpage.h"
 #include "icons.h"
+#include "memoryframe.h"
 #include "pagerolespage.h"
 #include "previewblocks.h"
 #include "saveloadpage.h"
@@ -91,6 +94,11 @@ void FrmColor::buildMenus()
         blockMenu->menuAction()->setObjectName(QString::fromLatin1(name));
     }
 
+    m_toolsMenu = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
+    m_toolsMenu->setObjectName(QStringLiteral("mnuTools"));
+    addReadabilityCheckItem(*m_toolsMenu, *this, m_workbench.readability);
+    addModernScrollbarItem(*m_toolsMenu, *this, m_workbench.modernScrollbarCode);
+
     QAction *about = menuBar()->addAction(QStringLiteral("バージョン情報(&A)"));
     about->setObjectName(QStringLiteral("mnuVer"));
     connect(about, &QAction::triggered, this, &FrmColor::showAbout);
@@ -112,12 +120,10 @@ void FrmColor::buildMainTabs(QWidget *central)
         new SaveLoadPage({
             SaveLoadPage::emptyFrame("Frame3",
                                      QStringLiteral("色設定ファイルの操作（背景・テキスト）")),
-            SaveLoadPage::emptyFrame(
-                "Frame4", QStringLiteral("色設定を一時的に覚えておく（背景・テキスト）")),
+            new MemoryFrame(m_workbench.pageMemory, MemoryFrame::pageDesign()),
             SaveLoadPage::emptyFrame("Frame8",
                                      QStringLiteral("色設定ファイルの操作（スクロールバー）")),
-            SaveLoadPage::emptyFrame(
-                "Frame9", QStringLiteral("色設定を一時的に覚えておく（スクロールバー）")),
+            new MemoryFrame(m_workbench.scrollbarMemory, MemoryFrame::scrollbarDesign()),
         }),
         QStringLiteral("保存と読込"));
     m_mainTabs->addTab(new HtmlPage(m_workbench.bodyTagGenerator, m_workbench.services.clipboard),

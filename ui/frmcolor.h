@@ -34,6 +34,8 @@ public:
     QTabWidget &editorTabs() const { return *m_editorTabs; }
     // Holds the laid-out content; it scrolls where the screen is too small.
     ContentScroller &contentScroller() const { return *m_contentScroller; }
+    // "ツール(&T)": windows that work beside the main window.
+    QMenu &toolsMenu() const { return *m_toolsMenu; }
 
     // How "終了(&X)" ends the program; replaceable so that tests can see it.
     void setExitProgram(std::function<void()> exitProgram)
@@ -61,6 +63,7 @@ private:
     ScrollbarEditorPage *m_scrollbarEditorPage = nullptr;
     PreviewBlocks *m_previewBlocks = nullptr;
     QMenu *m_viewMenu = nullptr;
+    QMenu *m_toolsMenu = nullptr;
     std::function<void()> m_exitProgram;
 };
 

@@ -19,6 +19,16 @@ QIcon copy()
     return QIcon(QStringLiteral(":/icons/copy.svg"));
 }
 
+QIcon remember()
+{
+    return QIcon(QStringLiteral(":/icons/remember.svg"));
+}
+
+QIcon forget()
+{
+    return QIcon(QStringLiteral(":/icons/forget.svg"));
+}
+
 QPushButton *pictureButton(const QString &objectName, const QIcon &icon, const QString &toolTip,
                            QWidget *parent)
 {

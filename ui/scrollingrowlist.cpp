@@ -144,7 +144,10 @@ bool ScrollingRowList::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseMove:
         emit rowHovered(row);
-        break;
+        // Handled here: passed on to the viewport and frame, the move would
+        // count as leaving the rows and wipe the hover mark at once.
+        event->accept();
+        return true;
     case QEvent::MouseButtonRelease: {
         auto *mouse = static_cast<QMouseEvent *>(event);
         const auto *box = static_cast<QWidget *>(watched);

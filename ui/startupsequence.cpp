@@ -40,9 +40,20 @@ void StartupSequence::setPageColorCaptions()
     m_workbench.pageEditor.setStartupCaptions();
 }
 
-void StartupSequence::clearOpenAndRememberedFlags() {}
+void StartupSequence::clearOpenAndRememberedFlags()
+{
+    m_workbench.pageMemory.store().clear();
+    m_workbench.scrollbarMemory.store().clear();
+}
 
-void StartupSequence::resetListScrolling() {}
+void StartupSequence::resetListScrolling()
+{
+    // With nothing chosen, each forget button is disabled.
+    m_workbench.pageMemory.store().setScrollValue(0);
+    m_workbench.pageMemory.clearChoice();
+    m_workbench.scrollbarMemory.store().setScrollValue(0);
+    m_workbench.scrollbarMemory.clearChoice();
+}
 
 void StartupSequence::setGeneratorOptions()
 {

@@ -2,12 +2,16 @@
 
 #include "codegen/bodytaggenerator.h"
 #include "codegen/linkrulegenerator.h"
+#include "codegen/modernscrollbarcode.h"
 #include "codegen/scrollbarcode.h"
 #include "codegen/stylegenerator.h"
 #include "editor/colorchooser.h"
 #include "editor/pagecoloreditor.h"
+#include "editor/readabilitycheck.h"
 #include "editor/settingsfile.h"
 #include "editor/viewoptions.h"
+#include "memory/pagememory.h"
+#include "memory/scrollbarmemory.h"
 #include "platform/services.h"
 #include "scrollbar/scrollbarcoloreditor.h"
 
@@ -24,11 +28,16 @@ struct Workbench
     ScrollbarColorEditor scrollbarEditor{services.previewBrowser, services.programDirectory};
     ColorChooser chooser{pageEditor, scrollbarEditor};
     ViewOptions viewOptions;
+    ReadabilityCheck readability{pageEditor, viewOptions};
     SettingsFile settingsFile{viewOptions, services.programDirectory, services.messageBox};
     BodyTagGenerator bodyTagGenerator{pageEditor};
     StyleGenerator styleGenerator{pageEditor};
     LinkRuleGenerator linkRuleGenerator{pageEditor};
     ScrollbarCode scrollbarCode{scrollbarEditor, services.messageBox, services.clipboard};
+    PageMemory pageMemory{pageEditor, services.messageBox, services.inputBox};
+    ScrollbarMemory scrollbarMemory{scrollbarEditor, chooser, services.messageBox,
+                                    services.inputBox};
+    ModernScrollbarCode modernScrollbarCode{scrollbarEditor, services.clipboard};
 };
 
 } // namespace tintmill
