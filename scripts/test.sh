@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test headless:
-# the whole program's tests, then the Qt-free core again under the sanitizers.
+# the whole program's tests, then all of them again under AddressSanitizer and
+# UndefinedBehaviorSanitizer (see sanitizers/README.md).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +14,6 @@ cmake --preset default
 cmake --build --preset default
 ctest --preset default
 
-cmake --preset sanitize
-cmake --build --preset sanitize
-ctest --preset sanitize
+cmake --preset sanitize-all
+cmake --build --preset sanitize-all
+ctest --preset sanitize-all

@@ -9,6 +9,7 @@ namespace tintmill {
 
 class FrmColor;
 class PreviewHost;
+class UnixSignalClose;
 struct Workbench;
 
 // Names the program to the desktop: its name, version and desktop entry, which
@@ -37,6 +38,7 @@ private:
     PreviewHost *m_previewHost; // owned by the window
     std::unique_ptr<Workbench> m_workbench;
     std::unique_ptr<FrmColor> m_window;
+    std::unique_ptr<UnixSignalClose> m_signalClose;
 };
 
 } // namespace tintmill

@@ -22,6 +22,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTabWidget>
 
@@ -48,6 +49,17 @@ FrmColor::FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent)
     m_previewView->setParent(central);
     m_previewView->setAccessibleName(QStringLiteral("スクロールバーのプレビュー"));
     twips::place(m_previewView, 6960, 120, 4455, 5895);
+    // A preview page that cannot be written would leave the view showing old
+    // colours without a word: the reason takes the view's place instead, and
+    // goes as soon as the page is written again.
+    m_previewProblem = new QLabel(central);
+    m_previewProblem->setObjectName(QStringLiteral("lblPreviewProblem"));
+    twips::place(m_previewProblem, 6960, 120, 4455, 5895);
+    m_previewProblem->setWordWrap(true);
+    m_previewProblem->setAlignment(Qt::AlignCenter);
+    m_previewProblem->setMargin(twips::toPixels(240));
+    m_previewProblem->setFrameShape(QFrame::Box);
+    m_previewProblem->hide();
     m_previewBlocks = new PreviewBlocks(m_workbench.pageEditor, central);
     connect(m_previewBlocks, &PreviewBlocks::roleClicked, this, [this](PageRole role) {
         m_workbench.chooser.setEditorPage(ColorChooser::PageColors);
@@ -59,6 +71,14 @@ FrmColor::FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent)
 
     buildEditorTabs(central);
     showEditorPage(m_workbench.chooser.editorPage());
+    connect(&m_workbench.scrollbarEditor, &ScrollbarColorEditor::previewProblemChanged, this,
+            [this](const QString &problem) {
+                // A long path breaks after any separator rather than running off.
+                QString shown = problem;
+                shown.replace(u'/', QStringLiteral("/\u200B"));
+                m_previewProblem->setText(shown);
+                showPreviewPlace();
+            });
 }
 
 void FrmColor::startUp()
@@ -159,9 +179,16 @@ void FrmColor::buildEditorTabs(QWidget *central)
 void FrmColor::showEditorPage(int page)
 {
     m_editorTabs->setCurrentIndex(page);
-    const bool pageColors = page == ColorChooser::PageColors;
-    m_previewBlocks->largeBlock()->setVisible(pageColors);
-    m_previewView->setVisible(!pageColors);
+    m_previewBlocks->largeBlock()->setVisible(page == ColorChooser::PageColors);
+    showPreviewPlace();
+}
+
+void FrmColor::showPreviewPlace()
+{
+    const bool scrollbarColors = m_editorTabs->currentIndex() != ColorChooser::PageColors;
+    const bool problem = !m_workbench.scrollbarEditor.previewProblem().isEmpty();
+    m_previewView->setVisible(scrollbarColors && !problem);
+    m_previewProblem->setVisible(scrollbarColors && problem);
 }
 
 void FrmColor::showAbout()

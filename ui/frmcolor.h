@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <functional>
 
+class QLabel;
 class QMenu;
 class QTabWidget;
 
@@ -51,11 +52,13 @@ private:
     void buildMainTabs(QWidget *central);
     void buildEditorTabs(QWidget *central);
     void showEditorPage(int page);
+    void showPreviewPlace();
     void showAbout();
 
     Workbench &m_workbench;
     QWidget *m_previewView;
     ContentScroller *m_contentScroller = nullptr;
+    QLabel *m_previewProblem = nullptr;
     QTabWidget *m_mainTabs = nullptr;
     QTabWidget *m_editorTabs = nullptr;
     ColorPickerPage *m_colorPickerPage = nullptr;

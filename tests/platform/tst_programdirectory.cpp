@@ -1,6 +1,6 @@
 #include "editor/settingsfile.h"
 #include "platform/programdirectory.h"
-#include "platform/textfile.h"
+#include "support/diskentries.h"
 #include "support/fakes.h"
 #include "support/testmain.h"
 
@@ -26,7 +26,7 @@ struct FakeInstall
     void put(const QString &relative) const
     {
         QDir().mkpath(QFileInfo(path(relative)).path());
-        QVERIFY(writeCp932File(path(relative), QStringLiteral("False\r\n")));
+        QVERIFY(test::putFile(path(relative), "False\r\n"));
     }
     // Names each folder the way the rows do.
     QString nameOf(const QString &folderOrFile, const QString &programFolder) const
@@ -150,9 +150,10 @@ private slots:
 
         file.write();
         QVERIFY(messageBox.shown.isEmpty());
-        QCOMPARE(readCp932Lines(tree.path("home/.config/Tintmill/Tintmill.ini"))->size(), 18);
+        QCOMPARE(test::entryAt(tree.path("home/.config/Tintmill/Tintmill.ini")).count("\r\n"), 18);
         // The seed is left as the administrator wrote it.
-        QCOMPARE(*readCp932Lines(tree.path("Tintmill/Tintmill.ini")), QStringList{"False"});
+        QCOMPARE(test::entryAt(tree.path("Tintmill/Tintmill.ini")),
+                 QStringLiteral("file:False\r\n"));
     }
 };
 
