@@ -70,11 +70,6 @@ private slots:
             << "program"
             << "program"
             << "program";
-        QTest::newRow("writable folder, settings beside")
-            << "Tintmill" << true << QStringList{"Tintmill/Tintmill.ini"} << "program"
-            << "program"
-            << "program"
-            << "program";
         QTest::newRow("read-only folder") << "Tintmill" << false << QStringList{} << "config"
                                           << "config"
                                           << "cache"
@@ -103,11 +98,6 @@ private slots:
             << "documents";
         QTest::newRow("system folder, run as root")
             << "/usr/bin" << true << QStringList{} << "config"
-            << "config"
-            << "cache"
-            << "documents";
-        QTest::newRow("folder under /opt, run as root")
-            << "/opt/tintmill" << true << QStringList{} << "config"
             << "config"
             << "cache"
             << "documents";

@@ -32,27 +32,15 @@ private slots:
         QTest::newRow("first colour button") << "CmdColor_0"
                                              << "#000000"
                                              << "1行目、1列目";
-        QTest::newRow("end of the first row") << "CmdColor_5"
-                                              << "#0000FF"
-                                              << "1行目、6列目";
-        QTest::newRow("first of a red band") << "CmdColor_180"
-                                             << "#FF0000"
-                                             << "31行目、1列目";
         QTest::newRow("last colour button") << "CmdColor_215"
                                             << "#FFFFFF"
                                             << "36行目、6列目";
         QTest::newRow("background role") << "OptCol_0"
                                          << "背景の色"
                                          << "#FFFFFF";
-        QTest::newRow("medium block role") << "OptCol_6"
-                                           << "中ブロックの色"
-                                           << "#0000FF";
         QTest::newRow("body tag box") << "TxtBody"
                                       << "生成されたBodyタグ"
                                       << "Bodyタグの生成";
-        QTest::newRow("link rules box") << "txtLinkCss"
-                                        << "生成されたリンクに関するCSS"
-                                        << "リンク";
         QTest::newRow("style box") << "TxtStyle"
                                    << "生成された背景・テキストに関するCSS"
                                    << "背景・テキスト";
@@ -68,9 +56,6 @@ private slots:
         QTest::newRow("face row's swatch") << "optScr_2"
                                            << "scrollbar-face-colorの色"
                                            << "#CCCCCC";
-        QTest::newRow("shadow row's swatch") << "optScr_7"
-                                             << "scrollbar-shadow-colorの色"
-                                             << "#999999";
     }
 
     void controlsSayWhatTheyAre()
