@@ -16,7 +16,6 @@ Application::Application() : m_previewHost(new PreviewHost)
     m_messageBox.setParent(m_window.get());
     m_inputBox.setParent(m_window.get());
     m_fileDialog.setParent(m_window.get());
-    m_previewHost->createViewAfterFirstPaintOf(m_window.get());
     m_window->startUp();
 }
 
