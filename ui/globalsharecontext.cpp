@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
+#include <QThread>
 
 // QtGui's own hook for the context that Qt::AA_ShareOpenGLContexts would
 // create at start-up. It is exported but declared only in a private header;
@@ -42,22 +43,50 @@ void releaseOwnContext()
 
 } // namespace
 
-void ensureGlobalShareContext()
+void announceSharedContexts()
 {
-    if (qt_gl_global_share_context())
+    if (QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts))
         return;
-    // Made as QGuiApplication makes it: with the default format, kept for the
-    // rest of the run. Where no GL is available, create() fails and the
-    // engine draws in software, as it would with the attribute set early.
-    ownContext = new QOpenGLContext;
-    ownContext->setFormat(QSurfaceFormat::defaultFormat());
-    ownContext->create();
-    qt_gl_set_global_share_context(ownContext);
-    qAddPostRoutine(releaseOwnContext);
-    // Widgets that render with OpenGL (the engine's among them) ask for it.
+    // Widgets that render with OpenGL (the engine's among them) ask for it too.
     previousHandler = qInstallMessageHandler(withoutLateAttributeWarning);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     qInstallMessageHandler(previousHandler);
+}
+
+QOpenGLContext *makeShareContext(QThread *owner)
+{
+    // Made as QGuiApplication makes it, with the default format. Where no GL
+    // is available create() fails, and the engine draws in software as it
+    // would with the attribute set early.
+    auto *context = new QOpenGLContext;
+    context->setFormat(QSurfaceFormat::defaultFormat());
+    context->create();
+    context->moveToThread(owner);
+    return context;
+}
+
+void installGlobalShareContext(QOpenGLContext *context)
+{
+    if (qt_gl_global_share_context()) {
+        delete context;
+        return;
+    }
+    ownContext = context;
+    qt_gl_set_global_share_context(ownContext);
+    qAddPostRoutine(releaseOwnContext);
+}
+
+void ensureGlobalShareContext()
+{
+    if (hasGlobalShareContext())
+        return;
+    announceSharedContexts();
+    installGlobalShareContext(makeShareContext(QThread::currentThread()));
+}
+
+bool hasGlobalShareContext()
+{
+    return qt_gl_global_share_context() != nullptr;
 }
 
 } // namespace tintmill

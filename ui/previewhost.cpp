@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QLabel>
+#include <QThread>
 #include <QTimer>
 
 namespace tintmill {
@@ -71,6 +72,14 @@ PreviewHost::PreviewHost(QWidget *parent)
     layout->addWidget(m_notice, 0, 0);
 }
 
+PreviewHost::~PreviewHost()
+{
+    // The worker may be inside the engine's library loading; the process
+    // must not start to end under it.
+    if (m_preparation)
+        m_preparation->wait();
+}
+
 void PreviewHost::navigate(const QUrl &url)
 {
     m_lastUrl = url;
@@ -93,8 +102,8 @@ void PreviewHost::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (m_state != State::NotLoaded)
         return;
-    // Loading the engine holds the window for a moment: say what is coming
-    // first, and start once that notice has been painted.
+    // Say what is coming first, and start once that notice has been painted:
+    // making the view still holds the window for a moment.
     setState(State::Loading, QString::fromUtf8(loadingNotice));
     m_notice->installEventFilter(this);
 }
@@ -104,7 +113,11 @@ bool PreviewHost::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_notice && event->type() == QEvent::Paint) {
         m_notice->removeEventFilter(this);
         // Queued, so that this paint reaches the screen before the load starts.
-        QTimer::singleShot(0, this, &PreviewHost::createView);
+        QTimer::singleShot(0, this, [this] {
+            if (!m_view)
+                m_preparation =
+                    prepareBrowserModule(m_moduleFolders, this, [this] { createView(); });
+        });
     }
     return QWidget::eventFilter(watched, event);
 }

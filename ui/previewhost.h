@@ -2,12 +2,14 @@
 
 #include "platform/services.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <QUrl>
 #include <QWidget>
 #include <functional>
 
 class QLabel;
+class QThread;
 
 namespace tintmill {
 
@@ -41,10 +43,13 @@ public:
     Q_ENUM(State)
 
     explicit PreviewHost(QWidget *parent = nullptr);
+    ~PreviewHost() override;
 
     void navigate(const QUrl &url) override;
 
     // Loads the module and creates the view now, if that has not been done.
+    // Shown for the first time, the host does this itself, with the slow
+    // part of the loading on a worker thread.
     void createView();
     // The view, once created.
     QWidget *view() const;
@@ -74,6 +79,7 @@ private:
     State m_state = State::NotLoaded;
     QUrl m_lastUrl;
     QStringList m_moduleFolders;
+    QPointer<QThread> m_preparation;
     std::function<void(const QUrl &)> m_externalOpener;
 };
 

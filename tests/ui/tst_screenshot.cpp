@@ -83,9 +83,13 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(engineMapped(), 20000);
         QTRY_VERIFY_WITH_TIMEOUT(!notice->isVisible(), 20000);
         // The navigation asked for at start-up was kept for the view.
-        const QWidget *view = window.findChild<QWidget *>("broPre");
+        QWidget *view = window.findChild<QWidget *>("broPre");
         QVERIFY(view && view->isVisible());
         QCOMPARE(view->property("url").toUrl(), QUrl::fromLocalFile(previewPage));
+        // The engine's own scrollbar, drawn through the context made on the way.
+        const QPoint thumb(view->width() - 8, 40);
+        QTRY_COMPARE_WITH_TIMEOUT(QColor(view->grab().toImage().pixel(thumb)),
+                                  QColor(0xC0, 0xC0, 0xC0), 20000);
     }
 };
 
