@@ -126,6 +126,10 @@ void PreviewHost::createView()
 {
     if (m_view || m_state == State::Unavailable)
         return;
+    // Asked for directly while the worker is still at it: let it finish, so
+    // that the library is not loaded from two threads at once.
+    if (m_preparation)
+        m_preparation->wait();
     if (m_state == State::NotLoaded)
         setState(State::Loading, QString::fromUtf8(loadingNotice));
 
@@ -168,7 +172,6 @@ void PreviewHost::setState(State state, const QString &notice)
     m_state = state;
     m_notice->setText(notice);
     m_notice->setVisible(!notice.isEmpty());
-    emit stateChanged(state);
 }
 
 } // namespace tintmill

@@ -64,7 +64,6 @@ public:
 
 signals:
     void viewCreated();
-    void stateChanged(tintmill::PreviewHost::State state);
 
 protected:
     void showEvent(QShowEvent *event) override;
