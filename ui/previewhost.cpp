@@ -49,13 +49,14 @@ PreviewHost::PreviewHost(QWidget *parent)
       m_externalOpener([](const QUrl &url) { QDesktopServices::openUrl(url); })
 {
     // Black, as the preview page is: the notice and the first frame of the
-    // page follow each other without a flash.
-    QPalette colours = palette();
+    // page follow each other without a flash. Only the notice fills its
+    // background: under the view, a filled host would be painted again with
+    // every frame of the page.
+    QPalette colours = m_notice->palette();
     colours.setColor(QPalette::Window, Qt::black);
     colours.setColor(QPalette::WindowText, Qt::white);
-    setPalette(colours);
-    setAutoFillBackground(true);
-
+    m_notice->setPalette(colours);
+    m_notice->setAutoFillBackground(true);
     m_notice->setObjectName(QStringLiteral("lblPreviewNotice"));
     m_notice->setAlignment(Qt::AlignCenter);
     m_notice->setWordWrap(true);
