@@ -170,7 +170,7 @@ private slots:
 
     // The engine is loaded when the scrollbar editor is first shown, however
     // it is reached, and not for anything else.
-    void theScrollbarEditorBringsTheEngine_data()
+    void theScrollbarEditorStartsLoadingTheEngine_data()
     {
         QTest::addColumn<int>("mainPage");
         QTest::addColumn<int>("editorPage");
@@ -184,7 +184,7 @@ private slots:
         QTest::addRow("scrollbar editor") << 0 << 1 << true;
     }
 
-    void theScrollbarEditorBringsTheEngine()
+    void theScrollbarEditorStartsLoadingTheEngine()
     {
         QFETCH(int, mainPage);
         QFETCH(int, editorPage);
