@@ -7,14 +7,17 @@
 //   app NS        the QApplication was being made (libraries loaded)
 //   paint NS      the first paint of a top-level window reached the screen
 //   cpu NS        processor time the process had used by then (all threads;
-//                 unlike the clock, it hardly depends on what else runs)
+//                 unlike the clock, it depends less on what else runs)
+//
+// With TINTMILL_PROBE_QUIT set, the process ends right there, so that a tool
+// such as callgrind counts the instructions up to the first paint.
 //
 // With TINTMILL_PROBE_SCROLLBAR_AT_MS set, that many milliseconds after the
 // first paint it shows the scrollbar editor (page 1 of `SSTab2`) and watches
 // the preview's place on the X server's screen, writing
 //
 //   editor NS     the editor page was switched to
-//   notice NS     the first frame with anything on the preview's place
+//   notice NS     the first frame with the loading notice on the preview's place
 //   preview NS    the first frame with the page's scrollbar on it
 //   stall MS      the longest the event loop was held meanwhile
 //
@@ -32,6 +35,7 @@
 #include <cstdio>
 #include <ctime>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -52,11 +56,13 @@ void record(const char *what, qint64 value)
     std::fflush(out);
 }
 
-// Whether the rectangle holds a pixel that is not black; and whether its
-// right-hand 16-pixel strip (the page's vertical scrollbar) is light.
+// What the preview's place shows on the screen. Its top left corner is black
+// once the notice or the page is there (before, it shows the window's grey
+// above the page colour preview); the notice is light text in the middle,
+// the page has the engine's light scrollbar at the right-hand edge.
 struct Seen
 {
-    bool anything = false;
+    bool notice = false;
     bool scrollbar = false;
 };
 
@@ -69,10 +75,12 @@ Seen look(QWidget *place)
             ->grabWindow(window->winId(), at.x(), at.y(), place->width(), place->height())
             .toImage();
     Seen seen;
-    for (int y = 0; y < image.height() && !seen.anything; y += 2) {
-        for (int x = 0; x < image.width(); x += 2) {
-            if ((image.pixel(x, y) & 0xFFFFFF) != 0) {
-                seen.anything = true;
+    if (image.isNull() || (image.pixel(3, 3) & 0xFFFFFF) != 0)
+        return seen;
+    for (int y = image.height() / 3; y < image.height() * 2 / 3 && !seen.notice; ++y) {
+        for (int x = 0; x < image.width() - 20; ++x) {
+            if (qGray(image.pixel(x, y)) > 128) {
+                seen.notice = true;
                 break;
             }
         }
@@ -109,7 +117,7 @@ void showScrollbarEditor()
         const qint64 t = now();
         *stall = std::max(*stall, t - *last);
         const Seen seen = look(place);
-        if (seen.anything && !*noticed) {
+        if (seen.notice && !*noticed) {
             *noticed = true;
             record("notice", t);
         }
@@ -139,6 +147,8 @@ public:
                 timespec used{};
                 clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
                 record("cpu", qint64(used.tv_sec) * 1000000000 + used.tv_nsec);
+                if (qEnvironmentVariableIsSet("TINTMILL_PROBE_QUIT"))
+                    _exit(0);
                 bool ok = false;
                 const int after =
                     qEnvironmentVariableIntValue("TINTMILL_PROBE_SCROLLBAR_AT_MS", &ok);
