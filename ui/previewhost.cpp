@@ -79,6 +79,13 @@ PreviewHost::~PreviewHost()
     // must not start to end under it.
     if (m_preparation)
         m_preparation->wait();
+    // The view goes first, while the notice its last signals may touch is
+    // still there.
+    if (m_view) {
+        QWidget *view = m_view->widget();
+        m_view = nullptr;
+        delete view;
+    }
 }
 
 void PreviewHost::navigate(const QUrl &url)
