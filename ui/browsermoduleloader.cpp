@@ -25,7 +25,9 @@ QString modulePath(const QString &folder)
 
 QStringList defaultBrowserModuleFolders()
 {
-    QStringList folders{QCoreApplication::applicationDirPath(),
+    const QString program = QCoreApplication::applicationDirPath();
+    QStringList folders{program,
+                        program + u'/' + QStringLiteral(TINTMILL_BROWSER_MODULE_FROM_PROGRAM),
                         QStringLiteral(TINTMILL_BROWSER_MODULE_INSTALL_DIR),
                         QStringLiteral(TINTMILL_BROWSER_MODULE_BUILD_DIR)};
     for (QString &folder : folders)

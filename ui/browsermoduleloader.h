@@ -12,8 +12,10 @@ namespace tintmill {
 class BrowserModule;
 
 // Where the browser module is looked for, in this order: beside the
-// executable (a copied program), the installed library folder, and the
-// build tree (tests and tools that live in folders of their own).
+// executable (a copied program), the library folder of the tree the
+// executable was installed in, the library folder of the configured install
+// prefix, and the build tree (tests and tools that live in folders of their
+// own).
 QStringList defaultBrowserModuleFolders();
 
 // Does the slow part of loading the browser module on a worker thread, so

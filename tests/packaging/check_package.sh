@@ -43,5 +43,10 @@ for file in \
     check "packs $file" grep -qx "$file" "$work/contents"
 done
 
+# The browser view's module, in the library folder of the tree (the program
+# looks for it there from its own folder).
+check "packs the browser module" \
+    grep -qE '^\./usr/lib/([^/]+/)?tintmill/tintmill-browser\.so$' "$work/contents"
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
