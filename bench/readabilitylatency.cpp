@@ -33,7 +33,9 @@ class TemporaryProgramDirectory final : public ProgramDirectory
 {
 public:
     QString executableDirectory() const override { return m_folder.path(); }
-    QString dataDirectory() const override { return m_folder.path(); }
+    QString settingsDirectory() const override { return m_folder.path(); }
+    QString scratchDirectory() const override { return m_folder.path(); }
+    QString documentsDirectory() const override { return m_folder.path(); }
 
 private:
     QTemporaryDir m_folder;

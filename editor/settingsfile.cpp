@@ -38,14 +38,16 @@ SettingsFile::SettingsFile(ViewOptions &options, const ProgramDirectory &directo
 
 QString SettingsFile::path() const
 {
-    return m_directory.dataFilePath(QString::fromLatin1(settingsFileName));
+    return m_directory.settingsFilePath(QString::fromLatin1(settingsFileName));
 }
 
 void SettingsFile::read()
 {
     // A missing, unreadable, oversized or odd file (a FIFO, a device) gives
     // the design state, as an absent one does.
-    const TextLines file = readCp932Lines(path(), settingsFileMaxBytes);
+    const TextLines file =
+        readCp932Lines(m_directory.settingsFileToRead(QString::fromLatin1(settingsFileName)),
+                       settingsFileMaxBytes);
     if (file.ok())
         applySettingsLines(file.lines, m_options);
 }

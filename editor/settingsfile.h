@@ -25,13 +25,15 @@ QString settingsText(const std::array<bool, ViewOptions::checkCount> &checkMarks
 // mark are ignored.
 void applySettingsLines(const QStringList &lines, ViewOptions &options);
 
-// The view options' settings file in the program's data folder: read at
-// start-up, written when the main window closes.
+// The view options' settings file in the program's settings folder: read at
+// start-up (where the folder has none yet, from beside the program, see
+// ProgramDirectory), written when the main window closes.
 class SettingsFile
 {
 public:
     SettingsFile(ViewOptions &options, const ProgramDirectory &directory, MessageBox &messageBox);
 
+    // Where the file is written.
     QString path() const;
 
     // A missing, unreadable or invalid file leaves the options as they are.

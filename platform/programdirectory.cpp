@@ -1,5 +1,7 @@
 #include "programdirectory.h"
 
+#include "core/product.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -7,30 +9,68 @@
 
 namespace tintmill {
 
-QString ProgramDirectory::dataFilePath(const QString &fileName) const
+QString ProgramDirectory::settingsFilePath(const QString &fileName) const
 {
-    return QDir(dataDirectory()).filePath(fileName);
+    return QDir(settingsDirectory()).filePath(fileName);
 }
 
-QString chooseDataDirectory(const QString &executableDirectory, const QString &perUserDirectory,
-                            const std::function<bool(const QString &)> &isWritable)
+QString ProgramDirectory::settingsFileToRead(const QString &fileName) const
 {
-    if (isWritable(executableDirectory))
-        return executableDirectory;
-    return perUserDirectory;
+    const QString own = settingsFilePath(fileName);
+    const QString seedFolder = settingsSeedDirectory();
+    if (seedFolder.isEmpty() || QFileInfo::exists(own))
+        return own;
+    const QString seed = QDir(seedFolder).filePath(fileName);
+    return QFileInfo::exists(seed) ? seed : own;
+}
+
+QString ProgramDirectory::scratchFilePath(const QString &fileName) const
+{
+    return QDir(scratchDirectory()).filePath(fileName);
+}
+
+bool isInstalledProgramFolder(const QString &folder)
+{
+    const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(folder));
+    for (const char *systemTree : {"/usr", "/opt", "/bin", "/sbin", "/app", "/snap"}) {
+        const QString tree = QString::fromLatin1(systemTree);
+        if (clean == tree || clean.startsWith(tree + u'/'))
+            return true;
+    }
+    if (QDir(clean).dirName() != QLatin1String("bin"))
+        return false;
+    const QString desktopEntry = QStringLiteral("/../share/applications/%1.desktop")
+                                     .arg(QString::fromLatin1(product::applicationId));
+    return QFileInfo::exists(clean + desktopEntry);
+}
+
+ProgramLocations chooseProgramLocations(const QString &programFolder, bool programFolderWritable,
+                                        const UserFolders &user)
+{
+    if (programFolderWritable && !isInstalledProgramFolder(programFolder))
+        return {programFolder, {}, programFolder, programFolder};
+    return {user.configuration, programFolder, user.cache, user.documents};
 }
 
 AppProgramDirectory::AppProgramDirectory()
-    : m_executableDirectory(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()))
+    : AppProgramDirectory(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
+                          QFileInfo(QCoreApplication::applicationDirPath()).isWritable(),
+                          {QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+                           QStandardPaths::writableLocation(QStandardPaths::CacheLocation),
+                           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)})
+{}
+
+AppProgramDirectory::AppProgramDirectory(const QString &executableDirectory, bool writable,
+                                         const UserFolders &user)
+    : m_executableDirectory(executableDirectory),
+      m_locations(chooseProgramLocations(executableDirectory, writable, user))
 {
-    // An installed copy (say under /usr/bin) cannot keep its files beside itself;
-    // the per-user data folder takes their place, for reading and writing alike.
-    const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    m_dataDirectory = chooseDataDirectory(m_executableDirectory, perUser, [](const QString &dir) {
-        return QFileInfo(dir).isDir() && QFileInfo(dir).isWritable();
-    });
-    if (m_dataDirectory == perUser)
-        QDir().mkpath(perUser);
+    // The per-user folders may not exist yet on a fresh account; the files
+    // are written into them without further checks.
+    if (m_locations.settings != executableDirectory)
+        QDir().mkpath(m_locations.settings);
+    if (m_locations.scratch != executableDirectory)
+        QDir().mkpath(m_locations.scratch);
 }
 
 } // namespace tintmill

@@ -2,27 +2,56 @@
 
 #include "services.h"
 
-#include <functional>
-
 namespace tintmill {
 
-// The directory rule on its own, so it can be checked with any answer to
-// "is this folder writable?".
-QString chooseDataDirectory(const QString &executableDirectory, const QString &perUserDirectory,
-                            const std::function<bool(const QString &)> &isWritable);
+// The per-user folders an installed program keeps its files in.
+struct UserFolders
+{
+    QString configuration;
+    QString cache;
+    QString documents;
+};
+
+// Where the program's own files go, as ProgramDirectory hands them out.
+struct ProgramLocations
+{
+    QString settings;
+    QString settingsSeed; // empty: no settings file is looked for elsewhere
+    QString scratch;
+    QString documents;
+};
+
+// Whether `folder` is that of an installed program: a bin/ folder whose tree
+// also holds the program's desktop entry (the build's install step or a
+// package put it there), or a folder of the system's own program trees, which
+// even the administrator should not fill with one user's files.
+bool isInstalledProgramFolder(const QString &folder);
+
+// The rule for where files go. A copy of the program in a folder of its own
+// that the user can write keeps everything beside itself; an installed one, or
+// one in a folder it cannot write, uses the per-user folders and still reads a
+// settings file left beside it while it has none of its own.
+ProgramLocations chooseProgramLocations(const QString &programFolder, bool programFolderWritable,
+                                        const UserFolders &user);
 
 // The running program's directories, as the application sees them.
 class AppProgramDirectory final : public ProgramDirectory
 {
 public:
+    // From the running executable and the desktop's per-user folders.
     AppProgramDirectory();
+    // From a given program folder, its writability and per-user folders.
+    AppProgramDirectory(const QString &executableDirectory, bool writable, const UserFolders &user);
 
     QString executableDirectory() const override { return m_executableDirectory; }
-    QString dataDirectory() const override { return m_dataDirectory; }
+    QString settingsDirectory() const override { return m_locations.settings; }
+    QString scratchDirectory() const override { return m_locations.scratch; }
+    QString documentsDirectory() const override { return m_locations.documents; }
+    QString settingsSeedDirectory() const override { return m_locations.settingsSeed; }
 
 private:
     QString m_executableDirectory;
-    QString m_dataDirectory;
+    ProgramLocations m_locations;
 };
 
 } // namespace tintmill

@@ -73,11 +73,26 @@ public:
     virtual ~ProgramDirectory() = default;
     // Folder of the running executable.
     virtual QString executableDirectory() const = 0;
-    // Where the program keeps its own files (settings, preview page): the
-    // executable's folder, or a per-user folder where that is not writable.
-    virtual QString dataDirectory() const = 0;
-    // Full path of `fileName` inside dataDirectory().
-    QString dataFilePath(const QString &fileName) const;
+    // Where the settings file is written: beside the program when it runs
+    // from a folder of its own, otherwise the per-user configuration folder.
+    virtual QString settingsDirectory() const = 0;
+    // Where passing files such as the preview page are written: beside the
+    // program, or the per-user cache folder.
+    virtual QString scratchDirectory() const = 0;
+    // Where the colour file dialogs start: beside the program, or the user's
+    // documents folder.
+    virtual QString documentsDirectory() const = 0;
+    // A folder whose settings file is read while settingsDirectory() has none
+    // of its own yet, so that settings left beside an installed program still
+    // count; empty when there is no such folder.
+    virtual QString settingsSeedDirectory() const { return {}; }
+
+    // Full path of `fileName` inside settingsDirectory(): where it is written.
+    QString settingsFilePath(const QString &fileName) const;
+    // The settings file to read: the one written last, else a seeded one.
+    QString settingsFileToRead(const QString &fileName) const;
+    // Full path of `fileName` inside scratchDirectory().
+    QString scratchFilePath(const QString &fileName) const;
 };
 
 // Everything a subsystem may need from the desktop, handed out as one bundle.

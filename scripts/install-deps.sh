@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev libqt6svg6 libgl-dev
     libgtest-dev googletest
     fonts-noto-cjk xvfb xauth
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -1,9 +1,18 @@
 #!/usr/bin/env bash
-# Renders the main window headless into docs/screenshot.png.
+# Renders every page of the main window headless into docs/: screenshot.png
+# for the first page, screenshot-NAME.png for the others, and readability.png
+# for the readability check window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake --preset default
 cmake --build --preset default --target tintmill_screenshot
-QT_QPA_PLATFORM=offscreen build/default/tools/tintmill_screenshot docs/screenshot.png "$@"
+
+# A desktop-sized screen: the offscreen platform's own is smaller than the window.
+export QT_QPA_PLATFORM="offscreen:configfile=$PWD/tools/screen.json"
+pages=(screenshot screenshot-saveload screenshot-html screenshot-css screenshot-scrollbar)
+for page in "${!pages[@]}"; do
+    build/default/tools/tintmill_screenshot "docs/${pages[$page]}.png" "$page"
+done
+build/default/tools/tintmill_screenshot docs/readability.png 0 --readability

@@ -8,7 +8,7 @@ namespace tintmill {
 
 QString PreviewPageWriter::path() const
 {
-    return m_directory.dataFilePath(QStringLiteral("tmp.htm"));
+    return m_directory.scratchFilePath(QStringLiteral("tmp.htm"));
 }
 
 WriteResult PreviewPageWriter::write(const ScrollbarColorSet &set)

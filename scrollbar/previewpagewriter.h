@@ -10,7 +10,7 @@ namespace tintmill {
 class PreviewBrowser;
 class ProgramDirectory;
 
-// Puts the preview page on disk, beside the settings file, and points the
+// Puts the preview page on disk, in the program's scratch folder, and points the
 // browser view at it.
 class PreviewPageWriter
 {

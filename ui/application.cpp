@@ -1,12 +1,30 @@
 #include "application.h"
 
+#include "core/product.h"
 #include "fonts.h"
 #include "frmcolor.h"
 #include "previewhost.h"
+#include "tintmill_version.h"
 #include "unixsignalclose.h"
 #include "workbench.h"
 
+#include <QGuiApplication>
+
 namespace tintmill {
+
+void identifyApplication()
+{
+    // No organisation: the per-user folders are then ~/.config/Tintmill and
+    // ~/.cache/Tintmill rather than a Tintmill folder inside another.
+    QCoreApplication::setOrganizationName(QString());
+    QCoreApplication::setApplicationName(QString::fromLatin1(product::title));
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                                .arg(TINTMILL_VERSION_MAJOR)
+                                                .arg(TINTMILL_VERSION_MINOR)
+                                                .arg(TINTMILL_VERSION_PATCH));
+    // The desktop matches the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(product::applicationId));
+}
 
 Application::Application() : m_previewHost(new PreviewHost)
 {
@@ -17,7 +35,6 @@ Application::Application() : m_previewHost(new PreviewHost)
     m_messageBox.setParent(m_window.get());
     m_inputBox.setParent(m_window.get());
     m_fileDialog.setParent(m_window.get());
-    m_previewHost->createViewAfterFirstPaintOf(m_window.get());
     // Before the first file is written: from then on a logout keeps the settings.
     m_signalClose = std::make_unique<UnixSignalClose>(*m_window);
     m_window->startUp();

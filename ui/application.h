@@ -12,6 +12,11 @@ class PreviewHost;
 class UnixSignalClose;
 struct Workbench;
 
+// Names the program to the desktop: its name, version and desktop entry, which
+// also decide its per-user folders. Called once, after the QApplication is
+// made and before anything else runs.
+void identifyApplication();
+
 // The running program put together: the Qt-backed desktop services, the
 // subsystems' state and the main window.
 class Application

@@ -61,6 +61,9 @@ void ColorPickerPage::buildColorButtons()
         button->setObjectName(QStringLiteral("CmdColor_%1").arg(index));
         button->setToolTip(caption);
         button->setAccessibleName(caption);
+        // Where the button sits, for those who hear the grid rather than see it.
+        button->setAccessibleDescription(
+            QStringLiteral("%1行目、%2列目").arg(index / gridColumns + 1).arg(blue + 1));
         // Columns are the blue step; each red step is a band of six green rows.
         twips::placeOnTabPage(button, 705 + 945 * blue, 570 + 1365 * red + 210 * green, 960, 225);
         connect(button, &ColorButton::clicked, this,

@@ -6,6 +6,7 @@
 #include "twips.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -49,13 +50,19 @@ QLabel *label(const char *objectName, const QString &text, QWidget *parent)
 
 CodeOutput codeOutput(const CodeOutputNames &names, QWidget *parent)
 {
+    auto *box = new CodeTextBox(QString::fromLatin1(names.box), parent);
+    // Left alone, a screen reader names the box after its frame; its own
+    // caption says what it holds, and the frame tells two alike apart.
+    box->setAccessibleName(names.captionText);
+    if (const auto *frame = qobject_cast<QGroupBox *>(parent))
+        box->setAccessibleDescription(frame->title());
     return {
         icons::pictureButton(QString::fromLatin1(names.build), icons::generate(),
                              names.buildToolTip, parent),
         icons::pictureButton(QString::fromLatin1(names.copy), icons::copy(),
                              QStringLiteral("クリップボードにコピー"), parent),
         label(names.caption, names.captionText, parent),
-        new CodeTextBox(QString::fromLatin1(names.box), parent),
+        box,
     };
 }
 

@@ -53,6 +53,11 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     support->setReadOnly(true);
     twips::place(support, 1200, 2160, 4200, 300);
 
+    // The licence the desktop metadata and the package state.
+    auto *licence = new QLabel(QString::fromUtf8(product::licence), this);
+    licence->setObjectName(QStringLiteral("lblLicense"));
+    twips::place(licence, 1200, 2745, 2760, 270);
+
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);

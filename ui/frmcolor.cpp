@@ -1,6 +1,7 @@
 #include "frmcolor.h"
 
 #include "colorpickerpage.h"
+#include "contentscroller.h"
 #include "core/product.h"
 #include "csspage.h"
 #include "frmabout.h"
@@ -22,8 +23,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace tintmill {
@@ -36,10 +37,10 @@ FrmColor::FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent)
     setWindowTitle(QString::fromLatin1(product::title));
     setWindowIcon(icons::application());
 
-    auto *central = new QWidget(this);
+    auto *central = new QWidget;
     central->setFixedSize(twips::rect(0, 0, 11610, 9675).size());
-    setCentralWidget(central);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_contentScroller = new ContentScroller(central, this);
+    setCentralWidget(m_contentScroller);
 
     buildMenus();
     buildMainTabs(central);
@@ -47,6 +48,7 @@ FrmColor::FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent)
     // The page preview and the browser view share one place; the editor page on
     // show decides which of the two is visible.
     m_previewView->setParent(central);
+    m_previewView->setAccessibleName(QStringLiteral("スクロールバーのプレビュー"));
     twips::place(m_previewView, 6960, 120, 4455, 5895);
     // A preview page that cannot be written would leave the view showing old
     // colours without a word: the reason takes the view's place instead, and
@@ -129,8 +131,11 @@ void FrmColor::buildMainTabs(QWidget *central)
     m_mainTabs->setObjectName(QStringLiteral("SSTab1"));
     twips::place(m_mainTabs, 240, 120, 6615, 9495);
     // Five captions share the strip, as on a notebook: no scrolling tabs.
+    // The style sheet goes on the strip alone: set on the tab control, it
+    // would style every control on every page, and polishing them all under
+    // a style sheet doubled the time to the window's first paint.
     m_mainTabs->setUsesScrollButtons(false);
-    m_mainTabs->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 7px; }"));
+    m_mainTabs->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 7px; }"));
 
     m_colorPickerPage = new ColorPickerPage(m_workbench.chooser, m_workbench.pageEditor,
                                             m_workbench.services.messageBox);

@@ -10,6 +10,7 @@ class QTabWidget;
 namespace tintmill {
 
 class ColorPickerPage;
+class ContentScroller;
 class PageRolesPage;
 class PreviewBlocks;
 class ScrollbarEditorPage;
@@ -32,6 +33,8 @@ public:
     PageRolesPage &pageRolesPage() const { return *m_pageRolesPage; }
     QTabWidget &mainTabs() const { return *m_mainTabs; }
     QTabWidget &editorTabs() const { return *m_editorTabs; }
+    // Holds the laid-out content; it scrolls where the screen is too small.
+    ContentScroller &contentScroller() const { return *m_contentScroller; }
     // "ツール(&T)": windows that work beside the main window.
     QMenu &toolsMenu() const { return *m_toolsMenu; }
 
@@ -54,6 +57,7 @@ private:
 
     Workbench &m_workbench;
     QWidget *m_previewView;
+    ContentScroller *m_contentScroller = nullptr;
     QLabel *m_previewProblem = nullptr;
     QTabWidget *m_mainTabs = nullptr;
     QTabWidget *m_editorTabs = nullptr;

@@ -73,8 +73,13 @@ PageRolesPage::PageRolesPage(PageColorEditor &editor, ColorChooser &chooser, Cli
 
 void PageRolesPage::showCaptions()
 {
-    for (int k = 0; k < 8; ++k)
-        m_captions.at(k)->setText(m_editor.caption(static_cast<PageRole>(k)));
+    for (int k = 0; k < 8; ++k) {
+        const QString caption = m_editor.caption(static_cast<PageRole>(k));
+        m_captions.at(k)->setText(caption);
+        // The colour stands in a label beside the option; a screen reader
+        // on the option should say it too.
+        m_options.at(k)->setAccessibleDescription(caption);
+    }
 }
 
 void PageRolesPage::showSelectedRole()

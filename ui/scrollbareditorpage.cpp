@@ -49,14 +49,16 @@ ScrollbarEditorPage::ScrollbarEditorPage(ScrollbarColorEditor &editor, QWidget *
 
         auto *check = new QCheckBox(this);
         check->setObjectName(QStringLiteral("chkScr_%1").arg(k));
-        check->setAccessibleName(property);
+        // The row's three controls carry no text of their own; each says
+        // which property it stands for and what it does with it.
+        check->setAccessibleName(property + QStringLiteral("を含める"));
         twips::placeOnTabPage(check, 2280, rowTop(k), 270, rowHeight);
         bindToggle(check, m_editor.enabledToggle(role));
         m_checks.at(k) = check;
 
         auto *option = new SwatchOption(this);
         option->setObjectName(QStringLiteral("optScr_%1").arg(k));
-        option->setAccessibleName(property);
+        option->setAccessibleName(property + QStringLiteral("の色"));
         option->setToolTip(property);
         twips::placeOnTabPage(option, 2610, rowTop(k) + 15, 555, 270);
         connect(option, &SwatchOption::clicked, this,
@@ -97,6 +99,7 @@ void ScrollbarEditorPage::showColors()
     for (int k = 0; k < roleCount; ++k) {
         const auto role = static_cast<ScrRole>(k);
         m_options.at(k)->setColor(m_editor.color(role));
+        m_options.at(k)->setAccessibleDescription(m_editor.caption(role));
         m_captions.at(k)->setText(m_editor.caption(role));
     }
 }

@@ -106,16 +106,12 @@ private slots:
 
     void dataDirectoryFallsBackWhereTheProgramFolderIsReadOnly()
     {
-        const auto writable = [](const QString &) {
-            return true;
-        };
-        const auto readOnly = [](const QString &) {
-            return false;
-        };
-        QCOMPARE(chooseDataDirectory("/opt/tintmill", "/home/u/.local/share/Tintmill", writable),
-                 QStringLiteral("/opt/tintmill"));
-        QCOMPARE(chooseDataDirectory("/usr/bin", "/home/u/.local/share/Tintmill", readOnly),
-                 QStringLiteral("/home/u/.local/share/Tintmill"));
+        const UserFolders user{"/home/u/.config/Tintmill", "/home/u/.cache/Tintmill",
+                               "/home/u/Documents"};
+        QCOMPARE(chooseProgramLocations("/home/u/tintmill", true, user).settings,
+                 QStringLiteral("/home/u/tintmill"));
+        QCOMPARE(chooseProgramLocations("/home/u/tintmill", false, user).settings,
+                 QStringLiteral("/home/u/.config/Tintmill"));
     }
 };
 

@@ -93,13 +93,16 @@ public:
     QList<QUrl> urls;
 };
 
-// Both directories are one fresh temporary folder, unless a test points the
-// data directory elsewhere (for example at a folder that cannot be written).
+// Every directory is one fresh temporary folder, unless a test points the
+// data directories elsewhere (for example at a folder that cannot be written).
 class FakeProgramDirectory final : public ProgramDirectory
 {
 public:
     QString executableDirectory() const override { return folder.path(); }
-    QString dataDirectory() const override
+    QString settingsDirectory() const override { return dataDirectory(); }
+    QString scratchDirectory() const override { return dataDirectory(); }
+    QString documentsDirectory() const override { return dataDirectory(); }
+    QString dataDirectory() const
     {
         return dataDirectoryOverride.isEmpty() ? folder.path() : dataDirectoryOverride;
     }

@@ -2,7 +2,9 @@
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
 #include "support/userclicks.h"
+#include "ui/application.h"
 #include "ui/colorbutton.h"
+#include "ui/contentscroller.h"
 #include "ui/frmabout.h"
 #include "ui/previewwidgets.h"
 #include "ui/twips.h"
@@ -13,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTimer>
 
@@ -57,7 +60,8 @@ private slots:
         MainWindowFixture f;
         QCOMPARE(f.window->objectName(), QStringLiteral("frmColor"));
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Tintmill"));
-        QCOMPARE(f.window->centralWidget()->size(), QSize(774, 645)); // 11610 x 9675 twips
+        // 11610 x 9675 twips.
+        QCOMPARE(f.window->contentScroller().widget()->size(), QSize(774, 645));
         const QStringList captions{"#FFFFFF", "#000000", "#FF0000", "#000000",
                                    "#000000", "#000000", "#0000FF", "#000000"};
         for (int k = 0; k < 8; ++k)
@@ -364,7 +368,11 @@ private slots:
             QCOMPARE(about->objectName(), QStringLiteral("frmAbout"));
             QCOMPARE(about->windowTitle(), QStringLiteral("Tintmillのﾊﾞｰｼﾞｮﾝ情報"));
             QCOMPARE(about->findChild<QLabel *>("lblTitle")->text(), QStringLiteral("Tintmill"));
-            QVERIFY(about->findChild<QLabel *>("lblVersion")->text().startsWith("ﾊﾞｰｼﾞｮﾝ "));
+            // The release the desktop metadata names, under the licence it states.
+            QCOMPARE(about->findChild<QLabel *>("lblVersion")->text(),
+                     QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0"));
+            QCOMPARE(about->findChild<QLabel *>("lblLicense")->text(),
+                     QStringLiteral("MIT ライセンス"));
             QCOMPARE(about->findChild<QLabel *>("lblDescription")->text(),
                      QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの説明\n色をいろいろ選んでね。"));
             QVERIFY(!about->findChild<QLabel *>("picIcon")->pixmap().isNull());
@@ -373,6 +381,23 @@ private slots:
         });
         f.find<QAction>("mnuVer")->trigger();
         QVERIFY(seen);
+    }
+
+    void identifiesItselfToTheDesktop()
+    {
+        identifyApplication();
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Tintmill"));
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.0.0"));
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.example.tintmill"));
+        // The per-user folders an installed copy uses: Tintmill directly in
+        // the desktop's configuration and cache folders.
+        const auto folder = [](QStandardPaths::StandardLocation location) {
+            return QStandardPaths::writableLocation(location);
+        };
+        QCOMPARE(folder(QStandardPaths::AppConfigLocation),
+                 folder(QStandardPaths::GenericConfigLocation) + "/Tintmill");
+        QCOMPARE(folder(QStandardPaths::CacheLocation),
+                 folder(QStandardPaths::GenericCacheLocation) + "/Tintmill");
     }
 };
 

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the built program and checks what it holds
+# and what it depends on.
+# Usage: check_package.sh BUILD_DIR
+set -uo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+passed=0
+failed=0
+check() { # description, command...
+    local what=$1
+    shift
+    if "$@" >"$work/out" 2>&1; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAIL: $what"
+        sed 's/^/    /' "$work/out"
+    fi
+}
+
+check "cpack" cpack --config "$build/CPackConfig.cmake" -B "$work/out-dir"
+package=$(ls "$work"/out-dir/tintmill_1.0.0_*.deb 2>/dev/null | head -n 1)
+check "the package is named tintmill_1.0.0_ARCH.deb" test -n "$package"
+
+dpkg-deb -f "$package" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//' >"$work/depends"
+# From the shared libraries the program links, and what it loads otherwise.
+for dependency in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 \
+    fonts-noto-cjk libqt6webenginecore6-bin; do
+    check "depends on $dependency" grep -qx "$dependency" "$work/depends"
+done
+check "package name" test "$(dpkg-deb -f "$package" Package)" = tintmill
+check "package version" test "$(dpkg-deb -f "$package" Version)" = 1.0.0
+
+dpkg-deb -c "$package" | awk '{print $6}' >"$work/contents"
+for file in \
+    ./usr/bin/tintmill \
+    ./usr/share/applications/org.example.tintmill.desktop \
+    ./usr/share/metainfo/org.example.tintmill.metainfo.xml \
+    ./usr/share/icons/hicolor/scalable/apps/org.example.tintmill.svg \
+    ./usr/share/doc/tintmill/LICENSE; do
+    check "packs $file" grep -qx "$file" "$work/contents"
+done
+
+# The browser view's module, in the library folder of the tree (the program
+# looks for it there from its own folder).
+check "packs the browser module" \
+    grep -qE '^\./usr/lib/([^/]+/)?tintmill/tintmill-browser\.so$' "$work/contents"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
