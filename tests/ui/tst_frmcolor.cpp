@@ -279,6 +279,40 @@ private slots:
         QCOMPARE(f.find<QLabel>(QStringLiteral("LblCol_%1").arg(role))->frameShape(), QFrame::Box);
     }
 
+    void previewPressesThatChooseNothing_data()
+    {
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QPoint>("releasedAt"); // in the pressed control
+        QTest::newRow("right button on a block")
+            << "PicMicro" << int(Qt::RightButton) << QPoint(3, 3);
+        QTest::newRow("right button on a line")
+            << "LblLink1" << int(Qt::RightButton) << QPoint(3, 3);
+        QTest::newRow("block left before release")
+            << "PicSmall" << int(Qt::LeftButton) << QPoint(-4, 3);
+        QTest::newRow("line left before release")
+            << "lblHover" << int(Qt::LeftButton) << QPoint(3, -4);
+    }
+
+    void previewPressesThatChooseNothing()
+    {
+        QFETCH(QString, pressed);
+        QFETCH(int, button);
+        QFETCH(QPoint, releasedAt);
+        MainWindowFixture f;
+        QTest::mouseClick(f.find<QRadioButton>("OptCol_5"), Qt::LeftButton);
+        auto *editorTabs = f.find<QTabWidget>("SSTab2");
+        editorTabs->setCurrentIndex(0);
+        QWidget *target = f.find<QWidget>(pressed);
+        const auto which = static_cast<Qt::MouseButton>(button);
+        QTest::mousePress(target, which, {}, QPoint(3, 3));
+        QTest::mouseRelease(target, which, {}, releasedAt);
+        if (auto *menu = f.find<QMenu>("mnuView"); menu->isVisible())
+            menu->close();
+        QVERIFY(f.find<QRadioButton>("OptCol_5")->isChecked());
+        QCOMPARE(f.find<QLabel>("LblCol_5")->frameShape(), QFrame::Box);
+    }
+
     void rightButtonOnABlockOpensTheViewMenu()
     {
         MainWindowFixture f;
