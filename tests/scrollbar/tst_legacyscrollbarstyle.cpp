@@ -81,6 +81,10 @@ private slots:
             << "<style><!-- /* scrollbar-face-color:#00FF00; */ html{scrollbar-track-color:"
                "#0000ff} --></style>"
             << "html" << colors({{ScrRole::ScrTrack, blue}});
+        QTest::newRow("comment end before the next style element")
+            << "<style><!-- p{color:#000000} --></style>"
+               "<style>textarea{scrollbar-track-color:#0000ff}</style>"
+            << "textarea" << colors({{ScrRole::ScrTrack, blue}});
         QTest::newRow("later declaration wins, across style elements")
             << "<style>body{scrollbar-arrow-color:#FF0000;scrollbar-base-color:#CCCCCC}</style>"
                "<p>x</p><style type=\"text/css\">body{scrollbar-arrow-color:#00FF00}</style>"
@@ -155,6 +159,11 @@ private slots:
             << colors({{ScrRole::ScrBase, 0x7F7F7F}})
             << "track #9F9F9F thumb #7F7F7F button #7F7F7F arrow #FFFFFF bevel "
                "#7F7F7F/#BFBFBF/#404040/#202020";
+        // 299 R + 587 G + 114 B is 127999 here: any heavier weight makes it light.
+        QTest::newRow("base of luma just under 128")
+            << colors({{ScrRole::ScrBase, 0x29CD0A}})
+            << "track #48DA5F thumb #0ACD29 button #0ACD29 arrow #FFFFFF bevel "
+               "#0ACD29/#85E694/#056715/#03330A";
         QTest::newRow("set colours win over the base")
             << colors({{ScrRole::ScrBase, grey},
                        {ScrRole::ScrFace, red},
