@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <functional>
 
+class QDialog;
 class QMenu;
 class QTabWidget;
 
@@ -38,6 +39,13 @@ public:
         m_exitProgram = std::move(exitProgram);
     }
 
+    // How a modal dialog of the window is run (the overwrite and release
+    // dialog); replaceable so that tests can drive it without blocking.
+    void setRunDialog(std::function<void(QDialog &)> runDialog)
+    {
+        m_runDialog = std::move(runDialog);
+    }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -58,6 +66,7 @@ private:
     PreviewBlocks *m_previewBlocks = nullptr;
     QMenu *m_viewMenu = nullptr;
     std::function<void()> m_exitProgram;
+    std::function<void(QDialog &)> m_runDialog;
 };
 
 } // namespace tintmill

@@ -19,6 +19,26 @@ QIcon copy()
     return QIcon(QStringLiteral(":/icons/copy.svg"));
 }
 
+QIcon openFile()
+{
+    return QIcon(QStringLiteral(":/icons/open.svg"));
+}
+
+QIcon releaseFiles()
+{
+    return QIcon(QStringLiteral(":/icons/release.svg"));
+}
+
+QIcon saveNewFile()
+{
+    return QIcon(QStringLiteral(":/icons/save.svg"));
+}
+
+QIcon overwriteFile()
+{
+    return QIcon(QStringLiteral(":/icons/overwrite.svg"));
+}
+
 QPushButton *pictureButton(const QString &objectName, const QIcon &icon, const QString &toolTip,
                            QWidget *parent)
 {

@@ -10,6 +10,11 @@ namespace tintmill::icons {
 QIcon application();
 QIcon generate(); // on the buttons that build code
 QIcon copy();     // on the buttons that copy code to the clipboard
+// On the four buttons of each colour file list.
+QIcon openFile();
+QIcon releaseFiles();
+QIcon saveNewFile();
+QIcon overwriteFile();
 
 // A caption-less button that shows only an icon and its tool tip.
 QPushButton *pictureButton(const QString &objectName, const QIcon &icon, const QString &toolTip,

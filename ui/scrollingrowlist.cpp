@@ -144,7 +144,9 @@ bool ScrollingRowList::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseMove:
         emit rowHovered(row);
-        break;
+        // Handled here: passed on, it would reach the viewport as a move off
+        // the rows and take the hover straight back.
+        return true;
     case QEvent::MouseButtonRelease: {
         auto *mouse = static_cast<QMouseEvent *>(event);
         const auto *box = static_cast<QWidget *>(watched);

@@ -37,9 +37,17 @@ void StartupSequence::setPageColorCaptions()
     m_workbench.pageEditor.setStartupCaptions();
 }
 
-void StartupSequence::clearOpenAndRememberedFlags() {}
+void StartupSequence::clearOpenAndRememberedFlags()
+{
+    m_workbench.pageFiles.clearFiles();
+    m_workbench.scrollbarFiles.clearFiles();
+}
 
-void StartupSequence::resetListScrolling() {}
+void StartupSequence::resetListScrolling()
+{
+    m_workbench.pageFiles.resetScrolling();
+    m_workbench.scrollbarFiles.resetScrolling();
+}
 
 void StartupSequence::setGeneratorOptions()
 {

@@ -8,6 +8,9 @@
 #include "editor/pagecoloreditor.h"
 #include "editor/settingsfile.h"
 #include "editor/viewoptions.h"
+#include "files/colorfiles.h"
+#include "files/pagecoloraccess.h"
+#include "files/scrollbarcoloraccess.h"
 #include "platform/services.h"
 #include "scrollbar/scrollbarcoloreditor.h"
 
@@ -29,6 +32,10 @@ struct Workbench
     StyleGenerator styleGenerator{pageEditor};
     LinkRuleGenerator linkRuleGenerator{pageEditor};
     ScrollbarCode scrollbarCode{scrollbarEditor, services.messageBox, services.clipboard};
+    PageColorAccess pageColorAccess{pageEditor};
+    ScrollbarColorAccess scrollbarColorAccess{scrollbarEditor, chooser};
+    ColorFiles pageFiles{pageColorAccess, services};
+    ColorFiles scrollbarFiles{scrollbarColorAccess, services};
 };
 
 } // namespace tintmill
