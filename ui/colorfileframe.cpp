@@ -51,10 +51,11 @@ ColorFileFrame::ColorFileFrame(ColorFiles &files, const ColorFileFrameDesign &de
 
     auto *fileHeader = new QLabel(QStringLiteral("ファイル名"), this);
     fileHeader->setObjectName(QString::fromLatin1(design.fileHeaderName));
-    twips::placeInFrame(fileHeader, 1440, 240, 2085, 240);
+    // A line of this font needs 270 twips: the headers start a little higher.
+    twips::placeInFrame(fileHeader, 1440, 210, 2085, 270);
     auto *infoHeader = new QLabel(QStringLiteral("説明"), this);
     infoHeader->setObjectName(QString::fromLatin1(design.infoHeaderName));
-    twips::placeInFrame(infoHeader, 3525, 240, 2295, 240);
+    twips::placeInFrame(infoHeader, 3525, 210, 2295, 270);
 
     m_rows = new ScrollingRowList(
         m_files.list(),

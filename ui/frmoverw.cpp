@@ -34,17 +34,17 @@ FrmOverW::FrmOverW(OverwriteReleaseSession &session, QWidget *parent)
     if (parent)
         move(parent->pos());
 
-    // The hints run wider than the design's labels: the room up to the
-    // list's right edge lets them show whole.
+    // The labels run wider and taller than the design's, and the headers
+    // start a little higher, so that their text shows whole in this font.
     QLabel *previewHint = hintLabel("Label2", OverwriteReleaseSession::previewHint(), this);
-    twips::place(previewHint, 480, 240, 5895, 255);
+    twips::place(previewHint, 480, 240, 6015, 270);
     QLabel *modeHint = hintLabel("Label1", m_session.hint(), this);
-    twips::place(modeHint, 480, 600, 5895, 540);
+    twips::place(modeHint, 480, 600, 6015, 540);
 
     QLabel *fileHeader = hintLabel("Label7", QStringLiteral("ファイル名"), this);
-    twips::place(fileHeader, 240, 1200, 2805, 240);
+    twips::place(fileHeader, 240, 1170, 2805, 270);
     QLabel *infoHeader = hintLabel("Label8", QStringLiteral("説明"), this);
-    twips::place(infoHeader, 3045, 1200, 3015, 240);
+    twips::place(infoHeader, 3045, 1170, 3015, 270);
 
     m_rows = new ScrollingRowList(m_session.rows(),
                                   {"PicFile",
@@ -67,6 +67,8 @@ FrmOverW::FrmOverW(OverwriteReleaseSession &session, QWidget *parent)
     cancel->setObjectName(QStringLiteral("CmdCancel"));
     twips::place(cancel, 4800, 4320, 1575, 375);
     cancel->setAutoDefault(false);
+    // Focus on a row would scroll it into sight; the list opens at its end.
+    cancel->setFocus();
 
     connect(m_rows, &ScrollingRowList::rowHovered, &m_session, &OverwriteReleaseSession::hover);
     connect(m_rows, &ScrollingRowList::rowsLeft, &m_session, &OverwriteReleaseSession::leave);
