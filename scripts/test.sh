@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test headless:
-# the whole program's tests, then the Qt-free core again under the sanitizers.
+# the whole program's tests, then the Qt-free core again under the sanitizers,
+# then a short run of each file reader under libFuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,3 +17,6 @@ ctest --preset default
 cmake --preset sanitize
 cmake --build --preset sanitize
 ctest --preset sanitize
+
+# Twenty seconds per reader; scripts/fuzz.sh SECONDS runs them longer.
+scripts/fuzz.sh 20
