@@ -3,6 +3,8 @@
 #include "core/roles.h"
 #include "platform/textfile.h"
 
+#include <algorithm>
+
 namespace tintmill::colorfile {
 
 namespace {
@@ -15,11 +17,7 @@ bool isWebSafePair(QStringView pair)
         QLatin1String("00"), QLatin1String("33"), QLatin1String("66"),
         QLatin1String("99"), QLatin1String("CC"), QLatin1String("FF"),
     };
-    for (const QLatin1String step : steps) {
-        if (pair == step)
-            return true;
-    }
-    return false;
+    return std::ranges::any_of(steps, [pair](QLatin1String step) { return pair == step; });
 }
 
 } // namespace
@@ -64,7 +62,7 @@ QStringList inArray(const QString &IroData, const QString &strInfo)
 {
     QStringList fields{strInfo};
     for (int k = 0; k < roleCount; ++k)
-        fields.append(IroData.mid(6 * k, 6));
+        fields.append(IroData.mid(qsizetype{6} * k, 6));
     return fields;
 }
 

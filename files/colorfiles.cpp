@@ -133,7 +133,7 @@ QString ColorFiles::askDescription()
 {
     // Cancelling the prompt saves without a description, as an empty answer does.
     for (;;) {
-        const QString description =
+        QString description =
             m_inputBox
                 .getText(QStringLiteral("色設定の簡単な説明を入力して下さい\r\n省略もできます"))
                 .value_or(QString());

@@ -121,6 +121,7 @@ void OverwriteReleaseSession::CmdRelease_Click()
     // otherwise stay those of a file the user did not choose.
     leave();
     std::vector<bool> released;
+    released.reserve(static_cast<size_t>(m_list.fileCount()));
     for (int row = 0; row < m_list.fileCount(); ++row)
         released.push_back(m_rows.isChosen(row));
     const int count = m_list.release(released);

@@ -31,7 +31,7 @@ FrmOverW::FrmOverW(OverwriteReleaseSession &session, QWidget *parent)
     setWindowTitle(m_session.caption());
     setFixedSize(twips::rect(0, 0, 6615, 5055).size());
     // Over the main window's corner, so that its preview stays in sight.
-    if (parent)
+    if (parent != nullptr)
         move(parent->pos());
 
     // The labels run wider and taller than the design's, and the headers
