@@ -43,23 +43,30 @@ QString SettingsFile::path() const
 
 void SettingsFile::read()
 {
-    if (const std::optional<QStringList> lines = readCp932Lines(path()))
-        applySettingsLines(*lines, m_options);
+    // A missing, unreadable, oversized or odd file (a FIFO, a device) gives
+    // the design state, as an absent one does.
+    const TextLines file = readCp932Lines(path(), settingsFileMaxBytes);
+    if (file.ok())
+        applySettingsLines(file.lines, m_options);
 }
 
 void SettingsFile::write()
 {
-    if (writeCp932File(path(), settingsText(m_options.checkMarks())))
+    // A link or special file in its place is the user's: it is left alone and
+    // the user is told, never written through.
+    const WriteResult result =
+        writeCp932File(path(), settingsText(m_options.checkMarks()), WritePolicy::RefuseLinks);
+    if (result.ok())
         return;
     // Silence would let the user believe the view options were kept. The
     // window still closes; a second close in the same run says nothing more.
     if (m_failureReported)
         return;
     m_failureReported = true;
-    m_messageBox.show(QStringLiteral("表示の設定を保存できませんでした。\n"
+    m_messageBox.show(QStringLiteral("表示の設定を保存できませんでした。\n%1\n"
                                      "次回の起動時には、今回の表示の設定は復元されません。\n\n"
-                                     "保存先：%1")
-                          .arg(QDir::toNativeSeparators(path())),
+                                     "保存先：%2")
+                          .arg(writeFailureText(result), QDir::toNativeSeparators(path())),
                       MessageBox::Icon::Exclamation);
 }
 

@@ -11,6 +11,8 @@ class MessageBox;
 class ProgramDirectory;
 
 inline constexpr const char *settingsFileName = "Tintmill.ini";
+// Eighteen short lines take 126 bytes; anything past this is not a settings file.
+inline constexpr qint64 settingsFileMaxBytes = 64 * 1024;
 
 // The settings file's text: one line "True" or "False" per check mark, in menu
 // order, each line ending in CR LF.
@@ -32,10 +34,11 @@ public:
 
     QString path() const;
 
-    // A missing or unreadable file leaves the options as they are.
+    // A missing, unreadable or invalid file leaves the options as they are.
     void read();
-    // Never stops the window from closing. When the file cannot be written the
-    // user is told, once per run, that this run's view options are not kept.
+    // Never stops the window from closing. When the file cannot be written, or
+    // a link or special file stands in its place, the user is told why, once
+    // per run, and that this run's view options are not kept.
     void write();
 
 private:

@@ -118,9 +118,9 @@ QString fileText(ColorFileKind kind, const QStringList &storedSet)
 
 namespace {
 
-ReadResult fromRecord(const QString &record)
+FileContent fromRecord(const QString &record)
 {
-    ReadResult result;
+    FileContent result;
     if (!funcFile(record)) {
         result.outcome = ReadOutcome::Invalid;
         return result;
@@ -133,17 +133,17 @@ ReadResult fromRecord(const QString &record)
 
 } // namespace
 
-ReadResult readPageColorFile(const QByteArray &bytes)
+FileContent readPageColorFile(const QByteArray &bytes)
 {
     return fromRecord(splitLines(decodeCp932(bytes)).join(QString()));
 }
 
-ReadResult readScrollbarColorFile(const QByteArray &bytes)
+FileContent readScrollbarColorFile(const QByteArray &bytes)
 {
     const QStringList lines = splitLines(decodeCp932(bytes));
     if (lines.isEmpty() || lines.size() > 1 + checkCount)
         return {};
-    ReadResult result = fromRecord(lines.first());
+    FileContent result = fromRecord(lines.first());
     if (result.outcome != ReadOutcome::Valid)
         return result;
     for (qsizetype k = 1; k < lines.size(); ++k)
@@ -151,7 +151,7 @@ ReadResult readScrollbarColorFile(const QByteArray &bytes)
     return result;
 }
 
-ReadResult readColorFile(ColorFileKind kind, const QByteArray &bytes)
+FileContent readColorFile(ColorFileKind kind, const QByteArray &bytes)
 {
     return kind == ColorFileKind::Page ? readPageColorFile(bytes) : readScrollbarColorFile(bytes);
 }

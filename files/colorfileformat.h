@@ -69,7 +69,7 @@ enum class ReadOutcome
     Unreadable,
 };
 
-struct ReadResult
+struct FileContent
 {
     ReadOutcome outcome = ReadOutcome::Unreadable;
     QString description;
@@ -80,12 +80,12 @@ struct ReadResult
 };
 
 // Page files: every line joined, line ends dropped, then tested as one record.
-ReadResult readPageColorFile(const QByteArray &bytes);
+FileContent readPageColorFile(const QByteArray &bytes);
 // Scrollbar files: the first line is the record, up to eight check lines
 // follow. An empty file, or one with more check lines than boxes, counts as
 // unreadable.
-ReadResult readScrollbarColorFile(const QByteArray &bytes);
-ReadResult readColorFile(ColorFileKind kind, const QByteArray &bytes);
+FileContent readScrollbarColorFile(const QByteArray &bytes);
+FileContent readColorFile(ColorFileKind kind, const QByteArray &bytes);
 
 } // namespace colorfile
 } // namespace tintmill

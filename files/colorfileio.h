@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/filewrite.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -22,13 +24,13 @@ struct ColorFileBytes
     QByteArray bytes;
 };
 
-// Reads at most colorfile::readLimit bytes of the file at `path`, links
-// followed as the user chose them.
+// Reads at most colorfile::readLimit bytes of the regular file at `path`,
+// links followed as the user chose them, without blocking on anything else.
 ColorFileBytes readColorFileBytes(const QString &path);
 
 // Writes `text` in code page 932 to `path`, whole or not at all: on any
-// failure the file keeps its old bytes and false is returned. A link the
+// failure the file keeps its old bytes and the result says why. A link the
 // user chose is written through, as an editor would.
-bool writeColorFile(const QString &path, const QString &text);
+WriteResult writeColorFile(const QString &path, const QString &text);
 
 } // namespace tintmill

@@ -105,7 +105,7 @@ void ColorFiles::FileOpen()
         reportInvalidFile();
         return;
     }
-    const colorfile::ReadResult read = colorfile::readColorFile(m_list.kind(), file.bytes);
+    const colorfile::FileContent read = colorfile::readColorFile(m_list.kind(), file.bytes);
     if (read.outcome == colorfile::ReadOutcome::Unreadable)
         return;
     if (read.outcome == colorfile::ReadOutcome::Invalid) {
@@ -153,11 +153,10 @@ void ColorFiles::GFileSave()
         return;
 
     const QStringList set = m_colorSet.currentSet(description);
-    if (!writeColorFile(path, colorfile::fileText(m_list.kind(), set))) {
-        m_messageBox.show(QStringLiteral("ファイルを保存できませんでした。\n"
-                                         "保存先のフォルダーがあるか、書き込みが許されているか、"
-                                         "ディスクに空きがあるかを確かめてください。\n\n%1")
-                              .arg(path),
+    const WriteResult written = writeColorFile(path, colorfile::fileText(m_list.kind(), set));
+    if (!written.ok()) {
+        m_messageBox.show(QStringLiteral("ファイルを保存できませんでした。%1\n\n%2")
+                              .arg(writeFailureText(written), path),
                           MessageBox::Icon::Exclamation);
         return;
     }

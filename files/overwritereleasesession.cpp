@@ -88,14 +88,15 @@ void OverwriteReleaseSession::OverWrite(int tempIndex)
     const ColorFileEntry &entry = m_list.entry(tempIndex);
     QStringList written = m_list.storedSet(m_list.fileCount());
     written[0] = entry.storedSet.value(0);
-    if (!writeColorFile(entry.path, colorfile::fileText(m_list.kind(), written))) {
+    const WriteResult result =
+        writeColorFile(entry.path, colorfile::fileText(m_list.kind(), written));
+    if (!result.ok()) {
         // The list keeps the colours the file still holds; the dialog stays
         // open for another try or another file.
         m_messageBox.show(
-            QStringLiteral("ファイルを上書きできませんでした。ファイルは元のままです。\n"
-                           "書き込みが許されているか、ディスクに空きがあるかを"
-                           "確かめてください。\n\n%1")
-                .arg(entry.path),
+            QStringLiteral("ファイルを上書きできませんでした。ファイルは元のままです。"
+                           "%1\n\n%2")
+                .arg(writeFailureText(result), entry.path),
             MessageBox::Icon::Exclamation);
         return;
     }

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size > static_cast<size_t>(readLimit))
         return 0; // never handed to a reader: the file read stops first
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    const ReadResult read = readColorFile(TINTMILL_FUZZ_KIND, bytes);
+    const FileContent read = readColorFile(TINTMILL_FUZZ_KIND, bytes);
     if (read.outcome != ReadOutcome::Valid)
         return 0;
 
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QStringList set = inArray(read.data, read.description);
     for (const std::optional<bool> &check : read.checks)
         set.append(check.value_or(false) ? QStringLiteral("1") : QStringLiteral("0"));
-    const ReadResult again =
+    const FileContent again =
         readColorFile(TINTMILL_FUZZ_KIND, encodeCp932(fileText(TINTMILL_FUZZ_KIND, set)));
     FUZZ_CHECK(again.outcome == ReadOutcome::Valid);
     FUZZ_CHECK(again.description == read.description);

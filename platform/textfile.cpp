@@ -1,7 +1,5 @@
 #include "textfile.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -53,25 +51,18 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-bool writeCp932File(const QString &path, const QString &text)
+WriteResult writeCp932File(const QString &path, const QString &text, WritePolicy policy,
+                           WriteSync sync)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = encodeCp932(text);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeFileAtomically(path, encodeCp932(text), policy, sync);
 }
 
-std::optional<QStringList> readCp932Lines(const QString &path)
+TextLines readCp932Lines(const QString &path, qint64 maxBytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return splitLines(decodeCp932(file.readAll()));
+    const ReadResult file = readRegularFile(path, maxBytes);
+    if (!file.ok())
+        return {file.status, {}};
+    return {ReadStatus::Read, splitLines(decodeCp932(file.bytes))};
 }
 
 } // namespace tintmill

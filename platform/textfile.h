@@ -1,9 +1,11 @@
 #pragma once
 
+#include "fileread.h"
+#include "filewrite.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 namespace tintmill {
 
@@ -20,11 +22,21 @@ QString joinCrLf(const QStringList &lines);
 // counts as a line; a text that ends with a line end has no empty line after it.
 QStringList splitLines(const QString &text);
 
-// Writes `text` as code page 932, whole or not at all: a crash or a full disk
-// during the write leaves the previous file in place. False when it failed.
-bool writeCp932File(const QString &path, const QString &text);
+// Writes `text` as code page 932 through writeFileAtomically: whole or not
+// at all, the previous file left in place on any failure.
+WriteResult writeCp932File(const QString &path, const QString &text, WritePolicy policy,
+                           WriteSync sync = WriteSync::ToDisk);
 
-// Reads a code page 932 file into lines; nullopt when it cannot be read.
-std::optional<QStringList> readCp932Lines(const QString &path);
+struct TextLines
+{
+    ReadStatus status = ReadStatus::Missing;
+    QStringList lines; // empty unless Read
+
+    bool ok() const { return status == ReadStatus::Read; }
+};
+
+// Reads a code page 932 file of at most `maxBytes` bytes into lines, under
+// the rules of readRegularFile.
+TextLines readCp932Lines(const QString &path, qint64 maxBytes);
 
 } // namespace tintmill

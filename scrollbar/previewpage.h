@@ -13,6 +13,9 @@ namespace tintmill {
 // case the captions have.
 QString previewPageText(const ScrollbarColorSet &set);
 
+// The page is well under a kilobyte; reading stops far beyond that.
+inline constexpr qint64 previewPageMaxBytes = 256 * 1024;
+
 // The rule line of one enabled role, "scrollbar-face-color:#RRGGBB;".
 QString previewRuleLine(ScrRole role, ColorNumber color);
 

@@ -11,13 +11,15 @@ QString PreviewPageWriter::path() const
     return m_directory.dataFilePath(QStringLiteral("tmp.htm"));
 }
 
-bool PreviewPageWriter::write(const ScrollbarColorSet &set)
+WriteResult PreviewPageWriter::write(const ScrollbarColorSet &set)
 {
     const QString file = path();
-    if (!writeCp932File(file, previewPageText(set)))
-        return false;
-    m_browser.navigate(QUrl::fromLocalFile(file));
-    return true;
+    // Rewritten at every change and every start: not worth a wait for the disk.
+    const WriteResult result =
+        writeCp932File(file, previewPageText(set), WritePolicy::ReplaceLinks, WriteSync::Lazily);
+    if (result.ok())
+        m_browser.navigate(QUrl::fromLocalFile(file));
+    return result;
 }
 
 } // namespace tintmill

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/filewrite.h"
 #include "scrollbarcolorset.h"
 
 #include <QString>
@@ -20,10 +21,12 @@ public:
 
     QString path() const;
 
-    // Rewrites the page for `set` and shows it. When the file cannot be
-    // written (a read-only folder, a full disk) the previous file stays whole
-    // and the view keeps the page it shows; the program goes on. False then.
-    bool write(const ScrollbarColorSet &set);
+    // Rewrites the page for `set` and shows it. The page is the program's own
+    // scratch file: a link, FIFO or device node in its place is replaced, never
+    // written through. When the file cannot be written (a read-only folder, a
+    // full disk, a folder in its place) the previous file stays whole and the
+    // view keeps the page it shows; the program goes on.
+    WriteResult write(const ScrollbarColorSet &set);
 
 private:
     PreviewBrowser &m_browser;

@@ -1,5 +1,7 @@
 #include "scrollbarcoloreditor.h"
 
+#include <QDir>
+
 namespace tintmill {
 
 namespace {
@@ -92,7 +94,16 @@ void ScrollbarColorEditor::setStartupColors()
 
 void ScrollbarColorEditor::WritePreviewPage()
 {
-    m_writer.write(colorSet());
+    const WriteResult result = m_writer.write(colorSet());
+    const QString problem =
+        result.ok() ? QString()
+                    : QStringLiteral("プレビューページを保存できないため、スクロールバーの色を"
+                                     "表示できません。\n%1\n\n保存先：%2")
+                          .arg(writeFailureText(result), QDir::toNativeSeparators(m_writer.path()));
+    if (problem == m_previewProblem)
+        return;
+    m_previewProblem = problem;
+    emit previewProblemChanged(problem);
 }
 
 void ScrollbarColorEditor::ClearFileHighlightSc()

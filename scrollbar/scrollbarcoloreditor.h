@@ -61,9 +61,13 @@ public:
     // The colours and captions every run starts from.
     void setStartupColors();
 
-    // Writes the preview page for the current set and shows it.
+    // Writes the preview page for the current set and shows it. A page that
+    // cannot be written leaves the program going; previewProblem says why.
     void WritePreviewPage();
     QString previewPagePath() const { return m_writer.path(); }
+    // Empty while the preview shows the current set; otherwise, in Japanese,
+    // why the page could not be written, for the preview's place.
+    QString previewProblem() const { return m_previewProblem; }
 
     // While false, a changed flag does not rewrite the preview. False until
     // start-up has shown the first page; see PreviewRefreshPause for bulk changes.
@@ -83,6 +87,9 @@ signals:
     void selectedRoleChanged(tintmill::ScrRole role);
     void fileHighlightClearRequested();
     void memoryChoiceClearRequested();
+    // Once when the page stops being written (with the reason) and once when
+    // it is written again (with an empty text); not at every failed write.
+    void previewProblemChanged(const QString &problem);
 
 private:
     void chkScr_Click();
@@ -93,6 +100,7 @@ private:
     ScrRole m_selectedRole = ScrRole::ScrBase;
     bool m_previewRefreshEnabled = false;
     PreviewPageWriter m_writer;
+    QString m_previewProblem;
 };
 
 // Holds the preview refresh off while several flags are set at once, and

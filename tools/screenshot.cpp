@@ -1,9 +1,11 @@
-// Saves a picture of the main window as it starts, for the README.
-// Usage: tintmill_screenshot OUTPUT.png [MAIN_TAB_PAGE]
+// Saves a picture of the main window as it starts, for the README; with
+// --readability, a picture of the readability check window instead.
+// Usage: tintmill_screenshot OUTPUT.png [MAIN_TAB_PAGE] [--readability]
 
 #include "ui/application.h"
 #include "ui/frmcolor.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QTabWidget>
 #include <QTimer>
@@ -16,9 +18,11 @@ int main(int argc, char *argv[])
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    const QStringList arguments = QApplication::arguments();
+    QStringList arguments = QApplication::arguments();
+    const bool readability = arguments.removeAll(QStringLiteral("--readability")) > 0;
     if (arguments.size() < 2) {
-        std::fprintf(stderr, "usage: tintmill_screenshot OUTPUT.png [MAIN_TAB_PAGE]\n");
+        std::fprintf(stderr,
+                     "usage: tintmill_screenshot OUTPUT.png [MAIN_TAB_PAGE] [--readability]\n");
         return 2;
     }
 
@@ -27,11 +31,16 @@ int main(int argc, char *argv[])
     if (arguments.size() > 2)
         window.mainTabs().setCurrentIndex(arguments.at(2).toInt());
     window.show();
+    QWidget *shown = &window;
+    if (readability) {
+        window.findChild<QAction *>(QStringLiteral("mnuReadability"))->trigger();
+        shown = window.findChild<QWidget *>(QStringLiteral("frmCheck"));
+    }
 
     int status = 1;
     // Long enough for the first paint and for the browser view to settle.
     QTimer::singleShot(1500, &window, [&] {
-        status = window.grab().save(arguments.at(1)) ? 0 : 1;
+        status = shown->grab().save(arguments.at(1)) ? 0 : 1;
         QApplication::quit();
     });
     QApplication::exec();

@@ -9,6 +9,7 @@ namespace tintmill {
 
 class FrmColor;
 class PreviewHost;
+class UnixSignalClose;
 struct Workbench;
 
 // The running program put together: the Qt-backed desktop services, the
@@ -32,6 +33,7 @@ private:
     PreviewHost *m_previewHost; // owned by the window
     std::unique_ptr<Workbench> m_workbench;
     std::unique_ptr<FrmColor> m_window;
+    std::unique_ptr<UnixSignalClose> m_signalClose;
 };
 
 } // namespace tintmill

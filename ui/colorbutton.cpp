@@ -1,7 +1,7 @@
 #include "colorbutton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 namespace tintmill {
 
@@ -23,7 +23,7 @@ void ColorButton::setColor(ColorNumber color)
     update();
 }
 
-void ColorButton::paintEvent(QPaintEvent *)
+void ColorButton::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     const QRect frame = rect().adjusted(0, 0, -1, -1);
@@ -44,7 +44,38 @@ void ColorButton::paintEvent(QPaintEvent *)
 void ColorButton::focusInEvent(QFocusEvent *event)
 {
     QAbstractButton::focusInEvent(event);
-    emit focusGained();
+    // A click applies through clicked(); every other reason (a page shown, a
+    // pop-up or dialog closed, the window activated) is the toolkit's, not
+    // the user's.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+        emit tabbedOnto();
+}
+
+void ColorButton::keyPressEvent(QKeyEvent *event)
+{
+    // The arrows move across the grid as it is drawn, not along the tab
+    // order; the page knows the grid.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier) {
+        switch (event->key()) {
+        case Qt::Key_Up:
+            emit arrowPressed(Direction::Up);
+            return;
+        case Qt::Key_Down:
+            emit arrowPressed(Direction::Down);
+            return;
+        case Qt::Key_Left:
+            emit arrowPressed(Direction::Left);
+            return;
+        case Qt::Key_Right:
+            emit arrowPressed(Direction::Right);
+            return;
+        default:
+            break;
+        }
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 } // namespace tintmill

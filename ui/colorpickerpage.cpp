@@ -13,6 +13,32 @@
 
 namespace tintmill {
 
+namespace {
+
+// The grid is drawn six buttons (the blue steps) to a row, and the rows run
+// down through the red bands, green stepping inside each band: the button
+// below is always six further on, across band boundaries too. The neighbour
+// past an edge is -1.
+constexpr int gridColumns = 6;
+
+int neighbourOf(int index, ColorButton::Direction direction)
+{
+    const int column = index % gridColumns;
+    switch (direction) {
+    case ColorButton::Direction::Up:
+        return index >= gridColumns ? index - gridColumns : -1;
+    case ColorButton::Direction::Down:
+        return index + gridColumns < webSafeColorCount ? index + gridColumns : -1;
+    case ColorButton::Direction::Left:
+        return column > 0 ? index - 1 : -1;
+    case ColorButton::Direction::Right:
+        return column < gridColumns - 1 ? index + 1 : -1;
+    }
+    return -1;
+}
+
+} // namespace
+
 ColorPickerPage::ColorPickerPage(ColorChooser &chooser, PageColorEditor &pageEditor,
                                  MessageBox &messageBox, QWidget *parent)
     : QWidget(parent), m_chooser(chooser), m_pageEditor(pageEditor), m_messageBox(messageBox)
@@ -39,8 +65,12 @@ void ColorPickerPage::buildColorButtons()
         twips::placeOnTabPage(button, 705 + 945 * blue, 570 + 1365 * red + 210 * green, 960, 225);
         connect(button, &ColorButton::clicked, this,
                 [this, index] { m_chooser.applyColorButton(index); });
-        connect(button, &ColorButton::focusGained, this,
+        connect(button, &ColorButton::tabbedOnto, this,
                 [this, index] { m_chooser.applyColorButton(index); });
+        connect(button, &ColorButton::arrowPressed, this,
+                [this, index](ColorButton::Direction direction) {
+                    moveOnto(neighbourOf(index, direction));
+                });
         m_buttons.at(index) = button;
     }
 }
@@ -107,15 +137,19 @@ void ColorPickerPage::chooseByNumbers()
         m_combos.at(*choice.missingCombo)->setFocus(Qt::OtherFocusReason);
         return;
     }
-    // Focusing the button applies its colour, to whichever editor is on show.
-    // Where no focus event comes (the button had the focus already, say after
-    // the access key, or the window is not active) the colour is applied here.
-    ColorButton *button = m_buttons.at(choice.buttonIndex);
-    const bool hadFocus = button->hasFocus();
-    button->setFocus(Qt::OtherFocusReason);
-    if (hadFocus || !button->hasFocus())
-        m_chooser.applyColorButton(choice.buttonIndex);
+    // The focus lands on the chosen button, so that the arrows and Tab walk on
+    // from it; the colour is applied here, once, to whichever editor is on show.
+    moveOnto(choice.buttonIndex);
     m_pageEditor.ClearFileHighlight();
+}
+
+void ColorPickerPage::moveOnto(int index)
+{
+    if (index < 0 || index >= webSafeColorCount)
+        return;
+    // Not a Tab reason, so the button does not apply the colour a second time.
+    m_buttons.at(index)->setFocus(Qt::OtherFocusReason);
+    m_chooser.applyColorButton(index);
 }
 
 } // namespace tintmill

@@ -30,6 +30,9 @@ private:
     void buildAxisLabels();
     void buildNumericChooser();
     void chooseByNumbers();
+    // Puts the keyboard focus on button `index` and applies its colour; an
+    // index off the grid (-1) leaves everything as it is.
+    void moveOnto(int index);
 
     ColorChooser &m_chooser;
     PageColorEditor &m_pageEditor;

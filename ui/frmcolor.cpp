@@ -5,8 +5,11 @@
 #include "core/product.h"
 #include "csspage.h"
 #include "frmabout.h"
+#include "frmcheck.h"
+#include "frmmodernsc.h"
 #include "htmlpage.h"
 #include "icons.h"
+#include "memoryframe.h"
 #include "mousemovewatch.h"
 #include "pagerolespage.h"
 #include "previewblocks.h"
@@ -21,6 +24,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QTabBar>
@@ -49,6 +53,17 @@ FrmColor::FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent)
     // show decides which of the two is visible.
     m_previewView->setParent(central);
     twips::place(m_previewView, 6960, 120, 4455, 5895);
+    // A preview page that cannot be written would leave the view showing old
+    // colours without a word: the reason takes the view's place instead, and
+    // goes as soon as the page is written again.
+    m_previewProblem = new QLabel(central);
+    m_previewProblem->setObjectName(QStringLiteral("lblPreviewProblem"));
+    twips::place(m_previewProblem, 6960, 120, 4455, 5895);
+    m_previewProblem->setWordWrap(true);
+    m_previewProblem->setAlignment(Qt::AlignCenter);
+    m_previewProblem->setMargin(twips::toPixels(240));
+    m_previewProblem->setFrameShape(QFrame::Box);
+    m_previewProblem->hide();
     m_previewBlocks = new PreviewBlocks(m_workbench.pageEditor, central);
     connect(m_previewBlocks, &PreviewBlocks::roleClicked, this, [this](PageRole role) {
         m_workbench.chooser.setEditorPage(ColorChooser::PageColors);
@@ -60,6 +75,14 @@ FrmColor::FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent)
 
     buildEditorTabs(central);
     showEditorPage(m_workbench.chooser.editorPage());
+    connect(&m_workbench.scrollbarEditor, &ScrollbarColorEditor::previewProblemChanged, this,
+            [this](const QString &problem) {
+                // A long path breaks after any separator rather than running off.
+                QString shown = problem;
+                shown.replace(u'/', QStringLiteral("/\u200B"));
+                m_previewProblem->setText(shown);
+                showPreviewPlace();
+            });
 }
 
 void FrmColor::startUp()
@@ -95,6 +118,11 @@ void FrmColor::buildMenus()
         blockMenu->menuAction()->setObjectName(QString::fromLatin1(name));
     }
 
+    m_toolsMenu = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
+    m_toolsMenu->setObjectName(QStringLiteral("mnuTools"));
+    addReadabilityCheckItem(*m_toolsMenu, *this, m_workbench.readability);
+    addModernScrollbarItem(*m_toolsMenu, *this, m_workbench.modernScrollbarCode);
+
     QAction *about = menuBar()->addAction(QStringLiteral("バージョン情報(&A)"));
     about->setObjectName(QStringLiteral("mnuVer"));
     connect(about, &QAction::triggered, this, &FrmColor::showAbout);
@@ -118,12 +146,10 @@ void FrmColor::buildMainTabs(QWidget *central)
     m_mainTabs->addTab(
         new SaveLoadPage({
             new ColorFileFrame(m_workbench.pageFiles, ColorFileFrame::pageDesign(), runDialog),
-            SaveLoadPage::emptyFrame(
-                "Frame4", QStringLiteral("色設定を一時的に覚えておく（背景・テキスト）")),
+            new MemoryFrame(m_workbench.pageMemory, MemoryFrame::pageDesign()),
             new ColorFileFrame(m_workbench.scrollbarFiles, ColorFileFrame::scrollbarDesign(),
                                runDialog),
-            SaveLoadPage::emptyFrame(
-                "Frame9", QStringLiteral("色設定を一時的に覚えておく（スクロールバー）")),
+            new MemoryFrame(m_workbench.scrollbarMemory, MemoryFrame::scrollbarDesign()),
         }),
         QStringLiteral("保存と読込"));
     m_mainTabs->addTab(new HtmlPage(m_workbench.bodyTagGenerator, m_workbench.services.clipboard),
@@ -169,9 +195,16 @@ void FrmColor::buildEditorTabs(QWidget *central)
 void FrmColor::showEditorPage(int page)
 {
     m_editorTabs->setCurrentIndex(page);
-    const bool pageColors = page == ColorChooser::PageColors;
-    m_previewBlocks->largeBlock()->setVisible(pageColors);
-    m_previewView->setVisible(!pageColors);
+    m_previewBlocks->largeBlock()->setVisible(page == ColorChooser::PageColors);
+    showPreviewPlace();
+}
+
+void FrmColor::showPreviewPlace()
+{
+    const bool scrollbarColors = m_editorTabs->currentIndex() != ColorChooser::PageColors;
+    const bool problem = !m_workbench.scrollbarEditor.previewProblem().isEmpty();
+    m_previewView->setVisible(scrollbarColors && !problem);
+    m_previewProblem->setVisible(scrollbarColors && problem);
 }
 
 void FrmColor::showAbout()

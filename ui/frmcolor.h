@@ -4,6 +4,7 @@
 #include <functional>
 
 class QDialog;
+class QLabel;
 class QMenu;
 class QTabWidget;
 
@@ -32,6 +33,8 @@ public:
     PageRolesPage &pageRolesPage() const { return *m_pageRolesPage; }
     QTabWidget &mainTabs() const { return *m_mainTabs; }
     QTabWidget &editorTabs() const { return *m_editorTabs; }
+    // "ツール(&T)": windows that work beside the main window.
+    QMenu &toolsMenu() const { return *m_toolsMenu; }
 
     // How "終了(&X)" ends the program; replaceable so that tests can see it.
     void setExitProgram(std::function<void()> exitProgram)
@@ -54,10 +57,12 @@ private:
     void buildMainTabs(QWidget *central);
     void buildEditorTabs(QWidget *central);
     void showEditorPage(int page);
+    void showPreviewPlace();
     void showAbout();
 
     Workbench &m_workbench;
     QWidget *m_previewView;
+    QLabel *m_previewProblem = nullptr;
     QTabWidget *m_mainTabs = nullptr;
     QTabWidget *m_editorTabs = nullptr;
     ColorPickerPage *m_colorPickerPage = nullptr;
@@ -65,6 +70,7 @@ private:
     ScrollbarEditorPage *m_scrollbarEditorPage = nullptr;
     PreviewBlocks *m_previewBlocks = nullptr;
     QMenu *m_viewMenu = nullptr;
+    QMenu *m_toolsMenu = nullptr;
     std::function<void()> m_exitProgram;
     std::function<void(QDialog &)> m_runDialog;
 };

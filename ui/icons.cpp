@@ -39,6 +39,16 @@ QIcon overwriteFile()
     return QIcon(QStringLiteral(":/icons/overwrite.svg"));
 }
 
+QIcon remember()
+{
+    return QIcon(QStringLiteral(":/icons/remember.svg"));
+}
+
+QIcon forget()
+{
+    return QIcon(QStringLiteral(":/icons/forget.svg"));
+}
+
 QPushButton *pictureButton(const QString &objectName, const QIcon &icon, const QString &toolTip,
                            QWidget *parent)
 {

@@ -84,12 +84,12 @@ void PreviewBlocks::buildLines(Block block, QWidget *container)
         auto *label = new PreviewLabel(QString::fromUtf8(design.caption), container);
         label->setObjectName(QString::fromLatin1(design.names[block]));
         const int top = large ? firstTop + step * line : innerTops[line];
-        QRect area = twips::rect(left, top, 0, height);
-        area.setRight(container->width() - 1);
-        label->setGeometry(area);
         QFont font = fonts::proportionalGothic(large ? 9.75 : 9.0);
         font.setUnderline(design.link);
         label->setFont(font);
+        QRect area = twips::rect(left, top, 0, height);
+        area.setRight(container->contentsRect().right()); // inside the block's frame
+        label->setDesignArea(area);
         const PageRole role = design.role;
         connect(label, &PreviewLabel::clicked, this, [this, role] { emit roleClicked(role); });
         m_labels.at(block).at(line) = label;

@@ -3,10 +3,10 @@
 #include "platform/textfile.h"
 #include "previewwebpage.h"
 #include "scrollbar/legacyscrollbarstyle.h"
+#include "scrollbar/previewpage.h"
 
 #include <QDesktopServices>
 #include <QEvent>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTimer>
@@ -25,10 +25,8 @@ QString pageText(const QUrl &url)
 {
     if (!url.isLocalFile())
         return {};
-    QFile file(url.toLocalFile());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return decodeCp932(file.readAll());
+    const ReadResult page = readRegularFile(url.toLocalFile(), previewPageMaxBytes);
+    return page.ok() ? decodeCp932(page.bytes) : QString();
 }
 
 } // namespace

@@ -15,11 +15,22 @@ QString applicationTitle()
     return QString::fromLatin1(product::title);
 }
 
+namespace {
+
+// Messages and prompts join their lines with CR LF, as the program's texts
+// always have; a label would show the CR as a stray character.
+QString shownLines(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
 void QtMessageBox::show(const QString &text, Icon icon)
 {
     QMessageBox box(m_parent);
     box.setWindowTitle(applicationTitle());
-    box.setText(text);
+    box.setText(shownLines(text));
     switch (icon) {
     case Icon::Information:
         box.setIcon(QMessageBox::Information);
@@ -37,7 +48,7 @@ void QtMessageBox::show(const QString &text, Icon icon)
 
 bool QtMessageBox::askYesNo(const QString &text)
 {
-    QMessageBox box(QMessageBox::Question, applicationTitle(), text,
+    QMessageBox box(QMessageBox::Question, applicationTitle(), shownLines(text),
                     QMessageBox::Yes | QMessageBox::No, m_parent);
     return box.exec() == QMessageBox::Yes;
 }
@@ -45,7 +56,7 @@ bool QtMessageBox::askYesNo(const QString &text)
 std::optional<QString> QtInputBox::getText(const QString &prompt)
 {
     bool accepted = false;
-    const QString text = QInputDialog::getText(m_parent, applicationTitle(), prompt,
+    const QString text = QInputDialog::getText(m_parent, applicationTitle(), shownLines(prompt),
                                                QLineEdit::Normal, QString(), &accepted);
     if (!accepted)
         return std::nullopt;

@@ -144,8 +144,9 @@ bool ScrollingRowList::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseMove:
         emit rowHovered(row);
-        // Handled here: passed on, it would reach the viewport as a move off
-        // the rows and take the hover straight back.
+        // Handled here: passed on to the viewport and frame, the move would
+        // count as leaving the rows and wipe the hover mark at once.
+        event->accept();
         return true;
     case QEvent::MouseButtonRelease: {
         auto *mouse = static_cast<QMouseEvent *>(event);

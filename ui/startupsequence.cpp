@@ -30,6 +30,9 @@ void StartupSequence::setTabOrder()
         if (i == lastButtonBeforeCopy)
             chain(roles.copyButton());
     }
+    // The first tab stop holds the focus when the window opens, as a dialog's
+    // first field does, rather than the tab strip the toolkit would pick.
+    roles.roleOption(0)->setFocus(Qt::OtherFocusReason);
 }
 
 void StartupSequence::setPageColorCaptions()
@@ -40,13 +43,20 @@ void StartupSequence::setPageColorCaptions()
 void StartupSequence::clearOpenAndRememberedFlags()
 {
     m_workbench.pageFiles.clearFiles();
+    m_workbench.pageMemory.store().clear();
     m_workbench.scrollbarFiles.clearFiles();
+    m_workbench.scrollbarMemory.store().clear();
 }
 
 void StartupSequence::resetListScrolling()
 {
+    // With nothing chosen, each forget button is disabled.
     m_workbench.pageFiles.resetScrolling();
+    m_workbench.pageMemory.store().setScrollValue(0);
+    m_workbench.pageMemory.clearChoice();
     m_workbench.scrollbarFiles.resetScrolling();
+    m_workbench.scrollbarMemory.store().setScrollValue(0);
+    m_workbench.scrollbarMemory.clearChoice();
 }
 
 void StartupSequence::setGeneratorOptions()

@@ -2,15 +2,19 @@
 
 #include "codegen/bodytaggenerator.h"
 #include "codegen/linkrulegenerator.h"
+#include "codegen/modernscrollbarcode.h"
 #include "codegen/scrollbarcode.h"
 #include "codegen/stylegenerator.h"
 #include "editor/colorchooser.h"
 #include "editor/pagecoloreditor.h"
+#include "editor/readabilitycheck.h"
 #include "editor/settingsfile.h"
 #include "editor/viewoptions.h"
 #include "files/colorfiles.h"
 #include "files/pagecoloraccess.h"
 #include "files/scrollbarcoloraccess.h"
+#include "memory/pagememory.h"
+#include "memory/scrollbarmemory.h"
 #include "platform/services.h"
 #include "scrollbar/scrollbarcoloreditor.h"
 
@@ -27,11 +31,16 @@ struct Workbench
     ScrollbarColorEditor scrollbarEditor{services.previewBrowser, services.programDirectory};
     ColorChooser chooser{pageEditor, scrollbarEditor};
     ViewOptions viewOptions;
+    ReadabilityCheck readability{pageEditor, viewOptions};
     SettingsFile settingsFile{viewOptions, services.programDirectory, services.messageBox};
     BodyTagGenerator bodyTagGenerator{pageEditor};
     StyleGenerator styleGenerator{pageEditor};
     LinkRuleGenerator linkRuleGenerator{pageEditor};
     ScrollbarCode scrollbarCode{scrollbarEditor, services.messageBox, services.clipboard};
+    PageMemory pageMemory{pageEditor, services.messageBox, services.inputBox};
+    ScrollbarMemory scrollbarMemory{scrollbarEditor, chooser, services.messageBox,
+                                    services.inputBox};
+    ModernScrollbarCode modernScrollbarCode{scrollbarEditor, services.clipboard};
     PageColorAccess pageColorAccess{pageEditor};
     ScrollbarColorAccess scrollbarColorAccess{scrollbarEditor, chooser};
     ColorFiles pageFiles{pageColorAccess, services};

@@ -1,6 +1,7 @@
 #include "core/color.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -12,6 +13,13 @@ struct ColorHexCase
     ColorNumber number;
     const char *text;
 };
+
+// Without it GoogleTest prints the case's raw bytes, padding included, into
+// the listing the test names are made from, and the names change per build.
+void PrintTo(const ColorHexCase &c, std::ostream *out)
+{
+    *out << "0x" << std::hex << std::uppercase << c.number << std::dec << " -> " << c.text;
+}
 
 class ColorHexTest : public testing::TestWithParam<ColorHexCase>
 {

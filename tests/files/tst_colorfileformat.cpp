@@ -22,7 +22,7 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
 }
 
 // The reader's check boxes: 1, 0, or - where the file had no line for one.
-QString checksOf(const ReadResult &read)
+QString checksOf(const FileContent &read)
 {
     QString text;
     for (const std::optional<bool> &check : read.checks)
@@ -63,7 +63,7 @@ private slots:
         QVERIFY(descriptionProblem(description).isEmpty());
         QCOMPARE(fileText(fileKind, set), text);
 
-        const ReadResult read = readColorFile(fileKind, QStringEncoder("windows-31j")(text));
+        const FileContent read = readColorFile(fileKind, QStringEncoder("windows-31j")(text));
         QCOMPARE(read.outcome, ReadOutcome::Valid);
         QCOMPARE(read.description, description);
         QCOMPARE(read.data, exampleData);
@@ -108,7 +108,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(int, outcome);
         QFETCH(QString, checks);
-        const ReadResult read = readColorFile(static_cast<ColorFileKind>(kind), bytes);
+        const FileContent read = readColorFile(static_cast<ColorFileKind>(kind), bytes);
         QCOMPARE(int(read.outcome), outcome);
         QCOMPARE(checksOf(read), checks);
     }
@@ -175,7 +175,9 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("old.iro"));
         QVERIFY(writeBytes(path, "old bytes\r\n"));
         QVERIFY(::chmod(QFile::encodeName(path).constData(), 0444) == 0);
-        QVERIFY(!writeColorFile(vanishedFolder ? folder.filePath("gone/old.iro") : path, "new"));
+        QCOMPARE(
+            writeColorFile(vanishedFolder ? folder.filePath("gone/old.iro") : path, "new").status,
+            vanishedFolder ? WriteStatus::FolderMissing : WriteStatus::ReadOnly);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("old bytes\r\n"));

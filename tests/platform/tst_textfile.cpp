@@ -62,33 +62,37 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("colors.iro"));
         const QString text = joinCrLf({QStringLiteral("夏の色#FFFFFF")});
-        QVERIFY(writeCp932File(path, text));
+        QVERIFY(writeCp932File(path, text, WritePolicy::FollowLinks).ok());
 
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("\x89\xc4\x82\xcc\x90\x46#FFFFFF\r\n"));
         file.close();
 
-        const auto lines = readCp932Lines(path);
-        QVERIFY(lines.has_value());
-        QCOMPARE(*lines, QStringList{QStringLiteral("夏の色#FFFFFF")});
+        const TextLines lines = readCp932Lines(path, 1024);
+        QVERIFY(lines.ok());
+        QCOMPARE(lines.lines, QStringList{QStringLiteral("夏の色#FFFFFF")});
     }
 
     void replacesAnExistingFileWhole()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Tintmill.ini"));
-        QVERIFY(writeCp932File(path, QStringLiteral("a much longer first content\r\n")));
-        QVERIFY(writeCp932File(path, QStringLiteral("short\r\n")));
-        QCOMPARE(*readCp932Lines(path), QStringList{QStringLiteral("short")});
+        const auto policy = WritePolicy::RefuseLinks;
+        QVERIFY(
+            writeCp932File(path, QStringLiteral("a much longer first content\r\n"), policy).ok());
+        QVERIFY(writeCp932File(path, QStringLiteral("short\r\n"), policy).ok());
+        QCOMPARE(readCp932Lines(path, 1024).lines, QStringList{QStringLiteral("short")});
     }
 
     void reportsFailuresInsteadOfPretending()
     {
         QTemporaryDir dir;
         const QString missingFolder = dir.filePath(QStringLiteral("gone/file.txt"));
-        QVERIFY(!writeCp932File(missingFolder, QStringLiteral("x")));
-        QVERIFY(!readCp932Lines(missingFolder).has_value());
+        QCOMPARE(
+            writeCp932File(missingFolder, QStringLiteral("x"), WritePolicy::ReplaceLinks).status,
+            WriteStatus::FolderMissing);
+        QCOMPARE(readCp932Lines(missingFolder, 1024).status, ReadStatus::Missing);
     }
 
     void dataDirectoryFallsBackWhereTheProgramFolderIsReadOnly()

@@ -29,11 +29,13 @@ QColor textColorOf(const QWidget *widget)
     return widget->palette().color(QPalette::WindowText);
 }
 
-// The next widget that the Tab key can reach, on any page.
+// The next control in the tab order, on any page. Every control that can take
+// the focus counts: Qt leaves the options of a group other than the focused
+// one out of the Tab walk (the arrows move between them), but keeps their place.
 QWidget *nextTabStop(QWidget *widget)
 {
     QWidget *next = widget->nextInFocusChain();
-    while (next != widget && !(next->focusPolicy() & Qt::TabFocus))
+    while (next != widget && next->focusPolicy() == Qt::NoFocus)
         next = next->nextInFocusChain();
     return next;
 }

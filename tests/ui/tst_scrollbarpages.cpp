@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 
 using namespace tintmill;
 using test::MainWindowFixture;
@@ -103,14 +104,14 @@ private slots:
         QCOMPARE(w.find<SwatchOption>("optScr_3")->color(), 0x0000FFU);
         QCOMPARE(w.workbench->scrollbarEditor.ScrColorData(),
                  QStringLiteral("CCCCCCFFFFFFCCCCCCFF0000CCCCCC000000FFFFFF999999"));
-        // Gaining the focus and the click each apply it: two rewrites.
-        QCOMPARE(w.writes(), before + 2);
+        // The click applies it; the focus the click brings adds nothing: one rewrite.
+        QCOMPARE(w.writes(), before + 1);
 
         // With the page colours on show, the scrollbar set stays as it is.
         w.find<QTabWidget>("SSTab2")->setCurrentIndex(0);
         w.click("CmdColor_5");
         QCOMPARE(w.find<QLabel>("lblScr_3")->text(), QStringLiteral("#FF0000"));
-        QCOMPARE(w.writes(), before + 2);
+        QCOMPARE(w.writes(), before + 1);
     }
 
     void checkBoxesRewriteThePreview()
@@ -120,6 +121,46 @@ private slots:
         w.click("chkScr_2");
         QVERIFY(w.workbench->scrollbarEditor.isEnabled(ScrRole::ScrFace));
         QCOMPARE(w.writes(), before + 1);
+    }
+
+    void previewPageThatCannotBeWrittenIsSaidInTheViewsPlace()
+    {
+        // A folder of the same name: the page can never be written.
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir("tmp.htm"));
+        auto *view = new QWidget;
+        MainWindowFixture w(folder.path(), view);
+        auto *notice = w.find<QLabel>("lblPreviewProblem");
+        QVERIFY(notice);
+        // Start-up goes on without a box; the page colours are on show.
+        QVERIFY(w.fakes.messageBox.shown.isEmpty());
+        QVERIFY(notice->isHidden());
+
+        w.find<QTabWidget>("SSTab1")->setCurrentIndex(4);
+        QVERIFY(notice->isVisible());
+        QVERIFY(view->isHidden());
+        const QString text = notice->text().remove(QChar(0x200B));
+        QVERIFY2(text.startsWith(
+                     "プレビューページを保存できないため、スクロールバーの色を表示できません。\n"
+                     "同じ名前のフォルダーまたは特殊なファイルがあるため、書き込めません。"),
+                 qPrintable(text));
+        QVERIFY2(text.endsWith(folder.filePath("tmp.htm")), qPrintable(text));
+
+        // Said once: further changes that fail add nothing.
+        QSignalSpy said(&w.workbench->scrollbarEditor,
+                        &ScrollbarColorEditor::previewProblemChanged);
+        QTest::mouseClick(w.find<QWidget>("chkScr_2"), Qt::LeftButton);
+        QCOMPARE(said.count(), 0);
+        QCOMPARE(w.fakes.previewBrowser.urls.size(), 0);
+
+        // Once the page can be written, the view is back.
+        QVERIFY(QDir(folder.path()).rmdir("tmp.htm"));
+        QTest::mouseClick(w.find<QWidget>("chkScr_3"), Qt::LeftButton);
+        QCOMPARE(said.count(), 1);
+        QVERIFY(notice->isHidden());
+        QVERIFY(view->isVisible());
+        QCOMPARE(w.fakes.previewBrowser.urls.size(), 1);
+        QVERIFY(w.fakes.messageBox.shown.isEmpty());
     }
 
     void drawingLeadsEachPartToItsRole()

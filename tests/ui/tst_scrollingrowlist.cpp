@@ -154,6 +154,7 @@ private slots:
         QTest::mouseMove(l.cell(2, 1), QPoint(20, 9));
         QTRY_COMPARE(hovered.size(), 1);
         QCOMPARE(hovered.last().at(0).toInt(), 2);
+        // A move over a row is not also a move over the bare viewport.
         QCOMPARE(left.size(), 0);
         QTest::mouseMove(&l.widget, QPoint(60, 100));
         QTRY_VERIFY(!left.isEmpty());

@@ -1,3 +1,4 @@
+#include "support/diskentries.h"
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
 
@@ -153,6 +154,67 @@ private slots:
         QVERIFY(f.window->close());
         QVERIFY(!f.window->isVisible());
         QCOMPARE(f.fakes.messageBox.shown.size(), 1);
+    }
+
+    void oddThingsInPlaceOfTheFileAreNeitherReadNorWrittenThrough_data()
+    {
+        QTest::addColumn<QString>("inPlace");
+        QTest::addColumn<QString>("marks");
+        QTest::addColumn<QString>("afterClose"); // what stands at Tintmill.ini then
+        QTest::addColumn<QString>("told");       // the reason the user is given, if any
+        const QString linkText =
+            QStringLiteral("シンボリックリンクになっているため、書き込みませんでした。");
+        QTest::newRow("FIFO")
+            << "FIFO" << allShown << "FIFO"
+            << "同じ名前のフォルダーまたは特殊なファイルがあるため、書き込めません。";
+        QTest::newRow("link to /dev/zero") << "link to /dev/zero" << allShown << "link" << linkText;
+        QTest::newRow("link to a file elsewhere") << "link to a file elsewhere"
+                                                  << "FFFFFF TTTTTT TTTTTT"
+                                                  << "link" << linkText;
+        QTest::newRow("hundred megabytes")
+            << "hundred megabytes" << allShown
+            << QStringLiteral("file:True\r\nTrue\r\nTrue\r\nTrue\r\nTrue\r\nTrue\r\n"
+                              "False\r\nFalse\r\nFalse\r\nFalse\r\nFalse\r\nFalse\r\n"
+                              "True\r\nTrue\r\nTrue\r\nTrue\r\nTrue\r\nTrue\r\n")
+            << QString();
+    }
+
+    void oddThingsInPlaceOfTheFileAreNeitherReadNorWrittenThrough()
+    {
+        QFETCH(QString, inPlace);
+        QFETCH(QString, marks);
+        QFETCH(QString, afterClose);
+        QFETCH(QString, told);
+        QTemporaryDir folder;
+        QTemporaryDir elsewhere;
+        const QString path = folder.filePath("Tintmill.ini");
+        const QString theirs = elsewhere.filePath("theirs.ini");
+        const QByteArray theirBytes = QByteArray("False\r\n").repeated(6);
+        if (inPlace == "FIFO") {
+            QVERIFY(test::putFifo(path));
+        } else if (inPlace == "link to /dev/zero") {
+            QVERIFY(test::putLink("/dev/zero", path));
+        } else if (inPlace == "link to a file elsewhere") {
+            QVERIFY(test::putFile(theirs, theirBytes));
+            QVERIFY(test::putLink(theirs, path));
+        } else {
+            QFile big(path);
+            QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(100 * 1024 * 1024));
+        }
+
+        // Start-up neither waits for a writer nor reads its way through.
+        MainWindowFixture f(folder.path());
+        QCOMPARE(marksOf(f), marks);
+        f.find<QAction>("mnuMAll")->trigger();
+        QVERIFY(f.window->close());
+        QCOMPARE(test::entryAt(path), afterClose);
+        if (inPlace == "link to a file elsewhere")
+            QCOMPARE(test::entryAt(theirs),
+                     QStringLiteral("file:") + QString::fromLatin1(theirBytes));
+        QCOMPARE(f.fakes.messageBox.shown.size(), told.isEmpty() ? 0 : 1);
+        if (!told.isEmpty())
+            QVERIFY2(f.fakes.messageBox.shown.at(0).text.contains(told),
+                     qPrintable(f.fakes.messageBox.shown.at(0).text));
     }
 };
 

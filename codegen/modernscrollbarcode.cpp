@@ -1,0 +1,42 @@
+#include "modernscrollbarcode.h"
+
+#include "modernscrollbarcss.h"
+#include "platform/services.h"
+#include "scrollbar/scrollbarcoloreditor.h"
+
+namespace tintmill {
+
+ModernScrollbarCode::ModernScrollbarCode(const ScrollbarColorEditor &editor, Clipboard &clipboard,
+                                         QObject *parent)
+    : QObject(parent), m_editor(editor), m_clipboard(clipboard)
+{
+    connect(&m_editor, &ScrollbarColorEditor::colorsChanged, this, &ModernScrollbarCode::update);
+    for (const ScrRole role : allScrRoles) {
+        connect(&m_editor.enabledToggle(role), &Toggle::clicked, this,
+                &ModernScrollbarCode::update);
+    }
+    connect(&target, &OptionGroup::clicked, this, &ModernScrollbarCode::update);
+    update();
+}
+
+ScrollbarTarget ModernScrollbarCode::selectedTarget() const
+{
+    return target.isSelected(1) ? ScrollbarTarget::Textarea : ScrollbarTarget::Body;
+}
+
+void ModernScrollbarCode::copy()
+{
+    if (!m_text.isEmpty())
+        m_clipboard.setText(m_text);
+}
+
+void ModernScrollbarCode::update()
+{
+    const QString text = modernScrollbarCss(m_editor.colorSet(), selectedTarget());
+    if (text == m_text)
+        return;
+    m_text = text;
+    emit textChanged(m_text);
+}
+
+} // namespace tintmill

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "color.h"
+#include "contrast.h"
+#include "roles.h"
+
+#include <array>
+#include <optional>
+#include <span>
+
+namespace tintmill {
+
+// Each preview block carries one sample line per text role; lines top to
+// bottom, blocks from the outside in.
+inline constexpr int sampleLineCount = 5;
+inline constexpr int previewBlockCount = 3;
+inline constexpr std::array<PageRole, sampleLineCount> sampleLineRoles{
+    PageRole::Text, PageRole::Link, PageRole::VisitedLink, PageRole::HoverLink,
+    PageRole::ActiveLink};
+inline constexpr std::array<PageRole, previewBlockCount> previewBlockRoles{
+    PageRole::Background, PageRole::MediumBlock, PageRole::SmallBlock};
+
+// What the check looks at: the page colours and which lines each block shows.
+struct ReadabilityInput
+{
+    std::array<ColorNumber, roleCount> colors{};                              // by role index
+    std::array<std::array<bool, sampleLineCount>, previewBlockCount> shown{}; // [block][line]
+
+    bool operator==(const ReadabilityInput &) const = default;
+};
+
+// One sample line on one block.
+struct ContrastCell
+{
+    double ratio = 1;
+    ContrastLevel level = ContrastLevel::Fail;
+    bool shown = false;
+};
+
+// What to do about one sample line's colour.
+struct LineAdvice
+{
+    // Below AA on at least one block where the line is shown.
+    bool failing = false;
+    // When failing: the nearest web-safe colour (index 0..215) that reaches
+    // AA on every block where the line is shown, if there is one, and its
+    // lowest ratio over those blocks.
+    std::optional<int> suggestion;
+    double suggestionRatio = 0;
+};
+
+struct ReadabilityReport
+{
+    std::array<std::array<ContrastCell, previewBlockCount>, sampleLineCount>
+        cells{}; // [line][block]
+    std::array<LineAdvice, sampleLineCount> advice{};
+};
+
+// The web-safe colour nearest to `current` by CIEDE2000 whose contrast with
+// every one of `backgrounds` reaches AA; of equally near ones the lowest
+// index. None when no web-safe colour passes on them all.
+std::optional<int> nearestPassingWebSafe(ColorNumber current,
+                                         std::span<const ColorNumber> backgrounds);
+
+ReadabilityReport checkReadability(const ReadabilityInput &input);
+
+} // namespace tintmill

@@ -1,0 +1,62 @@
+#include "readabilitycheck.h"
+
+#include "pagecoloreditor.h"
+#include "viewoptions.h"
+
+namespace tintmill {
+
+ReadabilityCheck::ReadabilityCheck(PageColorEditor &editor, const ViewOptions &viewOptions,
+                                   QObject *parent)
+    : QObject(parent), m_editor(editor), m_viewOptions(viewOptions)
+{
+    connect(&m_editor, &PageColorEditor::colorsChanged, this, &ReadabilityCheck::invalidate);
+    for (int b = 0; b < ViewOptions::blockCount; ++b)
+        for (int i = ViewOptions::Text; i < ViewOptions::itemCount; ++i)
+            connect(&m_viewOptions.item(static_cast<ViewOptions::Block>(b),
+                                        static_cast<ViewOptions::Item>(i)),
+                    &Toggle::changed, this, &ReadabilityCheck::invalidate);
+}
+
+ReadabilityInput ReadabilityCheck::input() const
+{
+    ReadabilityInput input;
+    for (const PageRole role : allPageRoles)
+        input.colors.at(toIndex(role)) = m_editor.color(role);
+    for (int b = 0; b < previewBlockCount; ++b)
+        for (int line = 0; line < sampleLineCount; ++line)
+            input.shown.at(b).at(line) =
+                m_viewOptions.isLineShown(static_cast<ViewOptions::Block>(b), line);
+    return input;
+}
+
+const ReadabilityReport &ReadabilityCheck::report() const
+{
+    if (!m_report)
+        m_report = checkReadability(input());
+    return *m_report;
+}
+
+bool ReadabilityCheck::applySuggestion(int line)
+{
+    if (line < 0 || line >= sampleLineCount)
+        return false;
+    const std::optional<int> suggestion = report().advice.at(line).suggestion;
+    if (!suggestion)
+        return false;
+    const PageRole role = sampleLineRoles.at(line);
+    const PageRole selected = m_editor.selectedRole();
+    if (selected != role)
+        m_editor.setSelectedRole(role);
+    m_editor.ColorChange(*suggestion);
+    if (selected != role)
+        m_editor.setSelectedRole(selected);
+    return true;
+}
+
+void ReadabilityCheck::invalidate()
+{
+    m_report.reset();
+    emit changed();
+}
+
+} // namespace tintmill

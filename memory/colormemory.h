@@ -1,0 +1,60 @@
+#pragma once
+
+#include "memorystore.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace tintmill {
+
+class InputBox;
+class MessageBox;
+
+// What the user does with one store of remembered colour sets: remember the
+// current set, click a row to bring its colours back, forget the chosen one.
+// The page and scrollbar kinds differ only in where the colours come from
+// and go to, which they supply.
+class ColorMemory : public QObject
+{
+    Q_OBJECT
+
+public:
+    ColorMemory(int fieldCount, MessageBox &messageBox, InputBox &inputBox,
+                QObject *parent = nullptr);
+
+    MemoryStore &store() { return m_store; }
+    const MemoryStore &store() const { return m_store; }
+
+    // Asks for a description and remembers the current colours under it, or
+    // tells the user the store is full. The colours themselves stay as they are.
+    void remember();
+    // Brings back the colours of the entry on `row` and marks it chosen; the
+    // chosen row again applies it again. The blank row of an empty store does nothing.
+    void clickRow(int row);
+    // Forgets the chosen entry.
+    void forget();
+    // The current colours no longer come from a remembered set: no row stays
+    // chosen, so there is nothing to forget.
+    void clearChoice() { m_store.clearMarks(); }
+
+protected:
+    // Before anything else: the scrollbar kind brings its editor to the front.
+    virtual void showEditor() {}
+    // The current set: 48 characters of RRGGBB groups, and the fields kept after them.
+    virtual QString currentColorData() const = 0;
+    virtual QStringList currentExtraFields() const { return {}; }
+    // Puts a stored entry (description first) back into the editor.
+    virtual void applyEntry(const QStringList &entry) = 0;
+    // The open-file list of the same kind drops its marks.
+    virtual void clearFileHighlight() = 0;
+    // After a row was applied and chosen.
+    virtual void rowApplied() {}
+
+private:
+    MessageBox &m_messageBox;
+    InputBox &m_inputBox;
+    MemoryStore m_store;
+};
+
+} // namespace tintmill

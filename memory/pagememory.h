@@ -1,0 +1,29 @@
+#pragma once
+
+#include "colormemory.h"
+
+namespace tintmill {
+
+class PageColorEditor;
+
+// The remembered page colour sets (up to twenty, nine fields each).
+class PageMemory final : public ColorMemory
+{
+    Q_OBJECT
+
+public:
+    PageMemory(PageColorEditor &editor, MessageBox &messageBox, InputBox &inputBox,
+               QObject *parent = nullptr);
+
+    MemoryStore &MemData() { return store(); }
+
+protected:
+    QString currentColorData() const override;
+    void applyEntry(const QStringList &entry) override;
+    void clearFileHighlight() override;
+
+private:
+    PageColorEditor &m_editor;
+};
+
+} // namespace tintmill

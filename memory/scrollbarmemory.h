@@ -1,0 +1,36 @@
+#pragma once
+
+#include "colormemory.h"
+
+namespace tintmill {
+
+class ColorChooser;
+class ScrollbarColorEditor;
+
+// The remembered scrollbar colour sets (up to twenty, seventeen fields each:
+// description, eight colours, eight on/off flags). Every action first brings
+// the scrollbar editor to the front, so the user sees what it acts on.
+class ScrollbarMemory final : public ColorMemory
+{
+    Q_OBJECT
+
+public:
+    ScrollbarMemory(ScrollbarColorEditor &editor, ColorChooser &chooser, MessageBox &messageBox,
+                    InputBox &inputBox, QObject *parent = nullptr);
+
+    MemoryStore &MemDataSc() { return store(); }
+
+protected:
+    void showEditor() override;
+    QString currentColorData() const override;
+    QStringList currentExtraFields() const override;
+    void applyEntry(const QStringList &entry) override;
+    void clearFileHighlight() override;
+    void rowApplied() override;
+
+private:
+    ScrollbarColorEditor &m_editor;
+    ColorChooser &m_chooser;
+};
+
+} // namespace tintmill

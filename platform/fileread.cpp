@@ -1,0 +1,91 @@
+#include "fileread.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tintmill {
+
+namespace {
+
+ReadStatus statusOf(int error)
+{
+    return error == ENOENT || error == ENOTDIR ? ReadStatus::Missing : ReadStatus::Unreadable;
+}
+
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    [[nodiscard]] int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+ReadResult readRegularFile(const QString &path, qint64 maxBytes)
+{
+    const QByteArray native = QFile::encodeName(path);
+    // Look before opening: opening a device node can itself do something
+    // (rewind a tape, hang up a line), so only a regular file is opened.
+    struct stat before = {};
+    if (::stat(native.constData(), &before) != 0)
+        return {statusOf(errno), {}};
+    if (!S_ISREG(before.st_mode))
+        return {ReadStatus::NotRegular, {}};
+    if (before.st_size > maxBytes)
+        return {ReadStatus::TooLarge, {}};
+
+    // Without blocking, and checked again once open: something else may have
+    // been put in the file's place since the look above.
+    Descriptor fd(::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (fd.get() < 0)
+        return {statusOf(errno), {}};
+    struct stat opened = {};
+    if (::fstat(fd.get(), &opened) != 0)
+        return {ReadStatus::Unreadable, {}};
+    if (!S_ISREG(opened.st_mode) || opened.st_dev != before.st_dev ||
+        opened.st_ino != before.st_ino)
+        return {ReadStatus::NotRegular, {}};
+
+    // The file may grow while it is read: one byte past the bound is enough
+    // to know it is too large.
+    const qsizetype bound = static_cast<qsizetype>(maxBytes) + 1;
+    QByteArray bytes(std::min<qsizetype>(opened.st_size, maxBytes) + 1, Qt::Uninitialized);
+    qint64 total = 0;
+    for (;;) {
+        if (total == bytes.size()) {
+            if (total > maxBytes)
+                return {ReadStatus::TooLarge, {}};
+            bytes.resize(std::min(bytes.size() * 2, bound));
+        }
+        const ssize_t got =
+            ::read(fd.get(), bytes.data() + total, static_cast<size_t>(bytes.size() - total));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return {ReadStatus::Unreadable, {}};
+        }
+        if (got == 0)
+            break;
+        total += got;
+    }
+    if (total > maxBytes)
+        return {ReadStatus::TooLarge, {}};
+    bytes.truncate(static_cast<qsizetype>(total));
+    return {ReadStatus::Read, bytes};
+}
+
+} // namespace tintmill

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace tintmill {
+
+// What became of reading a file. Readers that tell the user about a bad file
+// treat TooLarge as "not one of ours" and everything else that is not Read as
+// "could not be read", which they pass over in silence.
+enum class ReadStatus
+{
+    Read,
+    Missing,    // nothing at the path, or a folder on the way is missing
+    Unreadable, // no permission, an input/output error, a loop of links
+    NotRegular, // a folder, FIFO, device node or socket: never opened for reading
+    TooLarge,   // larger than the bound for its kind; not read at all
+};
+
+struct ReadResult
+{
+    ReadStatus status = ReadStatus::Missing;
+    QByteArray bytes; // the whole file when Read, empty otherwise
+
+    bool ok() const { return status == ReadStatus::Read; }
+};
+
+// Reads a regular file whole, following symbolic links to it, as long as it
+// holds at most `maxBytes` bytes. Anything else at the path is refused without
+// blocking (a FIFO without a writer would wait forever) and without reading
+// more than `maxBytes` + 1 bytes (a link to /dev/zero never ends).
+ReadResult readRegularFile(const QString &path, qint64 maxBytes);
+
+} // namespace tintmill

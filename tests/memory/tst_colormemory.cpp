@@ -1,0 +1,144 @@
+#include "editor/colorchooser.h"
+#include "editor/pagecoloreditor.h"
+#include "memory/pagememory.h"
+#include "memory/scrollbarmemory.h"
+#include "scrollbar/scrollbarcoloreditor.h"
+#include "support/fakes.h"
+#include "support/testmain.h"
+
+#include <QSignalSpy>
+
+using namespace tintmill;
+using test::FakeServices;
+
+namespace {
+
+const QString prefix = QStringLiteral("名もない色 その");
+const QString fullMessage = QStringLiteral("現在20個の色設定を記憶しています。\r\n"
+                                           "これ以上覚えられないので勘弁してください。");
+const QString prompt = QStringLiteral("色設定の簡単な説明を入力して下さい\r\n省略もできます");
+
+// Both kinds of memory over the real editors and fake desktop services.
+struct Memories
+{
+    FakeServices fakes;
+    PageColorEditor page;
+    ScrollbarColorEditor scrollbar{fakes.previewBrowser, fakes.programDirectory};
+    ColorChooser chooser{page, scrollbar};
+    PageMemory pageMemory{page, fakes.messageBox, fakes.inputBox};
+    ScrollbarMemory scrollbarMemory{scrollbar, chooser, fakes.messageBox, fakes.inputBox};
+};
+
+} // namespace
+
+class TestColorMemory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void askedDescriptionOrDefaultName_data()
+    {
+        QTest::addColumn<QString>("answer"); // null: Cancel
+        QTest::addColumn<QString>("description");
+        QTest::newRow("typed") << QStringLiteral("春の庭") << QStringLiteral("春の庭");
+        QTest::newRow("empty") << QString("") << prefix + "1";
+        QTest::newRow("cancelled") << QString() << prefix + "1";
+    }
+    void askedDescriptionOrDefaultName()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, description);
+        Memories m;
+        m.fakes.inputBox.answers = {answer};
+        QSignalSpy fileMarks(&m.page, &PageColorEditor::fileHighlightClearRequested);
+        QSignalSpy colors(&m.page, &PageColorEditor::colorsChanged);
+
+        m.pageMemory.remember();
+        QCOMPARE(m.fakes.inputBox.prompts, QStringList{prompt});
+        QCOMPARE(m.pageMemory.MemData().entryCount(), 1);
+        QCOMPARE(m.pageMemory.MemData().description(0), description);
+        QCOMPARE(m.pageMemory.MemData().entry(0).mid(1),
+                 (QStringList{"FFFFFF", "000000", "FF0000", "000000", "000000", "000000", "0000FF",
+                              "000000"}));
+        QCOMPARE(fileMarks.size(), 1);
+        QCOMPARE(colors.size(), 0);
+    }
+
+    void twentyOfEachKindNumberedApart()
+    {
+        Memories m;
+        for (int i = 0; i < 20; ++i) {
+            m.pageMemory.remember();
+            if (i < 7)
+                m.scrollbarMemory.remember();
+        }
+        m.scrollbar.enabledToggle(ScrRole::ScrTrack).setChecked(true);
+        for (int i = 7; i < 20; ++i)
+            m.scrollbarMemory.remember();
+        QVERIFY(m.fakes.messageBox.shown.isEmpty());
+        QCOMPARE(m.pageMemory.MemData().description(19), prefix + "20");
+        QCOMPARE(m.scrollbarMemory.MemDataSc().description(19), prefix + "20");
+        QCOMPARE(m.scrollbarMemory.MemDataSc().entry(6).mid(9),
+                 (QStringList{"0", "0", "0", "0", "0", "0", "0", "0"}));
+        QCOMPARE(m.scrollbarMemory.MemDataSc().entry(7).mid(9),
+                 (QStringList{"0", "1", "0", "0", "0", "0", "0", "0"}));
+
+        // The twenty-first of either kind is refused without asking.
+        m.fakes.inputBox.prompts.clear();
+        m.pageMemory.remember();
+        m.chooser.setEditorPage(ColorChooser::PageColors);
+        m.scrollbarMemory.remember();
+        QCOMPARE(m.fakes.inputBox.prompts.size(), 0);
+        QCOMPARE(m.fakes.messageBox.shown.size(), 2);
+        for (const test::ShownMessage &shown : m.fakes.messageBox.shown) {
+            QCOMPARE(shown.text, fullMessage);
+            QCOMPARE(shown.icon, MessageBox::Icon::Information);
+        }
+        QCOMPARE(m.pageMemory.MemData().entryCount(), 20);
+        QCOMPARE(m.scrollbarMemory.MemDataSc().entryCount(), 20);
+        // Still shown the scrollbar editor, although nothing was remembered.
+        QCOMPARE(m.chooser.editorPage(), int(ColorChooser::ScrollbarColors));
+        // Forgetting a scrollbar set shows it too.
+        m.chooser.setEditorPage(ColorChooser::PageColors);
+        m.scrollbarMemory.forget();
+        QCOMPARE(m.chooser.editorPage(), int(ColorChooser::ScrollbarColors));
+        QCOMPARE(m.scrollbarMemory.MemDataSc().entryCount(), 19);
+    }
+
+    void whatClearsTheChosenRow_data()
+    {
+        QTest::addColumn<bool>("scrollbarKind");
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("stillChosen");
+        QTest::newRow("page colour by hand") << false << "colour" << false;
+        QTest::newRow("page file chosen") << false << "file" << false;
+        QTest::newRow("scrollbar colour by hand") << true << "colour" << true;
+        QTest::newRow("scrollbar file chosen") << true << "file" << false;
+    }
+    void whatClearsTheChosenRow()
+    {
+        QFETCH(bool, scrollbarKind);
+        QFETCH(QString, change);
+        QFETCH(bool, stillChosen);
+        Memories m;
+        ColorMemory &memory =
+            scrollbarKind ? static_cast<ColorMemory &>(m.scrollbarMemory) : m.pageMemory;
+        memory.remember();
+        memory.remember();
+        memory.clickRow(0);
+        QCOMPARE(memory.store().chosenRow().value_or(-1), 0);
+
+        if (change == "colour" && scrollbarKind)
+            m.scrollbar.ScrColorChange(5);
+        else if (change == "colour")
+            m.page.ColorChange(5);
+        else if (scrollbarKind)
+            m.scrollbar.clearMemoryChoice();
+        else
+            m.page.clearMemoryChoice();
+        QCOMPARE(memory.store().chosenRow().value_or(-1), stillChosen ? 0 : -1);
+    }
+};
+
+TINTMILL_TEST_MAIN(TestColorMemory)
+#include "tst_colormemory.moc"

@@ -1,0 +1,229 @@
+#include "platform/filewrite.h"
+#include "support/diskentries.h"
+#include "support/testmain.h"
+
+#include <optional>
+#include <sys/stat.h>
+
+using namespace tintmill;
+using namespace tintmill::test;
+
+namespace {
+
+// What is at the path before the write. The file's folder is "home"; "away" is
+// another folder, standing for a file elsewhere on the system.
+enum class Before
+{
+    OldFile,
+    Nothing,
+    FullDisk,
+    FailingDevice,
+    ReadOnlyFile,
+    VanishedFolder,
+    FolderInTheWay,
+    LinkToFileElsewhere,
+    DanglingLink,
+    Fifo,
+    LinkToDevZero,
+};
+
+const QByteArray oldBytes = "old\r\n";
+const QByteArray newBytes = "new\r\n";
+
+} // namespace
+
+Q_DECLARE_METATYPE(Before)
+Q_DECLARE_METATYPE(WritePolicy)
+Q_DECLARE_METATYPE(WriteStatus)
+
+class TestFileWrite : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void leavesTheDiskAsExpected_data()
+    {
+        QTest::addColumn<WritePolicy>("policy");
+        QTest::addColumn<Before>("before");
+        QTest::addColumn<WriteStatus>("status");
+        QTest::addColumn<QString>("atPath");    // what stands at the path afterwards
+        QTest::addColumn<QString>("elsewhere"); // the file a link points at, afterwards
+
+        const auto follow = WritePolicy::FollowLinks;
+        const auto refuse = WritePolicy::RefuseLinks;
+        const auto replace = WritePolicy::ReplaceLinks;
+        const QString oldFile = QStringLiteral("file:old\r\n");
+        const QString newFile = QStringLiteral("file:new\r\n");
+        const QString theirs = QStringLiteral("file:theirs\r\n");
+        const QString link = QStringLiteral("link");
+        const QString none = QStringLiteral("none");
+
+        for (const auto &[policy, name] : {std::pair{follow, "follow"}, std::pair{refuse, "refuse"},
+                                           std::pair{replace, "replace"}}) {
+            QTest::addRow("%s: old file", name)
+                << policy << Before::OldFile << WriteStatus::Written << newFile << none;
+            QTest::addRow("%s: new file", name)
+                << policy << Before::Nothing << WriteStatus::Written << newFile << none;
+            QTest::addRow("%s: full disk", name)
+                << policy << Before::FullDisk << WriteStatus::NoSpace << oldFile << none;
+            QTest::addRow("%s: device failing half way", name)
+                << policy << Before::FailingDevice << WriteStatus::NoSpace << oldFile << none;
+            QTest::addRow("%s: read-only file", name)
+                << policy << Before::ReadOnlyFile << WriteStatus::ReadOnly << oldFile << none;
+            QTest::addRow("%s: vanished folder", name)
+                << policy << Before::VanishedFolder << WriteStatus::FolderMissing << none << none;
+            QTest::addRow("%s: folder in the way", name)
+                << policy << Before::FolderInTheWay << WriteStatus::NotRegular << "folder" << none;
+        }
+
+        // A path the user chose is honoured through its link, as editors do,
+        // but never written into anything but a regular file.
+        QTest::newRow("follow: link to a file elsewhere")
+            << follow << Before::LinkToFileElsewhere << WriteStatus::Written << link << newFile;
+        QTest::newRow("follow: dangling link")
+            << follow << Before::DanglingLink << WriteStatus::Written << link << newFile;
+        QTest::newRow("follow: FIFO")
+            << follow << Before::Fifo << WriteStatus::NotRegular << "FIFO" << none;
+        QTest::newRow("follow: link to /dev/zero")
+            << follow << Before::LinkToDevZero << WriteStatus::NotRegular << link << "device";
+
+        // The settings are the user's: a link or special file is left alone.
+        QTest::newRow("refuse: link to a file elsewhere")
+            << refuse << Before::LinkToFileElsewhere << WriteStatus::IsLink << link << theirs;
+        QTest::newRow("refuse: dangling link")
+            << refuse << Before::DanglingLink << WriteStatus::IsLink << link << none;
+        QTest::newRow("refuse: FIFO")
+            << refuse << Before::Fifo << WriteStatus::NotRegular << "FIFO" << none;
+        QTest::newRow("refuse: link to /dev/zero")
+            << refuse << Before::LinkToDevZero << WriteStatus::IsLink << link << "device";
+
+        // The scratch page is the program's: whatever is in its place goes.
+        QTest::newRow("replace: link to a file elsewhere")
+            << replace << Before::LinkToFileElsewhere << WriteStatus::Written << newFile << theirs;
+        QTest::newRow("replace: dangling link")
+            << replace << Before::DanglingLink << WriteStatus::Written << newFile << none;
+        QTest::newRow("replace: FIFO")
+            << replace << Before::Fifo << WriteStatus::Written << newFile << none;
+        QTest::newRow("replace: link to /dev/zero")
+            << replace << Before::LinkToDevZero << WriteStatus::Written << newFile << "device";
+    }
+
+    void leavesTheDiskAsExpected()
+    {
+        QFETCH(WritePolicy, policy);
+        QFETCH(Before, before);
+        QFETCH(WriteStatus, status);
+        QFETCH(QString, atPath);
+        QFETCH(QString, elsewhere);
+
+        QTemporaryDir root;
+        std::optional<SmallDisk> disk;
+        QDir home(root.filePath("home"));
+        QVERIFY(QDir().mkpath(home.path()));
+        QVERIFY(QDir().mkpath(root.filePath("away")));
+        QString target = root.filePath("away/none");
+        ContentWriter writer = [](int fd) {
+            return ::write(fd, newBytes.constData(), newBytes.size()) == newBytes.size();
+        };
+
+        switch (before) {
+        case Before::OldFile:
+            QVERIFY(putFile(home.filePath("file"), oldBytes));
+            break;
+        case Before::Nothing:
+            break;
+        case Before::FullDisk:
+            disk.emplace();
+            if (!disk->mounted())
+                QSKIP("no small file system may be mounted here; the failing device stands in");
+            home.setPath(disk->path());
+            QVERIFY(putFile(home.filePath("file"), oldBytes));
+            QVERIFY(disk->fill("filler"));
+            break;
+        case Before::FailingDevice:
+            QVERIFY(putFile(home.filePath("file"), oldBytes));
+            // Half the bytes land, then the disk is full.
+            writer = [](int fd) {
+                if (::write(fd, newBytes.constData(), 2) != 2)
+                    return false;
+                errno = ENOSPC;
+                return false;
+            };
+            break;
+        case Before::ReadOnlyFile:
+            QVERIFY(putFile(home.filePath("file"), oldBytes));
+            QVERIFY(::chmod(QFile::encodeName(home.filePath("file")).constData(), 0444) == 0);
+            break;
+        case Before::VanishedFolder:
+            QVERIFY(home.removeRecursively());
+            break;
+        case Before::FolderInTheWay:
+            QVERIFY(home.mkdir("file"));
+            break;
+        case Before::LinkToFileElsewhere:
+            target = root.filePath("away/theirs");
+            QVERIFY(putFile(target, "theirs\r\n"));
+            QVERIFY(putLink(target, home.filePath("file")));
+            break;
+        case Before::DanglingLink:
+            target = root.filePath("away/not-yet");
+            QVERIFY(putLink(target, home.filePath("file")));
+            break;
+        case Before::Fifo:
+            QVERIFY(putFifo(home.filePath("file")));
+            break;
+        case Before::LinkToDevZero:
+            target = QStringLiteral("/dev/zero");
+            QVERIFY(putLink(target, home.filePath("file")));
+            break;
+        }
+        const QStringList namesBefore = namesIn(home.path());
+
+        // The scratch page is written without waiting for the disk, as the
+        // program writes it: a full disk must show all the same.
+        const WriteSync sync =
+            policy == WritePolicy::ReplaceLinks ? WriteSync::Lazily : WriteSync::ToDisk;
+        const WriteResult result = writeFileAtomically(home.filePath("file"), policy, writer, sync);
+        QCOMPARE(result.status, status);
+        QCOMPARE(result.ok(), status == WriteStatus::Written);
+        QCOMPARE(entryAt(home.filePath("file")), atPath);
+        QCOMPARE(entryAt(target), elsewhere);
+        // No temporary file is left behind, whatever happened.
+        QStringList namesAfter = namesIn(home.path());
+        if (before == Before::Nothing && status == WriteStatus::Written)
+            namesAfter.removeOne("file");
+        QCOMPARE(namesAfter, namesBefore);
+    }
+
+    void replacingKeepsTheFilesPermissions_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::newRow("private file stays private") << 0600 << 0600;
+        QTest::newRow("group-readable file") << 0640 << 0640;
+        QTest::newRow("new file, usual mask") << -1 << 0644;
+    }
+
+    void replacingKeepsTheFilesPermissions()
+    {
+        QFETCH(int, before);
+        QFETCH(int, after);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("Tintmill.ini");
+        const mode_t mask = ::umask(022);
+        if (before >= 0) {
+            QVERIFY(putFile(path, oldBytes));
+            QVERIFY(::chmod(QFile::encodeName(path).constData(), mode_t(before)) == 0);
+        }
+        const WriteResult result = writeFileAtomically(path, newBytes, WritePolicy::RefuseLinks);
+        ::umask(mask);
+        QVERIFY(result.ok());
+        struct stat written = {};
+        QVERIFY(::stat(QFile::encodeName(path).constData(), &written) == 0);
+        QCOMPARE(int(written.st_mode & 07777), after);
+        QCOMPARE(entryAt(path), QStringLiteral("file:new\r\n"));
+    }
+};
+
+TINTMILL_TEST_MAIN(TestFileWrite)
+#include "tst_filewrite.moc"

@@ -1,0 +1,255 @@
+#include "support/mainwindowfixture.h"
+#include "support/testmain.h"
+#include "ui/colorbutton.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+using namespace tintmill;
+using test::MainWindowFixture;
+
+namespace {
+
+// Colour button numbers of the colours the tests choose.
+constexpr int red = 180;        // #FF0000
+constexpr int grey999999 = 129; // #999999
+constexpr int paleYellow = 214; // #FFFFCC
+
+QWidget *openCheck(MainWindowFixture &f)
+{
+    f.find<QAction>("mnuReadability")->trigger();
+    return f.find<QWidget>("frmCheck");
+}
+
+void choose(MainWindowFixture &f, int role, int button)
+{
+    f.find<QRadioButton>(QStringLiteral("OptCol_%1").arg(role))->click();
+    f.find<QAbstractButton>(QStringLiteral("CmdColor_%1").arg(button))->click();
+}
+
+// A cell as the table shows it: "ratio level", with "(dim)" when greyed.
+QString cell(const MainWindowFixture &f, int line, int block)
+{
+    const QTableWidgetItem *item = f.find<QTableWidget>("grdContrast")->item(line, block);
+    QString text = item->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (!(item->flags() & Qt::ItemIsEnabled))
+        text += QStringLiteral(" (dim)");
+    return text;
+}
+
+QStringList column(const MainWindowFixture &f, int block)
+{
+    QStringList cells;
+    for (int line = 0; line < 5; ++line)
+        cells << cell(f, line, block);
+    return cells;
+}
+
+// The suggestion of every line: "ok" passes where shown, "hidden" shown
+// nowhere, "x" no web-safe colour passes, or the suggested colour's text.
+QString suggestions(const MainWindowFixture &f)
+{
+    QStringList rows;
+    for (int line = 0; line < 5; ++line) {
+        const QString text = f.find<QLabel>(QStringLiteral("lblSuggest_%1").arg(line))->text();
+        const auto *apply = f.find<QPushButton>(QStringLiteral("cmdApply_%1").arg(line));
+        if (!apply->isHidden())
+            rows << text;
+        else if (text == QStringLiteral("表示中のブロックではAA以上です"))
+            rows << QStringLiteral("ok");
+        else if (text == QStringLiteral("どのブロックにも表示していません"))
+            rows << QStringLiteral("hidden");
+        else if (text == QStringLiteral(
+                             "表示中のすべてのブロックで4.5:1に届くウェブセーフカラーはありません"))
+            rows << QStringLiteral("x");
+        else
+            rows << QStringLiteral("unexpected: ") + text;
+    }
+    return rows.join(QLatin1Char('|'));
+}
+
+const QString noneAnywhere = QStringLiteral("x|x|x|x|x");
+
+} // namespace
+
+class TestFrmCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void toolsMenuSitsBetweenViewAndVersion()
+    {
+        MainWindowFixture f;
+        QStringList captions;
+        for (const QAction *action : f.window->menuBar()->actions())
+            captions << action->text();
+        QCOMPARE(captions,
+                 QStringList({"ファイル(&F)", "表示(&V)", "ツール(&T)", "バージョン情報(&A)"}));
+        QCOMPARE(f.find<QMenu>("mnuTools")->actions().value(0)->text(),
+                 QStringLiteral("読みやすさチェック(&R)"));
+    }
+
+    void opensAsAToolWindowWithTheStartUpCheck()
+    {
+        MainWindowFixture f;
+        QWidget *check = openCheck(f);
+        QVERIFY(check);
+        QVERIFY(check->isVisible());
+        QVERIFY(check->isWindow());
+        QVERIFY(!check->isModal());
+        QCOMPARE(check->windowTitle(), QStringLiteral("読みやすさチェック"));
+        const QStringList blackOn[3] = {QStringList(5, "21.00:1 ◎ AAA"),
+                                        QStringList(5, "2.44:1 × 不合格"),
+                                        QStringList(5, "5.25:1 ○ AA")};
+        for (int block = 0; block < 3; ++block)
+            QTRY_COMPARE(column(f, block), blackOn[block]);
+        // Dark text suits white and red, light text blue: nothing suits all three.
+        QTRY_COMPARE(suggestions(f), noneAnywhere);
+
+        // Opening it again brings back the same window.
+        openCheck(f);
+        QCOMPARE(f.window->findChildren<QWidget *>("frmCheck").size(), 1);
+    }
+
+    void followsColourChanges_data()
+    {
+        QTest::addColumn<int>("role");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QStringList>("cells"); // the line across the three blocks
+        QTest::addColumn<QString>("suggestions");
+        QTest::newRow("medium block pale yellow")
+            << 6 << paleYellow << 0 << QStringList{"21.00:1 ◎ AAA", "20.43:1 ◎ AAA", "5.25:1 ○ AA"}
+            << QStringLiteral("ok|ok|ok|ok|ok");
+        QTest::newRow("background red")
+            << 0 << red << 3 << QStringList{"5.25:1 ○ AA", "2.44:1 × 不合格", "5.25:1 ○ AA"}
+            << noneAnywhere;
+        QTest::newRow("visited link grey")
+            << 4 << grey999999 << 2
+            << QStringList{"2.85:1 × 不合格", "3.02:1 △ 大きな文字のみ", "1.40:1 × 不合格"}
+            << noneAnywhere;
+    }
+
+    void followsColourChanges()
+    {
+        QFETCH(int, role);
+        QFETCH(int, button);
+        QFETCH(int, line);
+        QFETCH(QStringList, cells);
+        QFETCH(QString, suggestions);
+        MainWindowFixture f;
+        openCheck(f);
+        choose(f, role, button);
+        QTRY_COMPARE((QStringList{cell(f, line, 0), cell(f, line, 1), cell(f, line, 2)}), cells);
+        QTRY_COMPARE(::suggestions(f), suggestions);
+    }
+
+    void hiddenLinesAreDimmedAndLeftOutOfTheAdvice()
+    {
+        MainWindowFixture f;
+        openCheck(f);
+        f.find<QAction>("mnuMText")->trigger();
+        QTRY_COMPARE(cell(f, 0, 1), QStringLiteral("2.44:1 × 不合格 (dim)"));
+        QTRY_COMPARE(cell(f, 1, 1), QStringLiteral("2.44:1 × 不合格"));
+        // Shown on white and red only, black text passes.
+        QTRY_COMPARE(suggestions(f), QStringLiteral("ok|x|x|x|x"));
+
+        f.find<QAction>("mnuMAll")->trigger(); // from a partly shown block: shows all
+        QTRY_COMPARE(cell(f, 0, 1), QStringLiteral("2.44:1 × 不合格"));
+        QTRY_COMPARE(suggestions(f), noneAnywhere);
+
+        f.find<QAction>("mnuMAll")->trigger(); // fully shown: hides all
+        QTRY_COMPARE(column(f, 1), QStringList(5, "2.44:1 × 不合格 (dim)"));
+        QTRY_COMPARE(suggestions(f), QStringLiteral("ok|ok|ok|ok|ok"));
+
+        f.find<QAction>("mnuDText")->trigger();
+        f.find<QAction>("mnuSText")->trigger();
+        QTRY_COMPARE(cell(f, 0, 0), QStringLiteral("21.00:1 ◎ AAA (dim)"));
+        QTRY_COMPARE(suggestions(f), QStringLiteral("hidden|ok|ok|ok|ok"));
+    }
+
+    void applyingASuggestionChangesTheRoleAsAColourButtonWould()
+    {
+        MainWindowFixture f;
+        openCheck(f);
+        f.find<QAction>("mnuMAll")->trigger();
+        f.find<QAction>("mnuSAll")->trigger();
+        choose(f, 1, grey999999);
+        QTRY_COMPARE(cell(f, 0, 0), QStringLiteral("2.85:1 × 不合格"));
+        QTRY_COMPARE(suggestions(f), QStringLiteral("#666666（最低 5.74:1）|ok|ok|ok|ok"));
+        QCOMPARE(f.find<QLabel>("lblCurrent_0")->text(), QStringLiteral("#999999"));
+
+        f.find<QRadioButton>("OptCol_5")->click();
+        QSignalSpy fileMarks(&f.workbench->pageEditor,
+                             &PageColorEditor::fileHighlightClearRequested);
+        QSignalSpy memoryMarks(&f.workbench->pageEditor,
+                               &PageColorEditor::memoryChoiceClearRequested);
+        f.find<QPushButton>("cmdApply_0")->click();
+
+        QCOMPARE(f.find<QLabel>("LblCol_1")->text(), QStringLiteral("#666666"));
+        QCOMPARE(f.workbench->pageEditor.PageColorData(),
+                 QStringLiteral("FFFFFF666666FF00000000000000000000000000FF000000"));
+        QCOMPARE(f.find<QWidget>("LblText")->palette().color(QPalette::WindowText),
+                 QColor(0x66, 0x66, 0x66));
+        QCOMPARE(fileMarks.count(), 1);
+        QCOMPARE(memoryMarks.count(), 1);
+        // The role chosen before is chosen still.
+        QCOMPARE(f.workbench->pageEditor.selectedRole(), PageRole::ActiveLink);
+        QVERIFY(f.find<QRadioButton>("OptCol_5")->isChecked());
+        QTRY_COMPARE(cell(f, 0, 0), QStringLiteral("5.74:1 ○ AA"));
+        QTRY_COMPARE(suggestions(f), QStringLiteral("ok|ok|ok|ok|ok"));
+    }
+
+    void visionPicturesFollowTheColours_data()
+    {
+        QTest::addColumn<int>("picture");
+        QTest::addColumn<QColor>("redBackground");
+        // Red seen by each kind of colour vision (worked from the published matrices).
+        QTest::newRow("protan") << 0 << QColor(0x6D, 0x5F, 0x00);
+        QTest::newRow("deutan") << 1 << QColor(0xA3, 0x90, 0x00);
+        QTest::newRow("tritan") << 2 << QColor(0xFF, 0x00, 0x0F);
+        QTest::newRow("achromat") << 3 << QColor(0x7F, 0x7F, 0x7F);
+    }
+
+    void visionPicturesFollowTheColours()
+    {
+        QFETCH(int, picture);
+        QFETCH(QColor, redBackground);
+        MainWindowFixture f;
+        openCheck(f);
+        auto *shown = f.find<QWidget>(QStringLiteral("picVision_%1").arg(picture));
+        // Left of the sample lines and above the medium block, inside the frame.
+        const auto backgroundPixel = [shown] {
+            const QImage image = shown->grab().toImage();
+            return QColor(image.pixel(QPointF(3, 60).toPoint() * image.devicePixelRatio()));
+        };
+        QTRY_COMPARE(backgroundPixel(), QColor(Qt::white));
+        choose(f, 0, red);
+        QTRY_COMPARE(backgroundPixel(), redBackground);
+    }
+
+    void closingChangesNothingAndReopeningCatchesUp()
+    {
+        MainWindowFixture f;
+        QWidget *check = openCheck(f);
+        const QString before = f.workbench->pageEditor.PageColorData();
+        QSignalSpy changes(&f.workbench->pageEditor, &PageColorEditor::colorsChanged);
+        f.find<QPushButton>("cmdClose")->click();
+        QVERIFY(!check->isVisible());
+        QCOMPARE(f.workbench->pageEditor.PageColorData(), before);
+        QCOMPARE(changes.count(), 0);
+        QVERIFY(f.window->isVisible());
+        QVERIFY(!QFile::exists(f.fakes.programDirectory.folder.filePath("Tintmill.ini")));
+
+        choose(f, 6, paleYellow);
+        QCOMPARE(openCheck(f), check);
+        QTRY_COMPARE(cell(f, 0, 1), QStringLiteral("20.43:1 ◎ AAA"));
+    }
+};
+
+TINTMILL_TEST_MAIN(TestFrmCheck)
+#include "tst_frmcheck.moc"

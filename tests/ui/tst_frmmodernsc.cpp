@@ -1,0 +1,172 @@
+#include "support/mainwindowfixture.h"
+#include "support/testmain.h"
+#include "ui/codetextbox.h"
+
+#include <QDialog>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <functional>
+
+using namespace tintmill;
+using test::MainWindowFixture;
+
+namespace {
+
+// The main window with the colour buttons on show, the scrollbar set in the
+// editor, and the tool open.
+struct ToolWindow : MainWindowFixture
+{
+    ToolWindow()
+    {
+        // The scrollbar code page puts the scrollbar set in the editor, which
+        // stays there when the colour buttons come back.
+        find<QTabWidget>("SSTab1")->setCurrentIndex(4);
+        find<QTabWidget>("SSTab1")->setCurrentIndex(0);
+        find<QAction>("mnuModernScrollbar")->trigger();
+    }
+
+    QDialog *tool() const { return find<QDialog>("frmModernSc"); }
+    template<typename T = QWidget> T *inTool(const char *name) const
+    {
+        return tool()->findChild<T *>(QString::fromLatin1(name));
+    }
+    QString shown() const { return inTool<CodeTextBox>("txtModernSc")->toPlainText(); }
+    void click(QWidget *widget) const { QTest::mouseClick(widget, Qt::LeftButton); }
+    void click(const char *name) const { click(find<QWidget>(QString::fromLatin1(name))); }
+};
+
+using Steps = std::function<void(ToolWindow &)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Steps)
+
+class TestFrmModernSc : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void opensFromTheToolsMenuWithoutBlockingTheMainWindow()
+    {
+        ToolWindow w;
+        QStringList menus;
+        for (const QAction *menu : w.window->menuBar()->actions())
+            menus.append(menu->text());
+        QCOMPARE(menus,
+                 QStringList({"ファイル(&F)", "表示(&V)", "ツール(&T)", "バージョン情報(&A)"}));
+        QCOMPARE(w.find<QAction>("mnuModernScrollbar")->text(),
+                 QStringLiteral("今のブラウザ向けスクロールバーCSS(&W)"));
+
+        QVERIFY(w.tool() && w.tool()->isVisible());
+        QVERIFY(!w.tool()->isModal());
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(w.tool()->windowTitle(), QStringLiteral("今のブラウザ向けスクロールバーCSS"));
+        QVERIFY(w.inTool<QRadioButton>("optModernTarget_0")->isChecked());
+        // Nothing switched on at start: nothing to copy.
+        QCOMPARE(w.shown(), QString());
+        QVERIFY(!w.inTool("cmdModernScCopy")->isEnabled());
+
+        // The main window goes on working; the tool is there only once, and
+        // keeps its target when it is opened again.
+        w.click(w.inTool("optModernTarget_1"));
+        w.click("chkScr_1");
+        QVERIFY(w.workbench->scrollbarEditor.isEnabled(ScrRole::ScrTrack));
+        w.click(w.inTool("cmdModernScClose"));
+        QVERIFY(!w.tool()->isVisible());
+        w.find<QAction>("mnuModernScrollbar")->trigger();
+        QCOMPARE(w.window->findChildren<QDialog *>("frmModernSc").size(), 1);
+        QVERIFY(w.tool()->isVisible());
+        QVERIFY(w.inTool<QRadioButton>("optModernTarget_1")->isChecked());
+        QVERIFY(w.shown().startsWith(QStringLiteral("textarea::-webkit-scrollbar{")));
+    }
+
+    void followsTheScrollbarSetLive_data()
+    {
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QString>("firstLine");
+        QTest::addColumn<QString>("firefoxRule");
+
+        const Steps tickTrack = [](ToolWindow &w) {
+            w.click("chkScr_1");
+        };
+        const Steps blueTrack = [](ToolWindow &w) {
+            w.click("chkScr_1");
+            w.click("optScr_1");
+            w.click("CmdColor_5");
+        };
+        const Steps tickAndClearTrack = [](ToolWindow &w) {
+            w.click("chkScr_1");
+            w.click("chkScr_1");
+        };
+        const Steps redFaceUnticked = [](ToolWindow &w) {
+            w.click("chkScr_1");
+            w.click("optScr_2");
+            w.click("CmdColor_180");
+        };
+        const Steps storedSet = [](ToolWindow &w) {
+            w.workbench->scrollbarEditor.ApplyFileScrColors(
+                {"set", "cccccc", "00ff00", "ff0000", "000000", "cccccc", "000000", "ffffff",
+                 "999999", "0", "1", "1", "0", "0", "0", "0", "0"});
+        };
+
+        QTest::newRow("track box ticked")
+            << tickTrack
+            << "html::-webkit-scrollbar{width:16px;height:16px;background-color:#FFFFFF}"
+            << "html{scrollbar-color:#C0C0C0 #FFFFFF}";
+        QTest::newRow("colour chosen for the ticked track")
+            << blueTrack
+            << "html::-webkit-scrollbar{width:16px;height:16px;background-color:#0000FF}"
+            << "html{scrollbar-color:#C0C0C0 #0000FF}";
+        QTest::newRow("ticked, then cleared again") << tickAndClearTrack << QString() << QString();
+        QTest::newRow("colour chosen for an unticked role")
+            << redFaceUnticked
+            << "html::-webkit-scrollbar{width:16px;height:16px;background-color:#FFFFFF}"
+            << "html{scrollbar-color:#C0C0C0 #FFFFFF}";
+        QTest::newRow("stored set applied")
+            << storedSet
+            << "html::-webkit-scrollbar{width:16px;height:16px;background-color:#00FF00}"
+            << "html{scrollbar-color:#FF0000 #00FF00}";
+    }
+
+    void followsTheScrollbarSetLive()
+    {
+        QFETCH(Steps, steps);
+        QFETCH(QString, firstLine);
+        QFETCH(QString, firefoxRule);
+        ToolWindow w;
+        steps(w);
+        const QString shown = w.shown();
+        QCOMPARE(shown.section(u'\n', 0, 0), firstLine);
+        QCOMPARE(shown.section(u'\n', -2, -2), firefoxRule);
+        QCOMPARE(w.inTool("cmdModernScCopy")->isEnabled(), !firstLine.isEmpty());
+    }
+
+    void copyPutsTheTextOnTheClipboardWithItsLineEnds()
+    {
+        ToolWindow w;
+        // With nothing to copy, the clipboard keeps what it has.
+        w.workbench->modernScrollbarCode.copy();
+        QCOMPARE(w.fakes.clipboard.setCount, 0);
+
+        w.click("chkScr_1");
+        w.click(w.inTool("optModernTarget_1"));
+        w.click(w.inTool("cmdModernScCopy"));
+        const QString copied = w.fakes.clipboard.text;
+        QVERIFY(copied.startsWith(
+            QStringLiteral("textarea::-webkit-scrollbar{width:16px;height:16px;"
+                           "background-color:#FFFFFF}\r\n"
+                           "textarea::-webkit-scrollbar-track{background-color:#FFFFFF}\r\n")));
+        QVERIFY(copied.endsWith(QStringLiteral("textarea::-webkit-scrollbar-corner{"
+                                               "background-color:#F1F1F1}\r\n"
+                                               "@supports not selector(::-webkit-scrollbar){\r\n"
+                                               "textarea{scrollbar-color:#C0C0C0 #FFFFFF}\r\n}")));
+        // Twelve lines, every line end CR LF, none after the last.
+        QCOMPARE(copied.count(QStringLiteral("\r\n")), 11);
+        QCOMPARE(copied.count(u'\n'), 11);
+        QCOMPARE(copied.count(u'\r'), 11);
+    }
+};
+
+TINTMILL_TEST_MAIN(TestFrmModernSc)
+#include "tst_frmmodernsc.moc"

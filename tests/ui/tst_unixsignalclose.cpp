@@ -1,0 +1,80 @@
+#include "support/diskentries.h"
+#include "support/mainwindowfixture.h"
+#include "support/testmain.h"
+
+#include <QProcess>
+#include <csignal>
+
+using namespace tintmill;
+
+namespace {
+
+// Six lines as a hand-edited file might hold them; the program always writes
+// eighteen, so a rewritten file shows at once.
+const QByteArray largeBlockHidden = QByteArray("False\r\n").repeated(6);
+
+const QString largeBlockHiddenWritten =
+    QStringLiteral("file:False\r\nFalse\r\nFalse\r\nFalse\r\nFalse\r\nFalse\r\n"
+                   "True\r\nTrue\r\nTrue\r\nTrue\r\nTrue\r\nTrue\r\n"
+                   "True\r\nTrue\r\nTrue\r\nTrue\r\nTrue\r\nTrue\r\n");
+
+} // namespace
+
+class TestUnixSignalClose : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void signalClosesTheRunningProgramAsItsCloseBox_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+
+    void signalClosesTheRunningProgramAsItsCloseBox()
+    {
+        QFETCH(int, signal);
+        // A program folder of its own: the executable's folder is where it
+        // keeps its settings and its preview page.
+        QTemporaryDir folder;
+        const QString program = folder.filePath("tintmill");
+        QVERIFY(QFile::copy(QStringLiteral(TINTMILL_EXECUTABLE), program));
+        QVERIFY(test::putFile(folder.filePath("Tintmill.ini"), largeBlockHidden));
+
+        QProcess tintmill;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        tintmill.setProcessEnvironment(environment);
+        tintmill.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        tintmill.start(program, {});
+        QVERIFY(tintmill.waitForStarted());
+        // The preview page is written once the program is ready for signals.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder.filePath("tmp.htm")), 60000);
+        QCOMPARE(test::entryAt(folder.filePath("Tintmill.ini")),
+                 QStringLiteral("file:") + QString::fromLatin1(largeBlockHidden));
+
+        QVERIFY(::kill(static_cast<pid_t>(tintmill.processId()), signal) == 0);
+        QVERIFY(tintmill.waitForFinished(60000));
+        QCOMPARE(tintmill.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(tintmill.exitCode(), 0);
+        QCOMPARE(test::entryAt(folder.filePath("Tintmill.ini")), largeBlockHiddenWritten);
+    }
+
+    void sessionManagersQuitClosesTheWindowAsItsCloseBox()
+    {
+        // The session manager's quit reaches the application as a quit request.
+        QTemporaryDir folder;
+        test::MainWindowFixture f(folder.path());
+        f.find<QAction>("mnuDAll")->trigger();
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::quit(); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!f.window->isVisible());
+        QCOMPARE(test::entryAt(folder.filePath("Tintmill.ini")), largeBlockHiddenWritten);
+    }
+};
+
+TINTMILL_TEST_MAIN(TestUnixSignalClose)
+#include "tst_unixsignalclose.moc"

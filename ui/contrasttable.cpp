@@ -1,0 +1,115 @@
+#include "contrasttable.h"
+
+#include "colorbutton.h"
+#include "fonts.h"
+#include "readabilitytexts.h"
+#include "twips.h"
+
+#include <QHeaderView>
+#include <QPainter>
+
+namespace tintmill {
+
+namespace {
+
+constexpr int sampleWidth = 480;  // twips
+constexpr int sampleHeight = 330; // twips
+
+} // namespace
+
+ContrastTable::ContrastTable(QWidget *parent)
+    : QTableWidget(sampleLineCount, previewBlockCount, parent)
+{
+    setObjectName(QStringLiteral("grdContrast"));
+    setAccessibleName(QStringLiteral("コントラスト比"));
+    setEditTriggers(NoEditTriggers);
+    // A report, not a choice: the keyboard moves through it, nothing is selected.
+    setSelectionMode(NoSelection);
+    setWordWrap(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setIconSize(twips::rect(0, 0, sampleWidth, sampleHeight).size());
+
+    for (int line = 0; line < sampleLineCount; ++line)
+        setVerticalHeaderItem(line, new QTableWidgetItem(readabilitytexts::lineName(line)));
+    for (int block = 0; block < previewBlockCount; ++block) {
+        setHorizontalHeaderItem(block, new QTableWidgetItem);
+        for (int line = 0; line < sampleLineCount; ++line) {
+            auto *cell = new QTableWidgetItem;
+            cell->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            setItem(line, block, cell);
+        }
+    }
+
+    // Sized once for the widest texts a cell or header can hold, so that the
+    // window keeps its size while the colours change.
+    const QFontMetrics metrics(font());
+    int textWidth = metrics.horizontalAdvance(QStringLiteral("21.00:1"));
+    for (const ContrastLevel level :
+         {ContrastLevel::Fail, ContrastLevel::LargeOnly, ContrastLevel::AA, ContrastLevel::AAA})
+        textWidth =
+            std::max(textWidth, metrics.horizontalAdvance(readabilitytexts::levelText(level)));
+    const int padding = metrics.horizontalAdvance(QLatin1Char('M'));
+    const int columnWidth = iconSize().width() + textWidth + 2 * padding;
+    const int rowHeight = std::max(iconSize().height(), 2 * metrics.lineSpacing()) + padding;
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setDefaultSectionSize(columnWidth);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    horizontalHeader()->setFixedHeight(2 * metrics.lineSpacing() + padding);
+    setSizeAdjustPolicy(AdjustToContents);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void ContrastTable::showReport(const ReadabilityInput &input, const ReadabilityReport &report)
+{
+    for (int block = 0; block < previewBlockCount; ++block) {
+        const ColorNumber background = input.colors.at(toIndex(previewBlockRoles.at(block)));
+        horizontalHeaderItem(block)->setText(readabilitytexts::blockName(block) +
+                                             QLatin1Char('\n') +
+                                             readabilitytexts::colorText(background));
+        for (int line = 0; line < sampleLineCount; ++line) {
+            const ContrastCell &cell = report.cells.at(line).at(block);
+            const ColorNumber text = input.colors.at(toIndex(sampleLineRoles.at(line)));
+            QTableWidgetItem *item = this->item(line, block);
+            auto &sample = m_samples.at(line).at(block);
+            if (!m_samplesPainted || sample != std::pair(text, background)) {
+                sample = {text, background};
+                item->setIcon(sampleIcon(text, background));
+            }
+            item->setText(readabilitytexts::ratio(cell.ratio) + QLatin1Char('\n') +
+                          readabilitytexts::levelText(cell.level));
+            QString tip = readabilitytexts::lineName(line) + QStringLiteral("（") +
+                          readabilitytexts::colorText(text) + QStringLiteral("）／") +
+                          readabilitytexts::blockName(block) + QStringLiteral("：") +
+                          readabilitytexts::ratio(cell.ratio) + QLatin1Char('\n') +
+                          readabilitytexts::levelMeaning(cell.level);
+            if (!cell.shown)
+                tip += QStringLiteral("\n（この行は表示メニューで隠しています）");
+            item->setToolTip(tip);
+            // Disabled items are drawn greyed, icon included.
+            const Qt::ItemFlags flags = cell.shown ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+            if (item->flags() != flags)
+                item->setFlags(flags);
+        }
+    }
+    m_samplesPainted = true;
+}
+
+QIcon ContrastTable::sampleIcon(ColorNumber text, ColorNumber background) const
+{
+    const qreal ratio = devicePixelRatioF();
+    QPixmap pixmap(iconSize() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(toQColor(background));
+    QPainter painter(&pixmap);
+    painter.setPen(toQColor(text));
+    painter.setFont(fonts::proportionalGothic(9.75));
+    painter.drawText(QRect(QPoint(0, 0), iconSize()), Qt::AlignCenter, QStringLiteral("あA"));
+    // A frame, so that a sample on the table's own white still reads as one.
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(QRect(QPoint(0, 0), iconSize()).adjusted(0, 0, -1, -1));
+    return {pixmap};
+}
+
+} // namespace tintmill

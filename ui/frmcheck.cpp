@@ -1,0 +1,143 @@
+#include "frmcheck.h"
+
+#include "contrasttable.h"
+#include "editor/readabilitycheck.h"
+#include "suggestionlist.h"
+#include "visionpreviews.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace tintmill {
+
+namespace {
+
+QGroupBox *group(const QString &title, QWidget *content, QWidget *parent)
+{
+    auto *box = new QGroupBox(title, parent);
+    auto *layout = new QVBoxLayout(box);
+    layout->addWidget(content);
+    return box;
+}
+
+} // namespace
+
+FrmCheck::FrmCheck(ReadabilityCheck &check, QWidget *parent)
+    : QDialog(parent, Qt::Tool), m_check(check)
+{
+    setObjectName(QStringLiteral("frmCheck"));
+    setWindowTitle(QStringLiteral("読みやすさチェック"));
+    setModal(false);
+
+    m_table = new ContrastTable(this);
+    auto *legend = new QLabel(
+        QStringLiteral(
+            "◎ AAA：7:1以上　○ AA：4.5:1以上　△ 大きな文字のみ：3:1以上　× 不合格：3:1未満\n"
+            "薄く表示したセルは、表示メニューで隠している行です。"),
+        this);
+    legend->setObjectName(QStringLiteral("lblLegend"));
+    auto *tableArea = new QWidget(this);
+    auto *tableLayout = new QVBoxLayout(tableArea);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    tableLayout->addWidget(m_table);
+    tableLayout->addWidget(legend);
+
+    m_suggestions = new SuggestionList(this);
+    m_previews = new VisionPreviews(this);
+
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *close =
+        buttons->addButton(QStringLiteral("閉じる(&C)"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    // Opening on the close button: the table would otherwise show its first
+    // cell as if it had been picked out.
+    close->setFocus();
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    // The pictures go beside the table rather than under it: the window then
+    // stays low enough for a small screen.
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(group(QStringLiteral("コントラスト比（WCAG 2）"), tableArea, this), 0, 0);
+    layout->addWidget(
+        group(QStringLiteral("AAに届くいちばん近いウェブセーフカラー"), m_suggestions, this), 1, 0);
+    layout->addWidget(group(QStringLiteral("色覚による見え方"), m_previews, this), 0, 1, 2, 1);
+    layout->addWidget(buttons, 2, 0, 1, 2);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(&m_check, &ReadabilityCheck::changed, this, &FrmCheck::scheduleRefresh);
+    connect(m_suggestions, &SuggestionList::applyRequested, &m_check,
+            &ReadabilityCheck::applySuggestion);
+}
+
+void FrmCheck::showBeside(const QWidget &mainWindow)
+{
+    if (!m_placed) {
+        m_placed = true;
+        refresh();
+        adjustSize();
+        const QRect main = mainWindow.frameGeometry();
+        const QRect screen = mainWindow.screen()->availableGeometry();
+        const int gap = 8;
+        // Right of the main window if it fits, else left, else as far right
+        // as the screen allows.
+        int x = main.right() + 1 + gap;
+        if (x + width() > screen.right() + 1)
+            x = main.left() - gap - width();
+        if (x < screen.left())
+            x = std::max(screen.left(), screen.right() + 1 - width());
+        const int y = std::clamp(main.top(), screen.top(),
+                                 std::max(screen.top(), screen.bottom() + 1 - height()));
+        move(x, y);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void FrmCheck::showEvent(QShowEvent *event)
+{
+    // Changes while hidden were not shown; catch up before the first paint.
+    refresh();
+    QDialog::showEvent(event);
+}
+
+void FrmCheck::scheduleRefresh()
+{
+    // A block's All item changes six lines one after another; show the check
+    // once, before the next frame, rather than six times. Hidden, the window
+    // catches up when shown again.
+    if (m_refreshPending || !isVisible())
+        return;
+    m_refreshPending = true;
+    QMetaObject::invokeMethod(this, &FrmCheck::refresh, Qt::QueuedConnection);
+}
+
+void FrmCheck::refresh()
+{
+    m_refreshPending = false;
+    const ReadabilityInput input = m_check.input();
+    const ReadabilityReport &report = m_check.report();
+    m_table->showReport(input, report);
+    m_suggestions->showReport(input, report);
+    m_previews->showColors(input);
+}
+
+void addReadabilityCheckItem(QMenu &toolsMenu, QWidget &mainWindow, ReadabilityCheck &check)
+{
+    QAction *item = toolsMenu.addAction(QStringLiteral("読みやすさチェック(&R)"));
+    item->setObjectName(QStringLiteral("mnuReadability"));
+    QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow, &check] {
+        auto *window = mainWindow.findChild<FrmCheck *>(QStringLiteral("frmCheck"));
+        if (window == nullptr)
+            window = new FrmCheck(check, &mainWindow);
+        window->showBeside(mainWindow);
+    });
+}
+
+} // namespace tintmill

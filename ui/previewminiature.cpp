@@ -1,0 +1,101 @@
+#include "previewminiature.h"
+
+#include "colorbutton.h"
+#include "fonts.h"
+#include "twips.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace tintmill {
+
+namespace {
+
+// The preview's design in twips, each block relative to the one holding it:
+// the same nesting, sizes and line positions as the blocks on the main window.
+struct BlockDesign
+{
+    QRect area;
+    int lineLeft;
+    std::array<int, sampleLineCount> lineTops;
+    int lineHeight;
+    double pointSize;
+};
+
+const std::array<BlockDesign, previewBlockCount> blockDesigns{{
+    {QRect(0, 0, 4190, 5655), 240, {120, 480, 840, 1200, 1560}, 195, 9.75},
+    {QRect(240, 1920, 3735, 3495), 240, {120, 400, 700, 1000, 1300}, 180, 9.0},
+    {QRect(120, 1680, 3495, 1695), 120, {120, 400, 700, 1000, 1300}, 180, 9.0},
+}};
+
+const std::array<const char *, sampleLineCount> lineCaptions{
+    "●このテキストの色がお気に召しましたか？", "●未訪問のリンクの色", "●訪問済のリンクの色",
+    "●オンマウスのリンクの色", "●クリック時のリンクの色"};
+
+QRect pixels(const QRect &area)
+{
+    return twips::rect(area.x(), area.y(), area.width(), area.height());
+}
+
+} // namespace
+
+PreviewMiniature::PreviewMiniature(double scale) : m_scale(scale)
+{
+    QTransform transform;
+    transform.scale(scale, scale);
+    for (int b = 0; b < previewBlockCount; ++b) {
+        for (int line = 0; line < sampleLineCount; ++line) {
+            QFont font = fonts::proportionalGothic(blockDesigns.at(b).pointSize);
+            font.setUnderline(line != 0);
+            QStaticText &text = m_lines.at(b).at(line);
+            text.setText(QString::fromUtf8(lineCaptions.at(line)));
+            text.setTextFormat(Qt::PlainText);
+            text.setPerformanceHint(QStaticText::AggressiveCaching);
+            text.prepare(transform, font);
+            m_fonts.at(b).at(line) = font;
+        }
+    }
+}
+
+QSize PreviewMiniature::size() const
+{
+    const QSize full = pixels(blockDesigns[0].area).size();
+    return {static_cast<int>(std::lround(full.width() * m_scale)),
+            static_cast<int>(std::lround(full.height() * m_scale))};
+}
+
+void PreviewMiniature::paint(QPainter &painter, const ReadabilityInput &input) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(m_scale, m_scale);
+    QPoint origin;
+    for (int b = 0; b < previewBlockCount; ++b) {
+        const BlockDesign &design = blockDesigns.at(b);
+        const QRect block = pixels(design.area).translated(origin);
+        origin = block.topLeft();
+        painter.setClipRect(block);
+        painter.fillRect(block, toQColor(input.colors.at(toIndex(previewBlockRoles.at(b)))));
+        for (int line = 0; line < sampleLineCount; ++line) {
+            if (!input.shown.at(b).at(line))
+                continue;
+            const QStaticText &text = m_lines.at(b).at(line);
+            const QRect area =
+                pixels(QRect(design.lineLeft, design.lineTops.at(line), 0, design.lineHeight))
+                    .translated(origin);
+            painter.setFont(m_fonts.at(b).at(line));
+            painter.setPen(toQColor(input.colors.at(toIndex(sampleLineRoles.at(line)))));
+            // Centred on the line's height, as a label centres its caption.
+            painter.drawStaticText(
+                QPointF(area.left(), area.top() + (area.height() - text.size().height()) / 2),
+                text);
+        }
+    }
+    // The large block's frame, as on the main window.
+    painter.setClipping(false);
+    painter.setPen(Qt::black);
+    painter.drawRect(pixels(blockDesigns[0].area).adjusted(0, 0, -1, -1));
+    painter.restore();
+}
+
+} // namespace tintmill
