@@ -7,10 +7,10 @@
 int main(int argc, char *argv[])
 {
     // The browser engine's sandbox refuses to run as root; the preview only
-    // ever shows the program's own local page.
+    // ever shows the program's own local page. (The engine itself is loaded
+    // later, if at all, and reads this then.)
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintmill"));
     QApplication::setOrganizationName(QStringLiteral("Tintmill"));

@@ -46,7 +46,7 @@ private:
 constexpr int barThickness = 16;
 constexpr qint64 giveUpAfterMs = 5000;
 
-QColor thumbColour(QWebEngineView *view)
+QColor thumbColour(QWidget *view)
 {
     const QImage image = view->grab().toImage();
     return QColor(image.pixel(image.width() - barThickness / 2, barThickness + 24));
@@ -57,7 +57,7 @@ int strayFrames = 0;
 // Spins the event loop until the view's thumb shows `expected`; the time in
 // milliseconds since `clock` started, or -1 when it never did. Any frame in
 // between that shows neither `before` nor `expected` is counted as stray.
-double waitForThumb(QWebEngineView *view, const QColor &before, const QColor &expected,
+double waitForThumb(QWidget *view, const QColor &before, const QColor &expected,
                     const QElapsedTimer &clock)
 {
     while (clock.elapsed() < giveUpAfterMs) {
@@ -121,7 +121,11 @@ int main(int argc, char *argv[])
     window.mainTabs().setCurrentIndex(4); // scrollbar code; the editor follows
     window.show();
     host->createView();
-    QWebEngineView *view = host->view();
+    auto *view = qobject_cast<QWebEngineView *>(host->view());
+    if (!view) {
+        std::fprintf(stderr, "the browser module did not load\n");
+        return 1;
+    }
     QCoreApplication::processEvents(); // lays the new view out at its full size
 
     // The face role, switched on: the thumb shows the chosen colour.

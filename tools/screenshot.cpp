@@ -16,7 +16,6 @@ int main(int argc, char *argv[])
 {
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QStringList arguments = QApplication::arguments();
     const bool readability = arguments.removeAll(QStringLiteral("--readability")) > 0;

@@ -17,7 +17,6 @@ Application::Application() : m_previewHost(new PreviewHost)
     m_messageBox.setParent(m_window.get());
     m_inputBox.setParent(m_window.get());
     m_fileDialog.setParent(m_window.get());
-    m_previewHost->createViewAfterFirstPaintOf(m_window.get());
     // Before the first file is written: from then on a logout keeps the settings.
     m_signalClose = std::make_unique<UnixSignalClose>(*m_window);
     m_window->startUp();

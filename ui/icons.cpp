@@ -4,19 +4,37 @@
 
 namespace tintmill::icons {
 
+namespace {
+
+// A QIcon made from an SVG file parses the file there and then; the code
+// pages show the same two icons on many buttons, so each file is parsed once
+// and the icon shared. Deliberately never destroyed: a static would be
+// destroyed after the application, too late for the icon's cached pixmaps.
+const QIcon &shared(const QIcon *&icon, const char *path)
+{
+    if (!icon)
+        icon = new QIcon(QString::fromLatin1(path));
+    return *icon;
+}
+
+} // namespace
+
 QIcon application()
 {
-    return QIcon(QStringLiteral(":/icons/tintmill.svg"));
+    static const QIcon *icon = nullptr;
+    return shared(icon, ":/icons/tintmill.svg");
 }
 
 QIcon generate()
 {
-    return QIcon(QStringLiteral(":/icons/generate.svg"));
+    static const QIcon *icon = nullptr;
+    return shared(icon, ":/icons/generate.svg");
 }
 
 QIcon copy()
 {
-    return QIcon(QStringLiteral(":/icons/copy.svg"));
+    static const QIcon *icon = nullptr;
+    return shared(icon, ":/icons/copy.svg");
 }
 
 QIcon openFile()

@@ -1,25 +1,22 @@
 #include "previewhost.h"
 
+#include "browser/browsermodule.h"
+#include "browsermoduleloader.h"
 #include "platform/textfile.h"
-#include "previewwebpage.h"
 #include "scrollbar/legacyscrollbarstyle.h"
 #include "scrollbar/previewpage.h"
 
 #include <QDesktopServices>
 #include <QEvent>
-#include <QJsonArray>
-#include <QJsonDocument>
+#include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QThread>
 #include <QTimer>
-#include <QVBoxLayout>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
-#include <QWebEngineView>
 
 namespace tintmill {
 
 namespace {
-
-const QString displayStyleScriptName = QStringLiteral("tintmill-display-style");
 
 QString pageText(const QUrl &url)
 {
@@ -29,39 +26,72 @@ QString pageText(const QUrl &url)
     return page.ok() ? decodeCp932(page.bytes) : QString();
 }
 
-} // namespace
-
-QString styleInjectionScript(const QString &css)
+QString displayStyle(const QUrl &url)
 {
-    // The style sheet travels as a JSON string, so no character of it can end
-    // the script early. The script runs as soon as the document exists and
-    // adds the sheet the moment the root element is there, before the first
-    // frame is painted: the engine's own scrollbar never flashes up.
-    const QString literal =
-        QString::fromUtf8(QJsonDocument(QJsonArray{css}).toJson(QJsonDocument::Compact));
-    return QStringLiteral("(function(){var css=%1[0];"
-                          "function add(){var s=document.createElement('style');s.textContent=css;"
-                          "document.documentElement.appendChild(s);}"
-                          "if(document.documentElement){add();return;}"
-                          "var o=new MutationObserver(function(){if(document.documentElement){"
-                          "o.disconnect();add();}});"
-                          "o.observe(document,{childList:true});})();")
-        .arg(literal);
+    return legacyDisplayStyle(pageText(url));
 }
 
+const char *const loadingNotice = "プレビューを準備しています…";
+const char *const moduleMissingNotice = "プレビューを表示できません。\n"
+                                        "ブラウザ部品を読み込めませんでした。\n"
+                                        "ほかの機能はそのまま使えます。";
+const char *const engineMissingNotice = "プレビューを表示できません。\n"
+                                        "ブラウザエンジンを起動できませんでした。\n"
+                                        "ほかの機能はそのまま使えます。";
+const char *const engineStoppedNotice = "ブラウザエンジンが止まりました。\n"
+                                        "色を変えると、もう一度表示します。";
+
+} // namespace
+
 PreviewHost::PreviewHost(QWidget *parent)
-    : QWidget(parent), m_externalOpener([](const QUrl &url) { QDesktopServices::openUrl(url); })
+    : QWidget(parent), m_notice(new QLabel(this)), m_moduleFolders(defaultBrowserModuleFolders()),
+      m_externalOpener([](const QUrl &url) { QDesktopServices::openUrl(url); })
 {
-    auto *layout = new QVBoxLayout(this);
+    // Black, as the preview page is: the notice and the first frame of the
+    // page follow each other without a flash. Only the notice fills its
+    // background: under the view, a filled host would be painted again with
+    // every frame of the page.
+    QPalette colours = m_notice->palette();
+    colours.setColor(QPalette::Window, Qt::black);
+    colours.setColor(QPalette::WindowText, Qt::white);
+    m_notice->setPalette(colours);
+    m_notice->setAutoFillBackground(true);
+    m_notice->setObjectName(QStringLiteral("lblPreviewNotice"));
+    m_notice->setAlignment(Qt::AlignCenter);
+    m_notice->setWordWrap(true);
+    m_notice->setMargin(12);
+    // Laid out while hidden too, so that it shows at its place at once.
+    QSizePolicy policy = m_notice->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    m_notice->setSizePolicy(policy);
+    m_notice->hide();
+
+    // The view, when it comes, shares the cell; the notice stays on top of it.
+    auto *layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_notice, 0, 0);
+}
+
+PreviewHost::~PreviewHost()
+{
+    // The worker may be inside the engine's library loading; the process
+    // must not start to end under it.
+    if (m_preparation)
+        m_preparation->wait();
+    // The view goes first, while the notice its last signals may touch is
+    // still there.
+    if (m_view) {
+        QWidget *view = m_view->widget();
+        m_view = nullptr;
+        delete view;
+    }
 }
 
 void PreviewHost::navigate(const QUrl &url)
 {
+    m_lastUrl = url;
     if (m_view)
-        load(url);
-    else
-        m_pendingUrl = url;
+        m_view->navigate(url);
 }
 
 void PreviewHost::setExternalOpener(std::function<void(const QUrl &)> opener)
@@ -69,56 +99,86 @@ void PreviewHost::setExternalOpener(std::function<void(const QUrl &)> opener)
     m_externalOpener = std::move(opener);
 }
 
-void PreviewHost::createViewAfterFirstPaintOf(QWidget *window)
+QWidget *PreviewHost::view() const
 {
-    m_firstPaintWatched = window;
-    window->installEventFilter(this);
+    return m_view ? m_view->widget() : nullptr;
+}
+
+void PreviewHost::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_state != State::NotLoaded)
+        return;
+    // Say what is coming first, and start once that notice has been painted:
+    // making the view still holds the window for a moment.
+    setState(State::Loading, QString::fromUtf8(loadingNotice));
+    m_notice->installEventFilter(this);
 }
 
 bool PreviewHost::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_firstPaintWatched && event->type() == QEvent::Paint) {
-        m_firstPaintWatched->removeEventFilter(this);
-        m_firstPaintWatched = nullptr;
-        // Queued, so that this paint reaches the screen before the engine starts.
-        QTimer::singleShot(0, this, &PreviewHost::createView);
+    if (watched == m_notice && event->type() == QEvent::Paint) {
+        m_notice->removeEventFilter(this);
+        // Queued, so that this paint reaches the screen before the load starts.
+        QTimer::singleShot(0, this, [this] {
+            if (!m_view)
+                m_preparation =
+                    prepareBrowserModule(m_moduleFolders, this, [this] { createView(); });
+        });
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void PreviewHost::createView()
 {
-    if (m_view)
+    if (m_view || m_state == State::Unavailable)
         return;
-    m_view = new QWebEngineView(this);
-    m_view->setObjectName(QStringLiteral("broPre"));
-    m_view->setContextMenuPolicy(Qt::NoContextMenu);
-    m_page = new PreviewWebPage(m_externalOpener, m_view);
-    m_view->setPage(m_page);
-    layout()->addWidget(m_view);
-    if (!m_pendingUrl.isEmpty())
-        load(m_pendingUrl);
-    m_pendingUrl.clear();
+    // Asked for directly while the worker is still at it: let it finish, so
+    // that the library is not loaded from two threads at once.
+    if (m_preparation)
+        m_preparation->wait();
+    if (m_state == State::NotLoaded)
+        setState(State::Loading, QString::fromUtf8(loadingNotice));
+
+    QString failure;
+    BrowserModule *module = loadBrowserModule(m_moduleFolders, &failure);
+    if (!module) {
+        m_notice->setToolTip(failure);
+        setState(State::Unavailable, QString::fromUtf8(moduleMissingNotice));
+        return;
+    }
+    PreviewViewHooks hooks{
+        m_externalOpener,
+        displayStyle,
+        [this](bool) { pageLoaded(); },
+        [this] { setState(State::EngineStopped, QString::fromUtf8(engineStoppedNotice)); },
+    };
+    m_view = module->createView(this, hooks, &failure);
+    if (!m_view) {
+        m_notice->setToolTip(failure);
+        setState(State::Unavailable, QString::fromUtf8(engineMissingNotice));
+        return;
+    }
+    static_cast<QGridLayout *>(layout())->addWidget(m_view->widget(), 0, 0);
+    m_notice->raise();
+    if (m_lastUrl.isEmpty())
+        setState(State::Showing);
+    else
+        m_view->navigate(m_lastUrl);
     emit viewCreated();
 }
 
-void PreviewHost::load(const QUrl &url)
+void PreviewHost::pageLoaded()
 {
-    // The page on disk is the one the view loads: read it now, so that the
-    // added rules describe exactly that page.
-    QWebEngineScriptCollection &scripts = m_page->scripts();
-    for (const QWebEngineScript &old : scripts.find(displayStyleScriptName))
-        scripts.remove(old);
-    QWebEngineScript style;
-    style.setName(displayStyleScriptName);
-    style.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    // A world of its own: nothing on the page can see or disturb the script.
-    style.setWorldId(QWebEngineScript::ApplicationWorld);
-    style.setSourceCode(styleInjectionScript(legacyDisplayStyle(pageText(url))));
-    scripts.insert(style);
+    if (m_state == State::Loading || m_state == State::EngineStopped)
+        setState(State::Showing);
+}
 
-    m_page->setPreviewUrl(url);
-    m_page->load(url);
+void PreviewHost::setState(State state, const QString &notice)
+{
+    m_state = state;
+    m_notice->setText(notice);
+    m_notice->setVisible(!notice.isEmpty());
 }
 
 } // namespace tintmill

@@ -5,13 +5,14 @@
 
 namespace tintmill::test {
 
-// Headless by default, and the browser engine may run as root.
+// Headless by default, and the browser engine may run as root. Nothing is
+// prepared for the engine beyond that: tests start as the program does, and
+// the engine comes with the browser module when a test needs it.
 inline void prepareEnvironment()
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 } // namespace tintmill::test

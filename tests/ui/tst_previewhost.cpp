@@ -1,75 +1,35 @@
-#include "core/product.h"
-#include "scrollbar/scrollbarcoloreditor.h"
-#include "support/fakes.h"
+#include "support/livepreview.h"
+#include "support/mainwindowfixture.h"
 #include "support/testmain.h"
-#include "ui/previewhost.h"
-#include "ui/twips.h"
+#include "ui/browsermoduleloader.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QSignalSpy>
-#include <QWebEnginePage>
-#include <QWebEngineView>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTemporaryDir>
 
 using namespace tintmill;
+using test::LivePreview;
+using test::paintTimeout;
+
+// This test does not link the browser engine: every view here comes from the
+// browser module, loaded late as in the program, so the rendering checks
+// also hold the late set-up of the engine's shared OpenGL context to account.
 
 namespace {
-
-constexpr int barThickness = 16;
-// Loading and painting in the engine's own processes can take a while on a
-// busy machine; the checks wait for the result rather than for a time.
-constexpr int paintTimeout = 20000;
 
 const QColor red(0xFF, 0x00, 0x00);
 const QColor blue(0x00, 0x00, 0xFF);
 const QColor green(0x00, 0xFF, 0x00);
 
-// The real browser view over a temporary program folder, sized as in the
-// main window, with an editor writing its preview page.
-struct LivePreview
-{
-    LivePreview()
-    {
-        host.setExternalOpener([this](const QUrl &url) { opened.append(url); });
-        host.resize(twips::rect(0, 0, 4455, 5895).size());
-        host.show();
-        host.createView();
-        editor.setPreviewRefreshEnabled(true);
-    }
-
-    QImage shot() const { return host.view()->grab().toImage(); }
-
-    QColor at(const QPoint &point) const { return QColor(shot().pixel(point)); }
-
-    // Points on the page's vertical scrollbar, at the right edge of the view.
-    QPoint thumb() const { return {host.width() - barThickness / 2, barThickness + 24}; }
-    QPoint track() const
-    {
-        return {host.width() - barThickness / 2, host.height() - barThickness - 12};
-    }
-
-    // Whether some pixel of the top arrow button has `color`.
-    bool arrowButtonShows(const QColor &color) const
-    {
-        const QImage image = shot();
-        for (int y = 0; y < barThickness; ++y) {
-            for (int x = image.width() - barThickness; x < image.width(); ++x) {
-                if (QColor(image.pixel(x, y)) == color)
-                    return true;
-            }
-        }
-        return false;
-    }
-
-    test::FakeProgramDirectory directory;
-    PreviewHost host;
-    ScrollbarColorEditor editor{host, directory};
-    QList<QUrl> opened;
-};
-
 QStringList storedSet(const QStringList &colors, const QStringList &flags)
 {
     return QStringList{QStringLiteral("test")} + colors + flags;
+}
+
+QString notice(const QWidget &host)
+{
+    const auto *label = host.findChild<QLabel *>(QStringLiteral("lblPreviewNotice"));
+    return label->isVisible() ? label->text() : QString();
 }
 
 } // namespace
@@ -117,39 +77,141 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(p.at(p.thumb()), QColor(0x33, 0x00, 0x00), paintTimeout);
     }
 
-    void linksOpenOutsideAndTheViewStaysOnThePreview()
+    void aPageAskedForBeforeTheViewIsShownOnceItExists()
     {
-        LivePreview p;
-        p.editor.WritePreviewPage();
-        const QUrl preview = QUrl::fromLocalFile(p.editor.previewPagePath());
-        QSignalSpy loaded(p.host.view(), &QWebEngineView::loadFinished);
-        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), paintTimeout);
+        test::FakeProgramDirectory directory;
+        PreviewHost host;
+        ScrollbarColorEditor editor{host, directory};
+        host.resize(twips::rect(0, 0, 4455, 5895).size());
+        editor.enabledToggle(ScrRole::ScrFace).setChecked(true);
+        editor.setSelectedRole(ScrRole::ScrFace);
+        editor.ScrColorChange(5); // #0000FF, asked for while nothing is loaded
+        QVERIFY(!host.view());
 
-        // Nothing leads the view away from the preview: not a load from code,
-        // not a script on the page.
-        p.host.view()->load(QUrl(QStringLiteral("https://example.org/typed")));
-        p.host.view()->page()->runJavaScript(
-            QStringLiteral("location.href='file:///etc/hostname';"));
-        QTest::qWait(300);
-        QCOMPARE(p.host.view()->url(), preview);
-        QVERIFY(p.opened.isEmpty());
+        host.show();
+        QCOMPARE(host.state(), PreviewHost::State::Loading);
+        QCOMPARE(notice(host), QStringLiteral("プレビューを準備しています…"));
+        QTRY_COMPARE_WITH_TIMEOUT(host.state(), PreviewHost::State::Showing, paintTimeout);
+        QCOMPARE(notice(host), QString());
+        const QPoint thumb(host.width() - test::barThickness / 2, test::barThickness + 24);
+        QTRY_COMPARE_WITH_TIMEOUT(QColor(host.view()->grab().toImage().pixel(thumb)), blue,
+                                  paintTimeout);
+    }
 
-        // The user's click on the support link opens it in the desktop's browser.
-        QString rectJson;
-        p.host.view()->page()->runJavaScript(
-            QStringLiteral("JSON.stringify(document.querySelector('a').getBoundingClientRect())"),
-            [&rectJson](const QVariant &result) { rectJson = result.toString(); });
-        QTRY_VERIFY_WITH_TIMEOUT(!rectJson.isEmpty(), paintTimeout);
-        const QJsonObject rect = QJsonDocument::fromJson(rectJson.toUtf8()).object();
-        const QPoint link(static_cast<int>(rect["x"].toDouble() + rect["width"].toDouble() / 2),
-                          static_cast<int>(rect["y"].toDouble() + rect["height"].toDouble() / 2));
-        QVERIFY2(link.y() > 0, "the link is in sight");
-        QWidget *surface = p.host.view()->focusProxy();
-        QTest::mouseClick(surface, Qt::LeftButton, {}, link);
-        QTRY_COMPARE_WITH_TIMEOUT(p.opened.size(), 1, paintTimeout);
-        QCOMPARE(p.opened.at(0), QUrl(QString::fromUtf8(product::supportSiteAddress)));
-        QTest::qWait(300);
-        QCOMPARE(p.host.view()->url(), preview);
+    void anUnavailableEngineIsNamedInItsPlace_data()
+    {
+        QTest::addColumn<QString>("folders");
+        QTest::addColumn<QByteArray>("helperProgram");
+        QTest::addColumn<PreviewHost::State>("state");
+        QTest::addColumn<QString>("notice");
+
+        const QString moduleMissing = QStringLiteral("プレビューを表示できません。\n"
+                                                     "ブラウザ部品を読み込めませんでした。\n"
+                                                     "ほかの機能はそのまま使えます。");
+        QTest::addRow("no module anywhere")
+            << "empty" << QByteArray() << PreviewHost::State::Unavailable << moduleMissing;
+        QTest::addRow("a file that is no module")
+            << "broken" << QByteArray() << PreviewHost::State::Unavailable << moduleMissing;
+        QTest::addRow("a broken copy before a good one")
+            << "broken,usual" << QByteArray() << PreviewHost::State::Showing << QString();
+        QTest::addRow("the engine's helper program missing")
+            << "usual" << QByteArray("/nonexistent/QtWebEngineProcess")
+            << PreviewHost::State::Unavailable
+            << QStringLiteral("プレビューを表示できません。\n"
+                              "ブラウザエンジンを起動できませんでした。\n"
+                              "ほかの機能はそのまま使えます。");
+    }
+
+    void anUnavailableEngineIsNamedInItsPlace()
+    {
+        QFETCH(QString, folders);
+        QFETCH(QByteArray, helperProgram);
+        QFETCH(PreviewHost::State, state);
+        QFETCH(QString, notice);
+
+        QTemporaryDir empty;
+        QTemporaryDir broken;
+        QFile garbage(broken.filePath(QStringLiteral("tintmill-browser.so")));
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write("not a library");
+        garbage.close();
+        QStringList searched;
+        for (const QString &folder : folders.split(u',')) {
+            if (folder == QStringLiteral("empty"))
+                searched.append(empty.path());
+            else if (folder == QStringLiteral("broken"))
+                searched.append(broken.path());
+            else
+                searched.append(defaultBrowserModuleFolders());
+        }
+        const QByteArray savedHelper = qgetenv("QTWEBENGINEPROCESS_PATH");
+        if (!helperProgram.isEmpty())
+            qputenv("QTWEBENGINEPROCESS_PATH", helperProgram);
+
+        PreviewHost host;
+        host.setModuleFolders(searched);
+        host.resize(twips::rect(0, 0, 4455, 5895).size());
+        host.show();
+        host.createView();
+        if (savedHelper.isEmpty())
+            qunsetenv("QTWEBENGINEPROCESS_PATH");
+        else
+            qputenv("QTWEBENGINEPROCESS_PATH", savedHelper);
+
+        QCOMPARE(host.state(), state);
+        QCOMPARE(::notice(host), notice);
+        QCOMPARE(host.view() != nullptr, state == PreviewHost::State::Showing);
+        // Pages asked for later are taken without complaint, and a second
+        // attempt does not try again.
+        host.navigate(QUrl::fromLocalFile(empty.filePath(QStringLiteral("tmp.htm"))));
+        host.createView();
+        QCOMPARE(host.state(), state);
+    }
+
+    // The engine is loaded when the scrollbar editor is first shown, however
+    // it is reached, and not for anything else.
+    void theScrollbarEditorStartsLoadingTheEngine_data()
+    {
+        QTest::addColumn<int>("mainPage");
+        QTest::addColumn<int>("editorPage");
+        QTest::addColumn<bool>("loads");
+
+        QTest::addRow("colour buttons") << 0 << 0 << false;
+        QTest::addRow("save and load") << 1 << 0 << false;
+        QTest::addRow("HTML code") << 2 << 0 << false;
+        QTest::addRow("CSS code") << 3 << 0 << false;
+        QTest::addRow("scrollbar code") << 4 << -1 << true;
+        QTest::addRow("scrollbar editor") << 0 << 1 << true;
+    }
+
+    void theScrollbarEditorStartsLoadingTheEngine()
+    {
+        QFETCH(int, mainPage);
+        QFETCH(int, editorPage);
+        QFETCH(bool, loads);
+
+        // No module to find: the attempt shows, and the window carries on.
+        QTemporaryDir nowhere;
+        auto *host = new PreviewHost;
+        host->setModuleFolders({nowhere.path()});
+        test::MainWindowFixture w(host);
+        w.window->mainTabs().setCurrentIndex(mainPage);
+        if (editorPage >= 0)
+            w.window->editorTabs().setCurrentIndex(editorPage);
+        if (!loads) {
+            QTest::qWait(100);
+            QCOMPARE(host->state(), PreviewHost::State::NotLoaded);
+            QVERIFY(!host->isVisible());
+            return;
+        }
+        QCOMPARE(host->state(), PreviewHost::State::Loading);
+        QTRY_COMPARE(host->state(), PreviewHost::State::Unavailable);
+        QVERIFY(host->isVisible());
+
+        // The colour buttons keep working on the scrollbar colours.
+        w.find<QRadioButton>(QStringLiteral("optScr_2"))->click();
+        QTest::mouseClick(w.find<QWidget>(QStringLiteral("CmdColor_5")), Qt::LeftButton);
+        QCOMPARE(w.find<QLabel>(QStringLiteral("lblScr_2"))->text(), QStringLiteral("#0000FF"));
     }
 };
 
