@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test headless:
 # the whole program's tests, then all of them again under AddressSanitizer and
-# UndefinedBehaviorSanitizer (see sanitizers/README.md).
+# UndefinedBehaviorSanitizer (see sanitizers/README.md), then a short run of
+# each file reader under libFuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,3 +18,6 @@ ctest --preset default
 cmake --preset sanitize-all
 cmake --build --preset sanitize-all
 ctest --preset sanitize-all
+
+# Twenty seconds per reader; scripts/fuzz.sh SECONDS runs them longer.
+scripts/fuzz.sh 20

@@ -1,5 +1,6 @@
 #include "frmcolor.h"
 
+#include "colorfileframe.h"
 #include "colorpickerpage.h"
 #include "contentscroller.h"
 #include "core/product.h"
@@ -10,6 +11,7 @@
 #include "htmlpage.h"
 #include "icons.h"
 #include "memoryframe.h"
+#include "mousemovewatch.h"
 #include "pagerolespage.h"
 #include "previewblocks.h"
 #include "saveloadpage.h"
@@ -22,6 +24,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTabBar>
@@ -31,7 +34,8 @@ namespace tintmill {
 
 FrmColor::FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent)
     : QMainWindow(parent), m_workbench(workbench), m_previewView(previewView),
-      m_exitProgram([] { QCoreApplication::exit(0); })
+      m_exitProgram([] { QCoreApplication::exit(0); }),
+      m_runDialog([](QDialog &dialog) { dialog.exec(); })
 {
     setObjectName(QStringLiteral("frmColor"));
     setWindowTitle(QString::fromLatin1(product::title));
@@ -137,16 +141,18 @@ void FrmColor::buildMainTabs(QWidget *central)
     m_mainTabs->setUsesScrollButtons(false);
     m_mainTabs->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 7px; }"));
 
+    const auto runDialog = [this](QDialog &dialog) {
+        m_runDialog(dialog);
+    };
     m_colorPickerPage = new ColorPickerPage(m_workbench.chooser, m_workbench.pageEditor,
                                             m_workbench.services.messageBox);
     m_mainTabs->addTab(m_colorPickerPage, QStringLiteral("色直接選択"));
     m_mainTabs->addTab(
         new SaveLoadPage({
-            SaveLoadPage::emptyFrame("Frame3",
-                                     QStringLiteral("色設定ファイルの操作（背景・テキスト）")),
+            new ColorFileFrame(m_workbench.pageFiles, ColorFileFrame::pageDesign(), runDialog),
             new MemoryFrame(m_workbench.pageMemory, MemoryFrame::pageDesign()),
-            SaveLoadPage::emptyFrame("Frame8",
-                                     QStringLiteral("色設定ファイルの操作（スクロールバー）")),
+            new ColorFileFrame(m_workbench.scrollbarFiles, ColorFileFrame::scrollbarDesign(),
+                               runDialog),
             new MemoryFrame(m_workbench.scrollbarMemory, MemoryFrame::scrollbarDesign()),
         }),
         QStringLiteral("保存と読込"));
@@ -160,6 +166,16 @@ void FrmColor::buildMainTabs(QWidget *central)
 
     connect(m_mainTabs, &QTabWidget::currentChanged, &m_workbench.chooser,
             &ColorChooser::mainPageChanged);
+
+    // The pointer on the tab control itself (its tabs or a page's bare
+    // surface) has left the page colour file rows; the scrollbar list keeps
+    // its hover there.
+    const auto leavePageFiles = [this] {
+        m_workbench.pageFiles.list().leave();
+    };
+    onMouseMove({m_mainTabs, m_mainTabs->tabBar()}, this, leavePageFiles);
+    for (int page = 0; page < m_mainTabs->count(); ++page)
+        onMouseMove({m_mainTabs->widget(page)}, this, leavePageFiles);
 }
 
 void FrmColor::buildEditorTabs(QWidget *central)

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <functional>
 
+class QDialog;
 class QLabel;
 class QMenu;
 class QTabWidget;
@@ -44,6 +45,13 @@ public:
         m_exitProgram = std::move(exitProgram);
     }
 
+    // How a modal dialog of the window is run (the overwrite and release
+    // dialog); replaceable so that tests can drive it without blocking.
+    void setRunDialog(std::function<void(QDialog &)> runDialog)
+    {
+        m_runDialog = std::move(runDialog);
+    }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -68,6 +76,7 @@ private:
     QMenu *m_viewMenu = nullptr;
     QMenu *m_toolsMenu = nullptr;
     std::function<void()> m_exitProgram;
+    std::function<void(QDialog &)> m_runDialog;
 };
 
 } // namespace tintmill

@@ -37,6 +37,26 @@ QIcon copy()
     return shared(icon, ":/icons/copy.svg");
 }
 
+QIcon openFile()
+{
+    return QIcon(QStringLiteral(":/icons/open.svg"));
+}
+
+QIcon releaseFiles()
+{
+    return QIcon(QStringLiteral(":/icons/release.svg"));
+}
+
+QIcon saveNewFile()
+{
+    return QIcon(QStringLiteral(":/icons/save.svg"));
+}
+
+QIcon overwriteFile()
+{
+    return QIcon(QStringLiteral(":/icons/overwrite.svg"));
+}
+
 QIcon remember()
 {
     return QIcon(QStringLiteral(":/icons/remember.svg"));

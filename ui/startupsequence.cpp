@@ -42,15 +42,19 @@ void StartupSequence::setPageColorCaptions()
 
 void StartupSequence::clearOpenAndRememberedFlags()
 {
+    m_workbench.pageFiles.clearFiles();
     m_workbench.pageMemory.store().clear();
+    m_workbench.scrollbarFiles.clearFiles();
     m_workbench.scrollbarMemory.store().clear();
 }
 
 void StartupSequence::resetListScrolling()
 {
     // With nothing chosen, each forget button is disabled.
+    m_workbench.pageFiles.resetScrolling();
     m_workbench.pageMemory.store().setScrollValue(0);
     m_workbench.pageMemory.clearChoice();
+    m_workbench.scrollbarFiles.resetScrolling();
     m_workbench.scrollbarMemory.store().setScrollValue(0);
     m_workbench.scrollbarMemory.clearChoice();
 }

@@ -10,6 +10,9 @@
 #include "editor/readabilitycheck.h"
 #include "editor/settingsfile.h"
 #include "editor/viewoptions.h"
+#include "files/colorfiles.h"
+#include "files/pagecoloraccess.h"
+#include "files/scrollbarcoloraccess.h"
 #include "memory/pagememory.h"
 #include "memory/scrollbarmemory.h"
 #include "platform/services.h"
@@ -38,6 +41,10 @@ struct Workbench
     ScrollbarMemory scrollbarMemory{scrollbarEditor, chooser, services.messageBox,
                                     services.inputBox};
     ModernScrollbarCode modernScrollbarCode{scrollbarEditor, services.clipboard};
+    PageColorAccess pageColorAccess{pageEditor};
+    ScrollbarColorAccess scrollbarColorAccess{scrollbarEditor, chooser};
+    ColorFiles pageFiles{pageColorAccess, services};
+    ColorFiles scrollbarFiles{scrollbarColorAccess, services};
 };
 
 } // namespace tintmill

@@ -1,0 +1,159 @@
+#include "colorfileformat.h"
+
+#include "core/roles.h"
+#include "platform/textfile.h"
+
+#include <algorithm>
+
+namespace tintmill::colorfile {
+
+namespace {
+
+const QChar separator = u'/';
+
+bool isWebSafePair(QStringView pair)
+{
+    static const std::array<QLatin1String, 6> steps{
+        QLatin1String("00"), QLatin1String("33"), QLatin1String("66"),
+        QLatin1String("99"), QLatin1String("CC"), QLatin1String("FF"),
+    };
+    return std::ranges::any_of(steps, [pair](QLatin1String step) { return pair == step; });
+}
+
+} // namespace
+
+int fieldCount(ColorFileKind kind)
+{
+    return kind == ColorFileKind::Page ? pageFieldCount : scrollbarFieldCount;
+}
+
+bool funcFile(const QString &tempData)
+{
+    const qsizetype hash = tempData.indexOf(u'#');
+    if (hash < 0)
+        return false;
+    const QStringView data = QStringView(tempData).mid(hash + 1);
+    if (data.size() != colorDataLength)
+        return false;
+    for (qsizetype i = 0; i < data.size(); i += 2) {
+        if (!isWebSafePair(data.mid(i, 2)))
+            return false;
+    }
+    return true;
+}
+
+QString FileNameOf(const QString &path)
+{
+    return path.mid(path.lastIndexOf(separator) + 1);
+}
+
+QString FolderOf(const QString &path)
+{
+    const qsizetype last = path.lastIndexOf(separator);
+    return last < 0 ? QString() : path.left(last);
+}
+
+QString pathOf(const QString &folder, const QString &fileName)
+{
+    return folder + separator + fileName;
+}
+
+QStringList inArray(const QString &IroData, const QString &strInfo)
+{
+    QStringList fields{strInfo};
+    for (int k = 0; k < roleCount; ++k)
+        fields.append(IroData.mid(qsizetype{6} * k, 6));
+    return fields;
+}
+
+QString dataOf(const QStringList &storedSet)
+{
+    return storedSet.mid(1, roleCount).join(QString());
+}
+
+QString descriptionProblem(const QString &description)
+{
+    if (description.size() > descriptionLimit)
+        return QStringLiteral("説明が長すぎます。%1文字以内にしてください。").arg(descriptionLimit);
+    QStringList refused;
+    bool lineBreak = false;
+    // A character that does not come back from the file as it went in would
+    // change the description silently, or stop the file from reading back.
+    // Each character is tried on its own so that the message can name it.
+    for (qsizetype i = 0; i < description.size();) {
+        const qsizetype length =
+            description.at(i).isHighSurrogate() && i + 1 < description.size() ? 2 : 1;
+        const QString one = description.mid(i, length);
+        i += length;
+        if (one == QLatin1String("\r") || one == QLatin1String("\n"))
+            lineBreak = true;
+        else if ((one == QLatin1String("#") || decodeCp932(encodeCp932(one)) != one) &&
+                 !refused.contains(one))
+            refused.append(one);
+    }
+    if (refused.isEmpty() && !lineBreak)
+        return {};
+    QString named;
+    for (const QString &one : refused)
+        named += QStringLiteral("「%1」").arg(one);
+    if (lineBreak)
+        named += named.isEmpty() ? QStringLiteral("改行") : QStringLiteral("と改行");
+    return QStringLiteral("説明に使えない文字があります：%1\n"
+                          "「#」、改行、シフトJISにない文字は色設定ファイルに保存できません。\n"
+                          "別の文字に替えて、もう一度入力してください。")
+        .arg(named);
+}
+
+QString fileText(ColorFileKind kind, const QStringList &storedSet)
+{
+    QStringList lines{storedSet.value(0) + u'#' + dataOf(storedSet)};
+    if (kind == ColorFileKind::Scrollbar) {
+        for (int k = 0; k < checkCount; ++k)
+            lines.append(storedSet.value(1 + roleCount + k) == QLatin1String("1")
+                             ? QStringLiteral("1")
+                             : QStringLiteral("0"));
+    }
+    return joinCrLf(lines);
+}
+
+namespace {
+
+FileContent fromRecord(const QString &record)
+{
+    FileContent result;
+    if (!funcFile(record)) {
+        result.outcome = ReadOutcome::Invalid;
+        return result;
+    }
+    result.outcome = ReadOutcome::Valid;
+    result.description = record.left(record.indexOf(u'#'));
+    result.data = record.right(colorDataLength);
+    return result;
+}
+
+} // namespace
+
+FileContent readPageColorFile(const QByteArray &bytes)
+{
+    return fromRecord(splitLines(decodeCp932(bytes)).join(QString()));
+}
+
+FileContent readScrollbarColorFile(const QByteArray &bytes)
+{
+    const QStringList lines = splitLines(decodeCp932(bytes));
+    if (lines.isEmpty() || lines.size() > 1 + checkCount)
+        return {};
+    FileContent result = fromRecord(lines.first());
+    if (result.outcome != ReadOutcome::Valid)
+        return result;
+    for (qsizetype k = 1; k < lines.size(); ++k)
+        result.checks.at(static_cast<size_t>(k - 1)) = lines.at(k) == QLatin1String("1");
+    return result;
+}
+
+FileContent readColorFile(ColorFileKind kind, const QByteArray &bytes)
+{
+    return kind == ColorFileKind::Page ? readPageColorFile(bytes) : readScrollbarColorFile(bytes);
+}
+
+} // namespace tintmill::colorfile

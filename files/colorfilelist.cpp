@@ -1,0 +1,101 @@
+#include "colorfilelist.h"
+
+namespace tintmill {
+
+ColorFileList::ColorFileList(ColorFileKind kind, QObject *parent)
+    : RowList(2, viewportHeightInWindow, parent), m_kind(kind)
+{}
+
+std::optional<int> ColorFileList::rowOfPath(const QString &path) const
+{
+    // Exactly as spelt: paths that differ only in letter case are two files.
+    for (int row = 0; row < fileCount(); ++row) {
+        if (entry(row).path == path)
+            return row;
+    }
+    return std::nullopt;
+}
+
+QStringList ColorFileList::storedSet(int index) const
+{
+    if (index == fileCount() && m_snapshot)
+        return *m_snapshot;
+    return entry(index).storedSet;
+}
+
+QString ColorFileList::text(int row, int column) const
+{
+    if (row >= fileCount())
+        return {};
+    return column == 0 ? colorfile::FileNameOf(entry(row).path) : entry(row).storedSet.value(0);
+}
+
+QString ColorFileList::toolTip(int row, int column) const
+{
+    if (column != 0 || row >= fileCount())
+        return {};
+    const QString folder = colorfile::FolderOf(entry(row).path);
+    // A file in the root folder has an empty folder part; show where it is.
+    return folder.isEmpty() ? QStringLiteral("/") : folder;
+}
+
+int ColorFileList::AddData(const QString &tempPath, const QStringList &storedSet)
+{
+    m_entries.push_back({tempPath, storedSet});
+    entriesChanged();
+    scrollToEnd();
+    return fileCount() - 1;
+}
+
+void ColorFileList::replaceSet(int row, const QStringList &storedSet)
+{
+    m_entries.at(static_cast<size_t>(row)).storedSet = storedSet;
+    textsChanged();
+}
+
+void ColorFileList::clearFiles()
+{
+    m_entries.clear();
+    entriesChanged();
+}
+
+void ColorFileList::appendSnapshot(const QStringList &storedSet)
+{
+    m_snapshot = storedSet;
+}
+
+void ColorFileList::removeSnapshot()
+{
+    m_snapshot.reset();
+}
+
+void ColorFileList::takeSnapshotColours(int row)
+{
+    if (!m_snapshot)
+        return;
+    QStringList &set = m_entries.at(static_cast<size_t>(row)).storedSet;
+    for (qsizetype field = 1; field < set.size() && field < m_snapshot->size(); ++field)
+        set[field] = m_snapshot->at(field);
+}
+
+int ColorFileList::release(const std::vector<bool> &released)
+{
+    std::vector<ColorFileEntry> kept;
+    for (int row = 0; row < fileCount(); ++row) {
+        if (row >= static_cast<int>(released.size()) || !released.at(static_cast<size_t>(row)))
+            kept.push_back(entry(row));
+    }
+    const int count = fileCount() - static_cast<int>(kept.size());
+    m_entries = std::move(kept);
+    clearMarks();
+    entriesChanged();
+    scrollToEnd();
+    return count;
+}
+
+void ColorFileList::entriesChanged()
+{
+    setEntryCount(fileCount());
+}
+
+} // namespace tintmill

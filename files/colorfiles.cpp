@@ -1,0 +1,171 @@
+#include "colorfiles.h"
+
+#include "colorfileio.h"
+#include "colorsetaccess.h"
+#include "platform/services.h"
+
+namespace tintmill {
+
+namespace {
+
+const QString openTitle = QStringLiteral("色設定ファイルを開く");
+const QString saveTitle = QStringLiteral("色設定ファイルを保存する");
+
+} // namespace
+
+ColorFiles::ColorFiles(ColorSetAccess &colorSet, const Services &services, QObject *parent)
+    : QObject(parent), m_colorSet(colorSet), m_messageBox(services.messageBox),
+      m_inputBox(services.inputBox), m_fileDialog(services.fileDialog),
+      m_programDirectory(services.programDirectory), m_list(colorSet.kind())
+{
+    m_colorSet.clearMarksOnChange(m_list);
+}
+
+void ColorFiles::CmdOpen_Click()
+{
+    m_colorSet.showEditor();
+    // At twenty and beyond alike: saving may have listed more than twenty.
+    if (m_list.fileCount() >= openLimit) {
+        m_messageBox.show(QStringLiteral("現在20個のファイルを開いています。\r\n"
+                                         "これ以上開けないので、現在開いているファイルを開放して"
+                                         "ください。"),
+                          MessageBox::Icon::Information);
+        return;
+    }
+    FileOpen();
+}
+
+void ColorFiles::CmdSave_Click()
+{
+    m_colorSet.showEditor();
+    GFileSave();
+}
+
+std::unique_ptr<OverwriteReleaseSession> ColorFiles::CmdOverW_Click()
+{
+    return startSession(OverwriteReleaseSession::Mode::Overwrite,
+                        QStringLiteral("開いているファイルがないので上書きできません"));
+}
+
+std::unique_ptr<OverwriteReleaseSession> ColorFiles::CmdRelease_Click()
+{
+    return startSession(OverwriteReleaseSession::Mode::Release,
+                        QStringLiteral("開いているファイルがないので解放できません"));
+}
+
+std::unique_ptr<OverwriteReleaseSession>
+ColorFiles::startSession(OverwriteReleaseSession::Mode mode, const QString &emptyMessage)
+{
+    if (!m_list.filesOpen()) {
+        m_messageBox.show(emptyMessage, MessageBox::Icon::Information);
+        return nullptr;
+    }
+    m_colorSet.showEditor();
+    return std::make_unique<OverwriteReleaseSession>(mode, m_list, m_colorSet, m_messageBox);
+}
+
+void ColorFiles::rowClicked(int index)
+{
+    if (m_list.filesOpen() && index >= 0 && index < m_list.fileCount()) {
+        m_list.choose(index);
+        m_colorSet.apply(m_list.storedSet(index));
+        m_colorSet.clearMemoryChoice();
+    }
+    m_colorSet.showEditor();
+}
+
+QString ColorFiles::filter() const
+{
+    return m_list.kind() == ColorFileKind::Page ? QStringLiteral("ｶﾗｰﾌｧｲﾙ(*.iro)")
+                                                : QStringLiteral("ｶﾗｰﾌｧｲﾙ(*.scb)");
+}
+
+void ColorFiles::reportInvalidFile()
+{
+    m_messageBox.show(QStringLiteral("このファイルは「Tintmill」ではつかまえられないファイルです"),
+                      MessageBox::Icon::Exclamation);
+}
+
+void ColorFiles::FileOpen()
+{
+    const QString path =
+        m_fileDialog.getOpenFileName({openTitle, filter(), m_programDirectory.documentsDirectory()});
+    if (path.isEmpty())
+        return;
+    if (m_list.rowOfPath(path)) {
+        m_messageBox.show(QStringLiteral("このファイルはすでに開いています。"),
+                          MessageBox::Icon::Exclamation);
+        return;
+    }
+
+    const ColorFileBytes file = readColorFileBytes(path);
+    if (file.access == ColorFileAccess::Unreadable)
+        return;
+    if (file.access == ColorFileAccess::NotAColorFile) {
+        reportInvalidFile();
+        return;
+    }
+    const colorfile::FileContent read = colorfile::readColorFile(m_list.kind(), file.bytes);
+    if (read.outcome == colorfile::ReadOutcome::Unreadable)
+        return;
+    if (read.outcome == colorfile::ReadOutcome::Invalid) {
+        reportInvalidFile();
+        return;
+    }
+
+    // Boxes without a check line in the file keep their state.
+    QStringList set = m_colorSet.currentSet(read.description);
+    const QStringList colours = colorfile::inArray(read.data, read.description);
+    for (qsizetype field = 1; field < colours.size(); ++field)
+        set[field] = colours.at(field);
+    for (int k = 0; k < colorfile::checkCount && m_list.kind() == ColorFileKind::Scrollbar; ++k) {
+        if (const std::optional<bool> check = read.checks.at(static_cast<size_t>(k)))
+            set[colours.size() + k] = *check ? QStringLiteral("1") : QStringLiteral("0");
+    }
+
+    const int row = m_list.AddData(path, set);
+    m_colorSet.apply(set);
+    m_list.choose(row);
+    m_colorSet.clearMemoryChoice();
+}
+
+QString ColorFiles::askDescription()
+{
+    // Cancelling the prompt saves without a description, as an empty answer does.
+    for (;;) {
+        QString description =
+            m_inputBox
+                .getText(QStringLiteral("色設定の簡単な説明を入力して下さい\r\n省略もできます"))
+                .value_or(QString());
+        const QString problem = colorfile::descriptionProblem(description);
+        if (problem.isEmpty())
+            return description;
+        m_messageBox.show(problem, MessageBox::Icon::Exclamation);
+    }
+}
+
+void ColorFiles::GFileSave()
+{
+    const QString description = askDescription();
+    const QString path =
+        m_fileDialog.getSaveFileName({saveTitle, filter(), m_programDirectory.documentsDirectory()});
+    if (path.isEmpty())
+        return;
+
+    const QStringList set = m_colorSet.currentSet(description);
+    const WriteResult written = writeColorFile(path, colorfile::fileText(m_list.kind(), set));
+    if (!written.ok()) {
+        m_messageBox.show(QStringLiteral("ファイルを保存できませんでした。%1\n\n%2")
+                              .arg(writeFailureText(written), path),
+                          MessageBox::Icon::Exclamation);
+        return;
+    }
+    // Saved over a listed file, that row now stands for what the file holds;
+    // a second row for the same file would show stale colours.
+    if (const std::optional<int> row = m_list.rowOfPath(path))
+        m_list.replaceSet(*row, set);
+    else
+        m_list.AddData(path, set);
+}
+
+} // namespace tintmill

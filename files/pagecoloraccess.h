@@ -1,0 +1,26 @@
+#pragma once
+
+#include "colorsetaccess.h"
+
+namespace tintmill {
+
+class PageColorEditor;
+
+// The page colour set as the colour files see it.
+class PageColorAccess final : public ColorSetAccess
+{
+public:
+    explicit PageColorAccess(PageColorEditor &editor) : m_editor(editor) {}
+
+    ColorFileKind kind() const override { return ColorFileKind::Page; }
+    QStringList currentSet(const QString &description) const override;
+    void apply(const QStringList &storedSet) override;
+    void clearMemoryChoice() override;
+    void showEditor() override {}
+    void clearMarksOnChange(RowList &list) override;
+
+private:
+    PageColorEditor &m_editor;
+};
+
+} // namespace tintmill

@@ -1,0 +1,252 @@
+#include "support/colorfilewindow.h"
+#include "support/testmain.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTabBar>
+
+using namespace tintmill;
+using test::ColorFileWindow;
+
+namespace {
+
+const QString prompt = QStringLiteral("色設定の簡単な説明を入力して下さい\r\n省略もできます");
+const QString invalidFile =
+    QStringLiteral("このファイルは「Tintmill」ではつかまえられないファイルです");
+
+} // namespace
+
+class TestColorFileLists : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void framesAreLaidOutAsDesigned()
+    {
+        ColorFileWindow w;
+        auto *frame = w.find<QGroupBox>("Frame3");
+        QCOMPARE(frame->title(), QStringLiteral("色設定ファイルの操作（背景・テキスト）"));
+        QCOMPARE(w.find<QGroupBox>("Frame8")->title(),
+                 QStringLiteral("色設定ファイルの操作（スクロールバー）"));
+        // 240, 840 twips down the frame (below its caption): 16 and 56 pixels, plus 7.
+        auto *release = w.find<QPushButton>("CmdRelease");
+        QCOMPARE(release->geometry(), QRect(16, 63, 65, 39));
+        QCOMPARE(release->toolTip(), QStringLiteral("ファイルを解放する"));
+        QCOMPARE(release->palette().color(QPalette::Button), QColor(255, 192, 192));
+        QCOMPARE(w.find<QPushButton>("CmdOverWSc")->palette().color(QPalette::Button),
+                 QColor(192, 255, 255));
+        QCOMPARE(w.find<QLabel>("Label15")->text(), QStringLiteral("説明"));
+        QCOMPARE(w.find<QWidget>("PicFileSc")->geometry(), QRect(96, 39, 308, 129));
+        for (const char *frameName : {"Frame3", "Frame4", "Frame8", "Frame9"}) {
+            QWidget *f = w.find<QWidget>(QString::fromLatin1(frameName));
+            QVERIFY2(f->parentWidget()->rect().contains(f->geometry()), frameName);
+        }
+    }
+
+    void savedFileIsWrittenAsDesignedAndListedUnchosen()
+    {
+        ColorFileWindow w;
+        w.press("CmdOpen", w.pageFile("first.iro", "first"));
+        w.workbench->pageEditor.applyColorFields(
+            {"FFFFFF", "000000", "CCCCCC", "0000FF", "990099", "FF0000", "999999", "FF00FF"});
+        w.fakes.inputBox.answers = {QStringLiteral("夏の色")};
+        const QString path = w.folder() + "/夏の色";
+        w.press("CmdSave", path);
+
+        // 夏の色 in code page 932, then the record and CR LF; no extension added.
+        QCOMPARE(ColorFileWindow::bytesOf(path),
+                 QByteArray("\x89\xc4\x82\xcc\x90\x46"
+                            "#FFFFFF000000CCCCCC0000FF990099FF0000999999FF00FF\r\n"));
+        QCOMPARE(w.fakes.inputBox.prompts, QStringList{prompt});
+        const FileDialogRequest request = w.fakes.fileDialog.requests.last();
+        QCOMPARE(request.title, QStringLiteral("色設定ファイルを保存する"));
+        QCOMPARE(request.filter, QStringLiteral("ｶﾗｰﾌｧｲﾙ(*.iro)"));
+        QCOMPARE(request.startDirectory, w.folder());
+        QCOMPARE(w.cell("TxtFile_1")->text(), QStringLiteral("夏の色"));
+        QCOMPARE(w.cell("TxtFile_1")->toolTip(), w.folder());
+        QCOMPARE(w.cell("TxtInfo_1")->text(), QStringLiteral("夏の色"));
+        QCOMPARE(w.cell("TxtFile_0")->mark(), RowMark::Chosen);
+        QCOMPARE(w.cell("TxtInfo_1")->mark(), RowMark::Plain);
+    }
+
+    void openingStopsAtTwentyFiles()
+    {
+        ColorFileWindow w;
+        auto *bar = w.find<QScrollBar>("VScFile");
+        for (int i = 0; i < 20; ++i) {
+            w.press("CmdOpen", w.pageFile(QStringLiteral("%1.iro").arg(i), "x"));
+            if (i == 6)
+                QCOMPARE(bar->maximum(), 0);
+            if (i == 7) {
+                QCOMPARE(bar->maximum(), 270);
+                QCOMPARE(bar->value(), 270);
+            }
+        }
+        QCOMPARE(w.cell("TxtFile_19")->text(), QStringLiteral("19.iro"));
+        QCOMPARE(w.fakes.fileDialog.requests.size(), 20);
+        QVERIFY(w.fakes.messageBox.shown.isEmpty());
+
+        w.press("CmdOpen", w.pageFile("20.iro", "x"));
+        QCOMPARE(w.fakes.fileDialog.requests.size(), 20);
+        QCOMPARE(w.fakes.messageBox.shown.size(), 1);
+        QCOMPARE(
+            w.fakes.messageBox.shown.last().text,
+            QStringLiteral("現在20個のファイルを開いています。\r\n"
+                           "これ以上開けないので、現在開いているファイルを開放してください。"));
+        QCOMPARE(w.fakes.messageBox.shown.last().icon, MessageBox::Icon::Information);
+        QVERIFY(!w.cell("TxtFile_20"));
+    }
+
+    void rowMarksFollowThePointerAndTheClick()
+    {
+        ColorFileWindow w;
+        w.press("CmdOpen", w.pageFile("a.iro", "a", "333333"));
+        w.press("CmdOpen", w.pageFile("b.iro", "b", "666666"));
+        const QByteArray scrollbarLine = "c#CCCCCCFFFFFFCCCCCC000000CCCCCC000000FFFFFF999999\r\n";
+        w.press("cmdOpenSc", w.writeFile("c.scb", scrollbarLine));
+        w.press("cmdOpenSc", w.writeFile("d.scb", scrollbarLine));
+        QCOMPARE(w.cell("TxtFile_1")->mark(), RowMark::Chosen);
+
+        QTest::mouseMove(w.cell("TxtInfo_0"), QPoint(10, 8));
+        QTRY_COMPARE(w.cell("TxtFile_0")->mark(), RowMark::Hovered);
+        QTest::mouseMove(w.find<QLabel>("Label7"), QPoint(5, 5));
+        QTRY_COMPARE(w.cell("TxtFile_0")->mark(), RowMark::Plain);
+
+        // The chosen row stays red under the pointer.
+        QTest::mouseMove(w.cell("TxtFile_1"), QPoint(10, 8));
+        QTest::qWait(20);
+        QCOMPARE(w.cell("TxtInfo_1")->mark(), RowMark::Chosen);
+
+        // Over the tab control the page list lets go of its hover; the
+        // scrollbar list does not.
+        QTest::mouseMove(w.cell("TxtFile_0"), QPoint(10, 8));
+        QTest::mouseMove(w.cell("ScrInfo_0"), QPoint(10, 8));
+        QTRY_COMPARE(w.cell("ScrFile_0")->mark(), RowMark::Hovered);
+        QCOMPARE(w.cell("TxtFile_0")->mark(), RowMark::Hovered);
+        QTest::mouseMove(w.window->mainTabs().tabBar(), QPoint(3, 3));
+        QTRY_COMPARE(w.cell("TxtFile_0")->mark(), RowMark::Plain);
+        QCOMPARE(w.cell("ScrFile_0")->mark(), RowMark::Hovered);
+
+        QTest::mouseClick(w.cell("TxtInfo_0"), Qt::LeftButton);
+        QCOMPARE(w.cell("TxtFile_0")->mark(), RowMark::Chosen);
+        QCOMPARE(w.cell("TxtFile_1")->mark(), RowMark::Plain);
+        QCOMPARE(w.pageData(), QStringLiteral("333333000000CCCCCC0000FF990099FF0000999999FF00FF"));
+        QCOMPARE(w.find<QLabel>("LblCol_0")->text(), QStringLiteral("#333333"));
+
+        // A colour chosen by hand: no file row stays marked.
+        w.workbench->pageEditor.ColorChange(0);
+        QCOMPARE(w.cell("TxtFile_0")->mark(), RowMark::Plain);
+    }
+
+    void openingTellsWhatWentWrong_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("listed already") << "a.iro"
+                                        << "このファイルはすでに開いています。";
+        QTest::newRow("not a colour file") << "bad.iro" << invalidFile;
+        QTest::newRow("far too large") << "huge.iro" << invalidFile;
+        QTest::newRow("missing: silent") << "missing.iro"
+                                         << "";
+    }
+    void openingTellsWhatWentWrong()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        ColorFileWindow w;
+        w.press("CmdOpen", w.pageFile("a.iro", "a"));
+        w.writeFile("bad.iro", "a#FFFFFF\r\n");
+        w.writeFile("huge.iro", QByteArray(1 << 20, '#'));
+        const QString before = w.pageData();
+        w.workbench->pageEditor.ColorChange(0);
+
+        w.press("CmdOpen", w.folder() + "/" + file);
+        QCOMPARE(w.fakes.messageBox.shown.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty()) {
+            QCOMPARE(w.fakes.messageBox.shown.last().text, message);
+            QCOMPARE(w.fakes.messageBox.shown.last().icon, MessageBox::Icon::Exclamation);
+        }
+        QVERIFY(!w.cell("TxtFile_1"));
+        QVERIFY(w.pageData() != before);
+    }
+
+    void scrollbarFilesSetTheBoxesOnlyWhenValid()
+    {
+        ColorFileWindow w;
+        ScrollbarColorEditor &editor = w.workbench->scrollbarEditor;
+        const auto boxes = [&editor] {
+            QString ticks;
+            for (int k = 0; k < 8; ++k)
+                ticks += editor.isEnabled(static_cast<ScrRole>(k)) ? u'1' : u'0';
+            return ticks;
+        };
+        const qsizetype writes = w.fakes.previewBrowser.urls.size();
+        w.press("cmdOpenSc",
+                w.writeFile("a.scb", "a#000000FFFFFFCCCCCC000000CCCCCC000000FFFFFF999999"
+                                     "\r\n1\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n1\r\n"));
+        QCOMPARE(boxes(), QStringLiteral("10010001"));
+        QCOMPARE(w.fakes.previewBrowser.urls.size(), writes + 1);
+        QCOMPARE(editor.caption(ScrRole::ScrBase), QStringLiteral("#000000"));
+        QCOMPARE(w.window->editorTabs().currentIndex(), 1);
+        QCOMPARE(w.cell("ScrFile_0")->mark(), RowMark::Chosen);
+
+        w.press("cmdOpenSc", w.writeFile("bad.scb", "b#cccccc\r\n0\r\n1\r\n1\r\n1\r\n"));
+        w.press("cmdOpenSc",
+                w.writeFile("long.scb", "c#\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n"));
+        QCOMPARE(boxes(), QStringLiteral("10010001"));
+        QCOMPARE(w.fakes.messageBox.shown.size(), 1);
+        QCOMPARE(w.fakes.messageBox.shown.last().text, invalidFile);
+
+        // Clicking the row later brings its boxes back.
+        editor.enabledToggle(ScrRole::ScrBase).setChecked(false);
+        w.window->editorTabs().setCurrentIndex(0);
+        QTest::mouseClick(w.cell("ScrInfo_0"), Qt::LeftButton);
+        QCOMPARE(boxes(), QStringLiteral("10010001"));
+        QCOMPARE(w.window->editorTabs().currentIndex(), 1);
+    }
+
+    void failedOrRefusedSavesListNothing()
+    {
+        ColorFileWindow w;
+        // A description that would not read back is asked for again.
+        w.fakes.inputBox.answers = {QStringLiteral("夏#1"), QStringLiteral("夏")};
+        const QString gone = w.folder() + "/gone/a.iro";
+        w.press("CmdSave", gone);
+        QCOMPARE(w.fakes.inputBox.prompts.size(), 2);
+        QCOMPARE(w.fakes.messageBox.shown.size(), 2);
+        QVERIFY(w.fakes.messageBox.shown.first().text.contains(QStringLiteral("「#」")));
+        QVERIFY(w.fakes.messageBox.shown.last().text.startsWith(
+            QStringLiteral("ファイルを保存できませんでした。")));
+        QVERIFY(w.fakes.messageBox.shown.last().text.contains(gone));
+        QVERIFY(!w.workbench->pageFiles.list().filesOpen());
+        QCOMPARE(w.cell("TxtFile_0")->text(), QString());
+
+        // Cancelled prompt: saved without a description, the line starts with "#".
+        const QString path = w.folder() + "/b.scb";
+        w.press("CmdSaveSc", path);
+        QVERIFY(ColorFileWindow::bytesOf(path).startsWith(
+            "#CCCCCCFFFFFFCCCCCC000000CCCCCC000000FFFFFF999999\r\n0\r\n"));
+        QCOMPARE(w.cell("ScrFile_0")->text(), QStringLiteral("b.scb"));
+        QCOMPARE(w.cell("ScrFile_0")->mark(), RowMark::Plain);
+    }
+
+    void emptyListsRefuseOverwriteAndRelease()
+    {
+        ColorFileWindow w;
+        w.window->setRunDialog([](QDialog &) { QFAIL("no dialog on an empty list"); });
+        QTest::mouseClick(w.cell("TxtFile_0"), Qt::LeftButton);
+        QCOMPARE(w.cell("TxtFile_0")->mark(), RowMark::Plain);
+        w.press("CmdOverW");
+        w.press("CmdReleaseSc");
+        QCOMPARE(w.fakes.messageBox.shown.size(), 2);
+        QCOMPARE(w.fakes.messageBox.shown.first().text,
+                 QStringLiteral("開いているファイルがないので上書きできません"));
+        QCOMPARE(w.fakes.messageBox.shown.last().text,
+                 QStringLiteral("開いているファイルがないので解放できません"));
+        QCOMPARE(w.window->editorTabs().currentIndex(), 0);
+    }
+};
+
+TINTMILL_TEST_MAIN(TestColorFileLists)
+#include "tst_colorfilelists.moc"
