@@ -4,6 +4,7 @@
 #include "tintmill_version.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,7 +70,7 @@ QString shownText(QObject *object, const QString &property)
 
 bool isQtProperty(const QString &property)
 {
-    static const QStringList ours{"frame", "labels", "items", "message", "prompt"};
+    static const QStringList ours{"frame", "labels", "items", "message", "prompt", "dialog"};
     return !ours.contains(property) && !property.startsWith(QStringLiteral("tab "));
 }
 
@@ -89,19 +90,23 @@ QObject *named(QObject *root, const QString &name, const QString &property)
     return candidates.value(0);
 }
 
-// Reads a text of the version box, which is modal: it is read while open,
-// then closed with Escape.
-QString aboutBoxText(MainWindowFixture &f, const QString &name, const QString &property)
+// Presses `opener` (an action or a button) and reads a text of the modal
+// window it opens, while it is open; then closes it with Escape.
+QString modalText(MainWindowFixture &f, const QString &opener, const QString &name,
+                  const QString &property)
 {
-    QString text = QStringLiteral("(version box not shown)");
+    QString text = QStringLiteral("(no window shown)");
     QTimer::singleShot(0, f.window.get(), [&] {
-        QWidget *about = QApplication::activeModalWidget();
-        QVERIFY(about);
-        QObject *object = named(about, name, property);
+        QWidget *modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        QObject *object = named(modal, name, property);
         text = object != nullptr ? shownText(object, property) : QStringLiteral("(missing)");
-        QTest::keyClick(about, Qt::Key_Escape);
+        QTest::keyClick(modal, Qt::Key_Escape);
     });
-    f.find<QAction>("mnuVer")->trigger();
+    if (auto *action = f.find<QAction>(opener))
+        action->trigger();
+    else
+        test::clickControl(f.find<QWidget>(opener));
     return text;
 }
 
@@ -109,8 +114,15 @@ QString aboutBoxText(MainWindowFixture &f, const QString &name, const QString &p
 QString askedOrToldText(MainWindowFixture &f, const QString &name, const QString &property)
 {
     const qsizetype messages = f.fakes.messageBox.shown.size();
+    const qsizetype dialogs = f.fakes.fileDialog.requests.size();
     const qsizetype prompts = f.fakes.inputBox.prompts.size();
     test::clickControl(f.find<QWidget>(name));
+    if (property == QStringLiteral("dialog")) {
+        if (f.fakes.fileDialog.requests.size() != dialogs + 1)
+            return QStringLiteral("(%1 dialogs)").arg(f.fakes.fileDialog.requests.size() - dialogs);
+        const FileDialogRequest &request = f.fakes.fileDialog.requests.constLast();
+        return request.title + u'|' + request.filter;
+    }
     if (property == QStringLiteral("message")) {
         if (f.fakes.messageBox.shown.size() != messages + 1)
             return QStringLiteral("(%1 messages)").arg(f.fakes.messageBox.shown.size() - messages);
@@ -325,15 +337,96 @@ private slots:
             });
 
         // The version box.
-        row("frmAbout", "windowTitle", "Tintmillのﾊﾞｰｼﾞｮﾝ情報");
-        row("lblTitle", "text", "Tintmill");
-        row("lblVersion", "text",
+        row("mnuVer>frmAbout", "windowTitle", "Tintmillのﾊﾞｰｼﾞｮﾝ情報");
+        row("mnuVer>lblTitle", "text", "Tintmill");
+        row("mnuVer>lblVersion", "text",
             QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3")
                 .arg(TINTMILL_VERSION_MAJOR)
                 .arg(TINTMILL_VERSION_MINOR)
                 .arg(TINTMILL_VERSION_PATCH));
-        row("lblDescription", "text", "ｱﾌﾟﾘｹｰｼｮﾝの説明\n色をいろいろ選んでね。");
-        row("frmAbout/cmdOK", "text", "OK");
+        row("mnuVer>lblDescription", "text", "ｱﾌﾟﾘｹｰｼｮﾝの説明\n色をいろいろ選んでね。");
+        row("mnuVer>cmdOK", "text", "OK");
+
+        // The colour files and the overwrite and release dialog.
+        const char *fileButtons[][2] = {{"CmdOpen", "cmdOpenSc"},
+                                        {"CmdRelease", "CmdReleaseSc"},
+                                        {"CmdSave", "CmdSaveSc"},
+                                        {"CmdOverW", "CmdOverWSc"}};
+        const char *fileTips[] = {"ファイルを開く", "ファイルを解放する", "新規保存する",
+                                  "上書き保存する"};
+        for (int i = 0; i < 4; ++i) {
+            for (const char *name : fileButtons[i])
+                row(name, "toolTip", QString::fromUtf8(fileTips[i]));
+        }
+        for (const char *name : {"Label7", "Label14"})
+            row(name, "text", "ファイル名");
+        for (const char *name : {"Label8", "Label15"})
+            row(name, "text", "説明");
+        const Steps none = [](MainWindowFixture &) {
+        };
+        row("CmdOpen", "dialog", "色設定ファイルを開く|ｶﾗｰﾌｧｲﾙ(*.iro)", none);
+        row("cmdOpenSc", "dialog", "色設定ファイルを開く|ｶﾗｰﾌｧｲﾙ(*.scb)", none);
+        row("CmdSave", "dialog", "色設定ファイルを保存する|ｶﾗｰﾌｧｲﾙ(*.iro)", none);
+        row("CmdSaveSc", "dialog", "色設定ファイルを保存する|ｶﾗｰﾌｧｲﾙ(*.scb)", none);
+        row("CmdSave", "prompt", prompt, none);
+        for (const char *name : {"CmdOverW", "CmdOverWSc"})
+            row(name, "message", "開いているファイルがないので上書きできません", none);
+        for (const char *name : {"CmdRelease", "CmdReleaseSc"})
+            row(name, "message", "開いているファイルがないので解放できません", none);
+        const auto listed = [](const QByteArray &line) {
+            return Steps([line](MainWindowFixture &f) {
+                const QString path = f.fakes.programDirectory.folder.filePath("a.iro");
+                QFile file(path);
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(line) == line.size());
+                file.close();
+                f.fakes.fileDialog.paths.push_back(path);
+                clickTimes(f, "CmdOpen", 1);
+            });
+        };
+        const Steps oneFile = listed("夕方#FFFFFF000000FF00000000000000000000000000FF000000\r\n");
+        row("CmdOpen", "message", "このファイルはすでに開いています。",
+            [oneFile](MainWindowFixture &f) {
+                oneFile(f);
+                f.fakes.fileDialog.paths.push_back(
+                    f.fakes.programDirectory.folder.filePath("a.iro"));
+            });
+        row("CmdOpen", "message", "このファイルは「Tintmill」ではつかまえられないファイルです",
+            [](MainWindowFixture &f) {
+                const QString path = f.fakes.programDirectory.folder.filePath("b.iro");
+                QFile file(path);
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write("#cccccc\r\n") == 9);
+                file.close();
+                f.fakes.fileDialog.paths.push_back(path);
+            });
+        row("CmdOpen", "message",
+            "現在20個のファイルを開いています。\r\n"
+            "これ以上開けないので、現在開いているファイルを開放してください。",
+            [](MainWindowFixture &f) {
+                for (int i = 0; i < 20; ++i) {
+                    const QString path =
+                        f.fakes.programDirectory.folder.filePath(QStringLiteral("%1.iro").arg(i));
+                    QFile file(path);
+                    QVERIFY(file.open(QIODevice::WriteOnly));
+                    file.write("#FFFFFF000000FF00000000000000000000000000FF000000\r\n");
+                    file.close();
+                    f.fakes.fileDialog.paths.push_back(path);
+                    clickTimes(f, "CmdOpen", 1);
+                }
+            });
+        row("CmdOverW>frmOverW", "windowTitle", "ファイルの上書き保存", oneFile);
+        row("CmdOverW>Label1", "text", "☆上書き保存したいファイル名をクリックしてください。",
+            oneFile);
+        row("CmdRelease>frmOverW", "windowTitle", "ファイルの解放", oneFile);
+        row("CmdRelease>Label1", "text",
+            "☆解放したいファイル名をクリックで選択、再度クリックで選択解除\n"
+            "　下の解放ボタンクリックで選択したファイルを解放します。",
+            oneFile);
+        row("CmdRelease>Label2", "text",
+            "☆マウスを当てるとそのファイルの色設定をプレビューで確認できます。", oneFile);
+        row("CmdRelease>Label7", "text", "ファイル名", oneFile);
+        row("CmdRelease>Label8", "text", "説明", oneFile);
+        row("CmdRelease>CmdRelease", "text", "解放(&R)", oneFile);
+        row("CmdRelease>CmdCancel", "text", "閉じる(&C)", oneFile);
     }
 
     void everyTextReadsAsDesigned()
@@ -346,15 +439,20 @@ private slots:
         if (before) {
             MainWindowFixture f;
             before(f);
-            QCOMPARE(askedOrToldText(f, control, property), expected);
+            if (control.contains(u'>'))
+                QCOMPARE(
+                    modalText(f, control.section(u'>', 0, 0), control.section(u'>', 1), property),
+                    expected);
+            else
+                QCOMPARE(askedOrToldText(f, control, property), expected);
             return;
         }
         if (!m_window)
             m_window = std::make_unique<MainWindowFixture>();
         MainWindowFixture &f = *m_window;
-        static const QStringList aboutBox{"frmAbout", "lblTitle", "lblVersion", "lblDescription"};
-        if (aboutBox.contains(control) || control.startsWith(QStringLiteral("frmAbout/"))) {
-            QCOMPARE(aboutBoxText(f, control.section(u'/', -1), property), expected);
+        if (control.contains(u'>')) {
+            QCOMPARE(modalText(f, control.section(u'>', 0, 0), control.section(u'>', 1), property),
+                     expected);
             return;
         }
         QObject *object = named(f.window.get(), control, property);
