@@ -9,9 +9,13 @@ namespace tintmill::twips {
 // a pixel; Qt's high-DPI scaling takes it from there.
 inline constexpr int perPixel = 15;
 
+// To the nearest pixel. Division truncates towards zero, so a place left of
+// or above its container's origin is rounded on its own magnitude: -8 twips is
+// a pixel out, as 8 is, not none.
 constexpr int toPixels(int twips)
 {
-    return (twips + perPixel / 2) / perPixel;
+    const int magnitude = (twips < 0 ? -twips : twips) + perPixel / 2;
+    return twips < 0 ? -(magnitude / perPixel) : magnitude / perPixel;
 }
 
 inline QRect rect(int left, int top, int width, int height)

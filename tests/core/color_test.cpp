@@ -68,6 +68,9 @@ TEST(HexToColor, AcceptsEitherLetterCase)
 {
     EXPECT_EQ(HexToColor("cccccc"), HexToColor("CCCCCC"));
     EXPECT_EQ(HexToColor("ffcc00"), HexToColor("FFCC00"));
+    // Every letter, at both ends of the range, in both cases.
+    EXPECT_EQ(HexToColor("abcdef"), 0xEFCDABU);
+    EXPECT_EQ(HexToColor("ABCDEF"), 0xEFCDABU);
 }
 
 TEST(CaptionOf, RoundTripsThroughHexToColor)

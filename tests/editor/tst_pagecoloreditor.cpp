@@ -34,9 +34,8 @@ private slots:
         editor.setSelectedRole(PageRole::MediumBlock);
         editor.ColorChange(buttonCCFFCC);
         QCOMPARE(editor.caption(PageRole::MediumBlock), QStringLiteral("#CCFFCC"));
-        QString expected = startupData;
-        expected.replace(36, 6, QStringLiteral("CCFFCC"));
-        QCOMPARE(editor.PageColorData(), expected);
+        QCOMPARE(editor.PageColorData(),
+                 QStringLiteral("FFFFFF000000FF0000000000000000000000CCFFCC000000"));
     }
 
     void colorChosenByHandClearsFileAndMemoryMarks()

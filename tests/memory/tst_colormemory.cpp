@@ -105,6 +105,34 @@ private slots:
         QCOMPARE(m.scrollbarMemory.MemDataSc().entryCount(), 19);
     }
 
+    void rememberingOrApplyingClearsTheFileMarksOnce_data()
+    {
+        QTest::addColumn<bool>("scrollbarKind");
+        QTest::addColumn<bool>("clickRow"); // else remember
+        QTest::newRow("page set remembered") << false << false;
+        QTest::newRow("page row applied") << false << true;
+        QTest::newRow("scrollbar set remembered") << true << false;
+        QTest::newRow("scrollbar row applied") << true << true;
+    }
+    void rememberingOrApplyingClearsTheFileMarksOnce()
+    {
+        QFETCH(bool, scrollbarKind);
+        QFETCH(bool, clickRow);
+        Memories m;
+        ColorMemory &memory =
+            scrollbarKind ? static_cast<ColorMemory &>(m.scrollbarMemory) : m.pageMemory;
+        if (clickRow)
+            memory.remember();
+        QSignalSpy pageMarks(&m.page, &PageColorEditor::fileHighlightClearRequested);
+        QSignalSpy scrollbarMarks(&m.scrollbar, &ScrollbarColorEditor::fileHighlightClearRequested);
+        if (clickRow)
+            memory.clickRow(0);
+        else
+            memory.remember();
+        QCOMPARE(pageMarks.count(), scrollbarKind ? 0 : 1);
+        QCOMPARE(scrollbarMarks.count(), scrollbarKind ? 1 : 0);
+    }
+
     void whatClearsTheChosenRow_data()
     {
         QTest::addColumn<bool>("scrollbarKind");

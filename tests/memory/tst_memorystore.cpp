@@ -41,6 +41,8 @@ private slots:
         QTest::newRow("half to even, down") << QStringList{prefix + "2.5"} << 3;
         QTest::newRow("half to even, up") << QStringList{prefix + "3.5"} << 5;
         QTest::newRow("just past half") << QStringList{prefix + "2.5000000000000000001"} << 4;
+        QTest::newRow("past half in the second digit") << QStringList{prefix + "2.51"} << 4;
+        QTest::newRow("leading zeros") << QStringList{prefix + "0000012"} << 13;
         QTest::newRow("exponent") << QStringList{prefix + "1e3"} << 1;
         QTest::newRow("separator") << QStringList{prefix + "1,000"} << 1;
         QTest::newRow("blank") << QStringList{prefix + " 7"} << 1;
@@ -48,6 +50,7 @@ private slots:
         QTest::newRow("below the 16-bit top") << QStringList{prefix + "32766"} << 32767;
         QTest::newRow("16-bit top, lowest free")
             << QStringList{prefix + "2", prefix + "32767", prefix + "1"} << 3;
+        QTest::newRow("16-bit top, 1 free") << QStringList{prefix + "32767", prefix + "2"} << 1;
         QTest::newRow("past the top ignored") << QStringList{prefix + "32768", prefix + "4"} << 5;
         QTest::newRow("rounds past the top") << QStringList{prefix + "32767.5"} << 1;
         QTest::newRow("below the bottom ignored")

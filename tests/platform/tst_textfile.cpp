@@ -48,6 +48,15 @@ private slots:
         QTest::newRow("one line end") << QStringLiteral("\r\n") << QStringList{""};
         QTest::newRow("trailing blank kept")
             << QStringLiteral("False \r\n") << QStringList{"False "};
+        QTest::newRow("lone cr") << QStringLiteral("a\rb\r") << QStringList{"a", "b"};
+        QTest::newRow("cr cr lf: an empty line between")
+            << QStringLiteral("a\r\r\nb") << QStringList{"a", "", "b"};
+        QTest::newRow("lf cr: two line ends")
+            << QStringLiteral("a\n\rb") << QStringList{"a", "", "b"};
+        QTest::newRow("mixed") << QStringLiteral("a\nb\r\nc\rd") << QStringList{"a", "b", "c", "d"};
+        QTest::newRow("trailing empty lines kept")
+            << QStringLiteral("a\r\n\r\n\r") << QStringList{"a", "", ""};
+        QTest::newRow("a lone cr alone") << QStringLiteral("\r") << QStringList{""};
     }
 
     void splitsLines()

@@ -23,10 +23,27 @@ constexpr ColorNumber blue = 0xFF0000;
 constexpr ColorNumber white = 0xFFFFFF;
 constexpr ColorNumber grey = 0xCCCCCC;
 
+// A colour number (0x00BBGGRR) as #RRGGBB.
+QString hex(ColorNumber color)
+{
+    return QString::asprintf("#%02X%02X%02X", color & 0xFFU, (color >> 8U) & 0xFFU,
+                             (color >> 16U) & 0xFFU);
+}
+
+QString describe(const ScrollbarPartColors &parts)
+{
+    const auto edge = [](const std::optional<ColorNumber> &color) {
+        return color ? hex(*color) : QStringLiteral("-");
+    };
+    return QStringLiteral("track %1 thumb %2 button %3 arrow %4 bevel %5/%6/%7/%8")
+        .arg(hex(parts.track), hex(parts.thumb), hex(parts.button), hex(parts.arrow),
+             edge(parts.outerLight), edge(parts.innerLight), edge(parts.innerShadow),
+             edge(parts.outerShadow));
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(tintmill::LegacyScrollbarColors)
-Q_DECLARE_METATYPE(std::optional<tintmill::ColorNumber>)
 
 class TestLegacyScrollbarStyle : public QObject
 {
@@ -42,11 +59,10 @@ private slots:
         const QList<LegacyScrollbarRule> rules = legacyScrollbarRules(previewPageText(set));
         QCOMPARE(rules.size(), 1);
         QCOMPARE(rules.at(0).selector, QStringLiteral("body"));
-        for (int k = 0; k < roleCount; ++k) {
-            const std::optional<ColorNumber> expected =
-                set.enabled.at(k) ? std::optional(set.colors.at(k)) : std::nullopt;
-            QCOMPARE(rules.at(0).colors.at(k), expected);
-        }
+        QVERIFY(rules.at(0).colors == colors({{ScrRole::ScrBase, 0x000000},
+                                              {ScrRole::ScrFace, 0x666666},
+                                              {ScrRole::ScrArrow, 0x999999},
+                                              {ScrRole::ScrShadow, 0x333333}}));
 
         set.enabled = {};
         QVERIFY(legacyScrollbarRules(previewPageText(set)).isEmpty());
@@ -65,6 +81,10 @@ private slots:
             << "<style><!-- /* scrollbar-face-color:#00FF00; */ html{scrollbar-track-color:"
                "#0000ff} --></style>"
             << "html" << colors({{ScrRole::ScrTrack, blue}});
+        QTest::newRow("comment end before the next style element")
+            << "<style><!-- p{color:#000000} --></style>"
+               "<style>textarea{scrollbar-track-color:#0000ff}</style>"
+            << "textarea" << colors({{ScrRole::ScrTrack, blue}});
         QTest::newRow("later declaration wins, across style elements")
             << "<style>body{scrollbar-arrow-color:#FF0000;scrollbar-base-color:#CCCCCC}</style>"
                "<p>x</p><style type=\"text/css\">body{scrollbar-arrow-color:#00FF00}</style>"
@@ -93,52 +113,71 @@ private slots:
     void partsTakeSetColoursThenTheBaseThenTheEnginesOwn_data()
     {
         QTest::addColumn<Colors>("legacy");
-        QTest::addColumn<ColorNumber>("thumb");
-        QTest::addColumn<ColorNumber>("button");
-        QTest::addColumn<ColorNumber>("track");
-        QTest::addColumn<ColorNumber>("arrow");
-        QTest::addColumn<std::optional<ColorNumber>>("outerLight");
-        QTest::addColumn<std::optional<ColorNumber>>("outerShadow");
-        const std::optional<ColorNumber> none;
+        // Bevel: outer light / inner light / inner shadow / outer shadow, "-" not drawn.
+        QTest::addColumn<QString>("parts");
 
         QTest::newRow("face only: the rest looks like the engine's")
-            << colors({{ScrRole::ScrFace, red}}) << red << red << ColorNumber(0xF1F1F1)
-            << ColorNumber(0x505050) << none << none;
+            << colors({{ScrRole::ScrFace, red}})
+            << "track #F1F1F1 thumb #FF0000 button #FF0000 arrow #505050 bevel -/-/-/-";
         QTest::newRow("track and arrow only")
             << colors({{ScrRole::ScrTrack, blue}, {ScrRole::ScrArrow, green}})
-            << ColorNumber(0xC0C0C0) << ColorNumber(0xF1F1F1) << blue << green << none << none;
-        QTest::newRow("light base: raised grey bar, black arrow")
-            << colors({{ScrRole::ScrBase, grey}}) << grey << grey << ColorNumber(0xD9D9D9)
-            << ColorNumber(0x000000) << std::optional(grey) << std::optional(ColorNumber(0x333333));
-        QTest::newRow("dark base: white arrow")
-            << colors({{ScrRole::ScrBase, 0x330000}}) << ColorNumber(0x330000)
-            << ColorNumber(0x330000) << ColorNumber(0x664040) << white
-            << std::optional(ColorNumber(0x330000)) << std::optional(ColorNumber(0x0D0000));
+            << "track #0000FF thumb #C0C0C0 button #F1F1F1 arrow #00FF00 bevel -/-/-/-";
+        QTest::newRow("inner bevel only")
+            << colors({{ScrRole::ScrHighlight, white}, {ScrRole::ScrShadow, 0x333333}})
+            << "track #F1F1F1 thumb #C0C0C0 button #F1F1F1 arrow #505050 bevel "
+               "-/#FFFFFF/#333333/-";
+        QTest::newRow("every role set: nothing derived")
+            << colors({{ScrRole::ScrBase, grey},
+                       {ScrRole::ScrTrack, white},
+                       {ScrRole::ScrFace, grey},
+                       {ScrRole::ScrArrow, 0x000000},
+                       {ScrRole::Scr3dLight, grey},
+                       {ScrRole::ScrDarkShadow, 0x000000},
+                       {ScrRole::ScrHighlight, white},
+                       {ScrRole::ScrShadow, 0x999999}})
+            << "track #FFFFFF thumb #CCCCCC button #CCCCCC arrow #000000 bevel "
+               "#CCCCCC/#FFFFFF/#999999/#000000";
+        // Derived by hand from the base b: highlight (b + 255) / 2, shadow b / 2,
+        // dark shadow b / 4, track (b + highlight) / 2, each rounded half up.
+        QTest::newRow("light grey base: raised grey bar, black arrow")
+            << colors({{ScrRole::ScrBase, grey}})
+            << "track #D9D9D9 thumb #CCCCCC button #CCCCCC arrow #000000 bevel "
+               "#CCCCCC/#E6E6E6/#666666/#333333";
+        QTest::newRow("dark blue base: white arrow")
+            << colors({{ScrRole::ScrBase, 0x330000}})
+            << "track #404066 thumb #000033 button #000033 arrow #FFFFFF bevel "
+               "#000033/#808099/#00001A/#00000D";
+        QTest::newRow("brown base #996633: odd halves round up, luma 111 is dark")
+            << colors({{ScrRole::ScrBase, 0x336699}})
+            << "track #B38D66 thumb #996633 button #996633 arrow #FFFFFF bevel "
+               "#996633/#CCB399/#4D331A/#261A0D";
+        QTest::newRow("base of luma 128: black arrow")
+            << colors({{ScrRole::ScrBase, 0x808080}})
+            << "track #A0A0A0 thumb #808080 button #808080 arrow #000000 bevel "
+               "#808080/#C0C0C0/#404040/#202020";
+        QTest::newRow("base of luma 127: white arrow")
+            << colors({{ScrRole::ScrBase, 0x7F7F7F}})
+            << "track #9F9F9F thumb #7F7F7F button #7F7F7F arrow #FFFFFF bevel "
+               "#7F7F7F/#BFBFBF/#404040/#202020";
+        // 299 R + 587 G + 114 B is 127999 here: any heavier weight makes it light.
+        QTest::newRow("base of luma just under 128")
+            << colors({{ScrRole::ScrBase, 0x29CD0A}})
+            << "track #48DA5F thumb #0ACD29 button #0ACD29 arrow #FFFFFF bevel "
+               "#0ACD29/#85E694/#056715/#03330A";
         QTest::newRow("set colours win over the base")
             << colors({{ScrRole::ScrBase, grey},
                        {ScrRole::ScrFace, red},
                        {ScrRole::Scr3dLight, white},
                        {ScrRole::ScrDarkShadow, blue}})
-            << red << red << ColorNumber(0xD9D9D9) << ColorNumber(0x000000) << std::optional(white)
-            << std::optional(blue);
+            << "track #D9D9D9 thumb #FF0000 button #FF0000 arrow #000000 bevel "
+               "#FFFFFF/#E6E6E6/#666666/#0000FF";
     }
 
     void partsTakeSetColoursThenTheBaseThenTheEnginesOwn()
     {
         QFETCH(Colors, legacy);
-        QFETCH(ColorNumber, thumb);
-        QFETCH(ColorNumber, button);
-        QFETCH(ColorNumber, track);
-        QFETCH(ColorNumber, arrow);
-        QFETCH(std::optional<ColorNumber>, outerLight);
-        QFETCH(std::optional<ColorNumber>, outerShadow);
-        const ScrollbarPartColors parts = resolveScrollbarParts(legacy);
-        QCOMPARE(parts.thumb, thumb);
-        QCOMPARE(parts.button, button);
-        QCOMPARE(parts.track, track);
-        QCOMPARE(parts.arrow, arrow);
-        QCOMPARE(parts.outerLight, outerLight);
-        QCOMPARE(parts.outerShadow, outerShadow);
+        QFETCH(QString, parts);
+        QCOMPARE(describe(resolveScrollbarParts(legacy)), parts);
     }
 
     void cssStylesEveryPartForEachSelector()

@@ -56,9 +56,6 @@ void verifyEnabledStates(const MainWindowFixture &f)
     QCOMPARE(isEnabled(f, "cmdLinkCss"), any(linkBoxes));
 }
 
-const QString startupBodyTag = QStringLiteral(
-    R"(<body text="#000000" link="#000000" vlink="#000000" alink="#000000" bgcolor="#FFFFFF">)");
-
 } // namespace
 
 class TestCodePages : public QObject
@@ -161,34 +158,6 @@ private slots:
             click(f, name);
         QVERIFY(!isEnabled(f, "cmdLinkCss"));
         QCOMPARE(textOf(f, "txtLinkCss"), rules);
-    }
-
-    void copyButtonsPutTheBoxTextOnTheClipboard_data()
-    {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<QString>("clipboard");
-        QTest::newRow("empty box") << cssPage << QStringList{"cmdClipC"} << "";
-        QTest::newRow("body tag") << htmlPage << QStringList{"cmdBody", "cmdClipB"}
-                                  << startupBodyTag;
-        QTest::newRow("style") << cssPage << QStringList{"cmdStyle", "cmdClipC"}
-                               << R"(style="color:#000000;background-color:#FFFFFF;")";
-        QTest::newRow("link rules with CR LF")
-            << cssPage << QStringList{"chkLinkCss", "chkVLinkCss", "cmdLinkCss", "cmdClipLC"}
-            << "a:hover{color:#000000}\r\na:active{color:#000000}\r\n";
-    }
-
-    void copyButtonsPutTheBoxTextOnTheClipboard()
-    {
-        QFETCH(int, page);
-        QFETCH(QStringList, clicks);
-        QFETCH(QString, clipboard);
-        MainWindowFixture f;
-        f.find<QTabWidget>("SSTab1")->setCurrentIndex(page);
-        for (const QString &name : clicks)
-            click(f, name);
-        QCOMPARE(f.fakes.clipboard.setCount, 1);
-        QCOMPARE(f.fakes.clipboard.text, clipboard);
     }
 
     void swatchShowsTheChosenBlocksColour()

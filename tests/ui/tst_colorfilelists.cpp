@@ -25,18 +25,12 @@ private slots:
     void framesAreLaidOutAsDesigned()
     {
         ColorFileWindow w;
-        auto *frame = w.find<QGroupBox>("Frame3");
-        QCOMPARE(frame->title(), QStringLiteral("色設定ファイルの操作（背景・テキスト）"));
-        QCOMPARE(w.find<QGroupBox>("Frame8")->title(),
-                 QStringLiteral("色設定ファイルの操作（スクロールバー）"));
         // 240, 840 twips down the frame (below its caption): 16 and 56 pixels, plus 7.
         auto *release = w.find<QPushButton>("CmdRelease");
         QCOMPARE(release->geometry(), QRect(16, 63, 65, 39));
-        QCOMPARE(release->toolTip(), QStringLiteral("ファイルを解放する"));
         QCOMPARE(release->palette().color(QPalette::Button), QColor(255, 192, 192));
         QCOMPARE(w.find<QPushButton>("CmdOverWSc")->palette().color(QPalette::Button),
                  QColor(192, 255, 255));
-        QCOMPARE(w.find<QLabel>("Label15")->text(), QStringLiteral("説明"));
         QCOMPARE(w.find<QWidget>("PicFileSc")->geometry(), QRect(96, 39, 308, 129));
         for (const char *frameName : {"Frame3", "Frame4", "Frame8", "Frame9"}) {
             QWidget *f = w.find<QWidget>(QString::fromLatin1(frameName));

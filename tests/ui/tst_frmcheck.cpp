@@ -184,6 +184,14 @@ private slots:
         QCOMPARE(f.find<QLabel>("lblCurrent_0")->text(), QStringLiteral("#999999"));
 
         f.find<QRadioButton>("OptCol_5")->click();
+        // Enter in the window changes no colour: the apply buttons are not defaults.
+        QWidget *check = f.find<QWidget>("frmCheck");
+        check->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(check));
+        f.find<QWidget>("grdContrast")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(f.find<QLabel>("LblCol_1")->text(), QStringLiteral("#999999"));
+        openCheck(f);
         QSignalSpy fileMarks(&f.workbench->pageEditor,
                              &PageColorEditor::fileHighlightClearRequested);
         QSignalSpy memoryMarks(&f.workbench->pageEditor,

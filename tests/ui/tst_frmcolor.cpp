@@ -1,6 +1,7 @@
 #include "core/color.h"
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
+#include "support/userclicks.h"
 #include "ui/application.h"
 #include "ui/colorbutton.h"
 #include "ui/contentscroller.h"
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTimer>
 
 using namespace tintmill;
@@ -58,8 +60,8 @@ private slots:
         MainWindowFixture f;
         QCOMPARE(f.window->objectName(), QStringLiteral("frmColor"));
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Tintmill"));
-        QCOMPARE(f.window->contentScroller().widget()->size(),
-                 twips::rect(0, 0, 11610, 9675).size());
+        // 11610 x 9675 twips.
+        QCOMPARE(f.window->contentScroller().widget()->size(), QSize(774, 645));
         const QStringList captions{"#FFFFFF", "#000000", "#FF0000", "#000000",
                                    "#000000", "#000000", "#0000FF", "#000000"};
         for (int k = 0; k < 8; ++k)
@@ -75,22 +77,87 @@ private slots:
         QCOMPARE(backgroundOf(f.find<QWidget>("PicMicro")), QColor(Qt::red));
     }
 
+    void twipsRoundToTheNearestPixel_data()
+    {
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<int>("pixels"); // 15 twips a pixel
+        QTest::newRow("zero") << 0 << 0;
+        QTest::newRow("7 rounds down") << 7 << 0;
+        QTest::newRow("8 rounds up") << 8 << 1;
+        QTest::newRow("22") << 22 << 1;
+        QTest::newRow("23") << 23 << 2;
+        QTest::newRow("memory scroll bar height 1060") << 1060 << 71;
+        QTest::newRow("memory viewport height 1130") << 1130 << 75;
+        QTest::newRow("large block width 4190") << 4190 << 279;
+        QTest::newRow("-7") << -7 << 0;
+        QTest::newRow("-8") << -8 << -1;
+        QTest::newRow("-22") << -22 << -1;
+        QTest::newRow("-23") << -23 << -2;
+        QTest::newRow("tab strip above a page") << -360 << -24;
+        QTest::newRow("-1130") << -1130 << -75;
+    }
+
+    void twipsRoundToTheNearestPixel()
+    {
+        QFETCH(int, twips);
+        QFETCH(int, pixels);
+        QCOMPARE(twips::toPixels(twips), pixels);
+    }
+
+    void colorButtonsCarryTheirColourNameAndPlace_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("toolTip");
+        QTest::addColumn<ColorNumber>("color"); // 0x00BBGGRR
+        // Pixels on the page, below the tab strip: 960 x 225 twips is 64 x 15.
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("black") << 0 << "#000000" << ColorNumber(0x000000) << QRect(47, 14, 64, 15);
+        QTest::newRow("blue") << 5 << "#0000FF" << ColorNumber(0xFF0000) << QRect(362, 14, 64, 15);
+        QTest::newRow("green") << 30 << "#00FF00" << ColorNumber(0x00FF00) << QRect(47, 84, 64, 15);
+        QTest::newRow("#333333") << 43 << "#333333" << ColorNumber(0x333333)
+                                 << QRect(110, 119, 64, 15);
+        QTest::newRow("#999999") << 129 << "#999999" << ColorNumber(0x999999)
+                                 << QRect(236, 329, 64, 15);
+        QTest::newRow("red") << 180 << "#FF0000" << ColorNumber(0x0000FF) << QRect(47, 469, 64, 15);
+        QTest::newRow("white") << 215 << "#FFFFFF" << ColorNumber(0xFFFFFF)
+                               << QRect(362, 539, 64, 15);
+    }
+
     void colorButtonsCarryTheirColourNameAndPlace()
     {
+        QFETCH(int, index);
+        QFETCH(QString, toolTip);
+        QFETCH(ColorNumber, color);
+        QFETCH(QRect, geometry);
         MainWindowFixture f;
-        for (int index = 0; index < 216; ++index) {
-            auto *button = f.find<ColorButton>(QStringLiteral("CmdColor_%1").arg(index));
-            QVERIFY2(button, qPrintable(QString::number(index)));
-            const QString caption = QString::fromStdString(captionOf(webSafeColor(index)));
-            QCOMPARE(button->toolTip(), caption);
-            QCOMPARE(button->accessibleName(), caption);
-            QCOMPARE(button->color(), webSafeColor(index));
-            const int red = index / 36, green = index / 6 % 6, blue = index % 6;
-            QCOMPARE(button->geometry(),
-                     twips::rect(705 + 945 * blue,
-                                 570 + 1365 * red + 210 * green - twips::tabStripHeight, 960, 225));
+        auto *button = f.find<ColorButton>(QStringLiteral("CmdColor_%1").arg(index));
+        QVERIFY(button);
+        QCOMPARE(button->toolTip(), toolTip);
+        QCOMPARE(button->accessibleName(), toolTip);
+        QCOMPARE(button->color(), color);
+        QCOMPARE(button->geometry(), geometry);
+    }
+
+    void everyColourButtonSitsInTheGrid()
+    {
+        MainWindowFixture f;
+        const QStringList steps{"00", "33", "66", "99", "CC", "FF"};
+        // Columns by blue, 63 pixels apart; bands of six green rows by red, a
+        // band 91 pixels high, a row 14.
+        for (int red = 0; red < 6; ++red) {
+            for (int green = 0; green < 6; ++green) {
+                for (int blue = 0; blue < 6; ++blue) {
+                    const QString name =
+                        QStringLiteral("CmdColor_%1").arg(36 * red + 6 * green + blue);
+                    auto *button = f.find<ColorButton>(name);
+                    QVERIFY2(button, qPrintable(name));
+                    QCOMPARE(button->toolTip(), "#" + steps[red] + steps[green] + steps[blue]);
+                    QCOMPARE(button->geometry(),
+                             QRect(47 + 63 * blue, 14 + 91 * red + 14 * green, 64, 15));
+                }
+            }
         }
-        QCOMPARE(f.find<ColorButton>("CmdColor_180")->toolTip(), QStringLiteral("#FF0000"));
+        QCOMPARE(f.window->findChildren<ColorButton *>().size(), 216);
     }
 
     void choosingARoleThenAColourChangesExactlyThatRole()
@@ -183,14 +250,6 @@ private slots:
         QCOMPARE(f.workbench->pageEditor.PageColorData(), before);
     }
 
-    void copyButtonPutsTheSelectedCaptionOnTheClipboard()
-    {
-        MainWindowFixture f;
-        QTest::mouseClick(f.find<QRadioButton>("OptCol_2"), Qt::LeftButton);
-        QTest::mouseClick(f.find<QPushButton>("cmdOK"), Qt::LeftButton);
-        QCOMPARE(f.fakes.clipboard.text, QStringLiteral("#FF0000"));
-    }
-
     void previewClicksSelectTheirRoleOnThePageEditor_data()
     {
         QTest::addColumn<QString>("clicked");
@@ -220,6 +279,40 @@ private slots:
         QCOMPARE(f.find<QLabel>(QStringLiteral("LblCol_%1").arg(role))->frameShape(), QFrame::Box);
     }
 
+    void previewPressesThatChooseNothing_data()
+    {
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QPoint>("releasedAt"); // in the pressed control
+        QTest::newRow("right button on a block")
+            << "PicMicro" << int(Qt::RightButton) << QPoint(3, 3);
+        QTest::newRow("right button on a line")
+            << "LblLink1" << int(Qt::RightButton) << QPoint(3, 3);
+        QTest::newRow("block left before release")
+            << "PicSmall" << int(Qt::LeftButton) << QPoint(-4, 3);
+        QTest::newRow("line left before release")
+            << "lblHover" << int(Qt::LeftButton) << QPoint(3, -4);
+    }
+
+    void previewPressesThatChooseNothing()
+    {
+        QFETCH(QString, pressed);
+        QFETCH(int, button);
+        QFETCH(QPoint, releasedAt);
+        MainWindowFixture f;
+        QTest::mouseClick(f.find<QRadioButton>("OptCol_5"), Qt::LeftButton);
+        auto *editorTabs = f.find<QTabWidget>("SSTab2");
+        editorTabs->setCurrentIndex(0);
+        QWidget *target = f.find<QWidget>(pressed);
+        const auto which = static_cast<Qt::MouseButton>(button);
+        QTest::mousePress(target, which, {}, QPoint(3, 3));
+        QTest::mouseRelease(target, which, {}, releasedAt);
+        if (auto *menu = f.find<QMenu>("mnuView"); menu->isVisible())
+            menu->close();
+        QVERIFY(f.find<QRadioButton>("OptCol_5")->isChecked());
+        QCOMPARE(f.find<QLabel>("LblCol_5")->frameShape(), QFrame::Box);
+    }
+
     void rightButtonOnABlockOpensTheViewMenu()
     {
         MainWindowFixture f;
@@ -233,25 +326,57 @@ private slots:
         QVERIFY(!viewMenu->isVisible());
     }
 
-    void mainTabsKeepTheEditorTabsInStep()
+    void editorPageDecidesWhichPreviewShows_data()
     {
-        MainWindowFixture f;
-        auto *mainTabs = f.find<QTabWidget>("SSTab1");
-        auto *editorTabs = f.find<QTabWidget>("SSTab2");
-        mainTabs->setCurrentIndex(4);
-        QCOMPARE(editorTabs->currentIndex(), 1);
-        QVERIFY(!f.find<QWidget>("PicCol")->isVisible());
-        mainTabs->setCurrentIndex(0);
-        QCOMPARE(editorTabs->currentIndex(), 1);
+        QTest::addColumn<QStringList>("steps"); // "SSTab1 4": a click on that tab; else a control
+        QTest::addColumn<int>("editorPage");
+        QTest::addColumn<bool>("pageColorsShown"); // PicCol, or else the browser view
 
-        // The colour buttons now change the scrollbar set, not the page set.
-        const QString before = f.workbench->pageEditor.PageColorData();
+        QTest::newRow("start-up") << QStringList{} << 0 << true;
+        QTest::newRow("scrollbar editor") << QStringList{"SSTab2 1"} << 1 << false;
+        QTest::newRow("page editor again") << QStringList{"SSTab2 1", "SSTab2 0"} << 0 << true;
+        QTest::newRow("scrollbar code") << QStringList{"SSTab1 4"} << 1 << false;
+        QTest::newRow("colour buttons after scrollbar code")
+            << QStringList{"SSTab1 4", "SSTab1 0"} << 1 << false;
+        QTest::newRow("save page after scrollbar code")
+            << QStringList{"SSTab1 4", "SSTab1 1"} << 1 << false;
+        QTest::newRow("HTML page after scrollbar code")
+            << QStringList{"SSTab1 4", "SSTab1 2"} << 0 << true;
+        QTest::newRow("CSS page after scrollbar code")
+            << QStringList{"SSTab1 4", "SSTab1 3"} << 0 << true;
+        QTest::newRow("scrollbar set remembered") << QStringList{"CmdMemSC"} << 1 << false;
+        QTest::newRow("page set remembered after scrollbar code")
+            << QStringList{"SSTab1 4", "CmdMem"} << 1 << false;
+    }
+
+    void editorPageDecidesWhichPreviewShows()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, editorPage);
+        QFETCH(bool, pageColorsShown);
+        auto *browserView = new QWidget;
+        MainWindowFixture f(browserView);
+        for (const QString &step : steps) {
+            if (step.startsWith(QStringLiteral("SSTab"))) {
+                QTabBar *bar = f.find<QTabWidget>(step.section(u' ', 0, 0))->tabBar();
+                QTest::mouseClick(bar, Qt::LeftButton, {},
+                                  bar->tabRect(step.section(u' ', 1).toInt()).center());
+            } else {
+                test::clickControl(f.find<QWidget>(step));
+            }
+        }
+        QCOMPARE(f.find<QTabWidget>("SSTab2")->currentIndex(), editorPage);
+        QCOMPARE(f.find<QWidget>("PicCol")->isVisible(), pageColorsShown);
+        QCOMPARE(browserView->isVisible(), !pageColorsShown);
+        QVERIFY(!f.find<QWidget>("lblPreviewProblem")->isVisible());
+
+        // The colour buttons change the set whose preview is on show.
+        const QString page = f.workbench->pageEditor.PageColorData();
+        const QString scrollbar = f.workbench->scrollbarEditor.ScrColorData();
+        f.find<QTabWidget>("SSTab1")->setCurrentIndex(0);
         QTest::mouseClick(f.find<ColorButton>("CmdColor_180"), Qt::LeftButton);
-        QCOMPARE(f.workbench->pageEditor.PageColorData(), before);
-
-        mainTabs->setCurrentIndex(3);
-        QCOMPARE(editorTabs->currentIndex(), 0);
-        QVERIFY(f.find<QWidget>("PicCol")->isVisible());
+        QCOMPARE(f.workbench->pageEditor.PageColorData() == page, !pageColorsShown);
+        QCOMPARE(f.workbench->scrollbarEditor.ScrColorData() == scrollbar, pageColorsShown);
     }
 
     void menusCarryTheirNames()

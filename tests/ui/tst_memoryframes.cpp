@@ -90,8 +90,6 @@ private slots:
         QCOMPARE(in(names[2])->geometry(), QRect(96, 23, 220, 75));
         QCOMPARE(in(names[3])->geometry(), QRect(0, 0, 201, 18));
         QCOMPARE(in(names[4])->geometry(), QRect(200, 0, 17, 71));
-        QCOMPARE(in(names[0])->toolTip(), QStringLiteral("現在のプレビューの色を覚えます"));
-        QCOMPARE(in(names[1])->toolTip(), QStringLiteral("アクティブな一時記憶を忘れます"));
         for (int i = 0; i < 2; ++i) {
             auto *button = static_cast<QPushButton *>(in(names[i]));
             QVERIFY(!button->icon().isNull());

@@ -61,12 +61,13 @@ private slots:
                  QStringLiteral("CCCCCCFFFFFFCCCCCC000000CCCCCC000000FFFFFF999999"));
         const QStringList captions{"#CCCCCC", "#FFFFFF", "#CCCCCC", "#000000",
                                    "#CCCCCC", "#000000", "#FFFFFF", "#999999"};
+        const QList<ColorNumber> colors{0xCCCCCC, 0xFFFFFF, 0xCCCCCC, 0x000000,
+                                        0xCCCCCC, 0x000000, 0xFFFFFF, 0x999999};
         for (int k = 0; k < 8; ++k) {
             const QString index = QString::number(k);
             QCOMPARE(w.find<QLabel>("lblScr_" + index)->text(), captions.at(k));
             QVERIFY(!w.find<QCheckBox>("chkScr_" + index)->isChecked());
-            QCOMPARE(w.find<SwatchOption>("optScr_" + index)->color(),
-                     HexToColor(captions.at(k).mid(1).toStdString()));
+            QCOMPARE(w.find<SwatchOption>("optScr_" + index)->color(), colors.at(k));
         }
         QVERIFY(w.find<QRadioButton>("optScr_0")->isChecked());
         QCOMPARE(w.find<QLabel>("lblScr_0")->frameShape(), QFrame::Box);
@@ -81,12 +82,6 @@ private slots:
         QVERIFY(w.find<QRadioButton>("optTag_0")->isChecked());
         QVERIFY(w.find<QRadioButton>("optDoubleSc")->isChecked());
         QVERIFY(w.find<QRadioButton>("optBodyY")->isChecked());
-        QCOMPARE(w.find<QWidget>("cmdScrY")->toolTip(), QStringLiteral("スタイルシートの生成"));
-        QCOMPARE(w.find<QWidget>("cmdScrCripZ")->toolTip(),
-                 QStringLiteral("クリップボードにコピー"));
-        QCOMPARE(w.find<QWidget>("txtScrY")->toolTip(),
-                 QStringLiteral("直接入力・編集はできません"));
-        QCOMPARE(w.find<QCheckBox>("chkStyleSc")->text(), QStringLiteral("style=\"\" をつける"));
     }
 
     void colourButtonChangesExactlyTheSelectedRoleOnTheScrollbarPage()
@@ -171,8 +166,41 @@ private slots:
             const auto role = static_cast<ScrRole>(k);
             QCOMPARE(picture->roleAt(picture->anchor(role)), std::optional(role));
         }
-        QTest::mouseClick(picture, Qt::LeftButton, {}, picture->anchor(ScrRole::ScrTrack));
-        QVERIFY(w.find<QRadioButton>("optScr_1")->isChecked());
+    }
+
+    void clickingADrawnPartChoosesItsRole_data()
+    {
+        QTest::addColumn<QPoint>("at"); // in the drawing, away from the leader lines
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QColor>("drawn"); // invalid: a dither or a line
+        QTest::newRow("thumb, outer top edge") << QPoint(20, 5) << 4 << QColor(0xEC, 0xEA, 0xE4);
+        QTest::newRow("thumb, inner top edge") << QPoint(20, 8) << 6 << QColor(Qt::white);
+        QTest::newRow("thumb face") << QPoint(25, 30) << 2 << QColor(0xD4, 0xD0, 0xC8);
+        QTest::newRow("thumb, inner bottom edge")
+            << QPoint(20, 71) << 7 << QColor(0x80, 0x80, 0x80);
+        QTest::newRow("thumb, outer bottom edge")
+            << QPoint(20, 74) << 5 << QColor(0x40, 0x40, 0x40);
+        QTest::newRow("track") << QPoint(20, 97) << 1 << QColor();
+        QTest::newRow("button face") << QPoint(25, 140) << 2 << QColor(0xD4, 0xD0, 0xC8);
+        QTest::newRow("arrow") << QPoint(30, 137) << 3 << QColor(Qt::black);
+        QTest::newRow("brace under the bar") << QPoint(20, 173) << 0 << QColor();
+    }
+
+    void clickingADrawnPartChoosesItsRole()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(int, role);
+        QFETCH(QColor, drawn);
+        ScrollbarWindow w;
+        w.click("optScr_" + QString::number(role == 3 ? 0 : 3));
+        auto *picture = w.find<QWidget>("Picture1");
+        if (drawn.isValid()) {
+            const QImage image = picture->grab().toImage();
+            QCOMPARE(image.pixelColor((QPointF(at) * image.devicePixelRatio()).toPoint()), drawn);
+        }
+        QTest::mouseClick(picture, Qt::LeftButton, {}, at);
+        QVERIFY(w.at<QRadioButton>("optScr", role)->isChecked());
+        QCOMPARE(w.at<QLabel>("lblScr", role)->frameShape(), QFrame::Box);
         QCOMPARE(borderedCaptions(w), 1);
     }
 

@@ -1,0 +1,148 @@
+#include "support/testmain.h"
+#include "ui/qtservices.h"
+
+#include <QClipboard>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+using namespace tintmill;
+
+namespace {
+
+// Runs `lookAndAnswer` on the modal box that `open` brings up, once it is up;
+// it must close the box.
+void whileModal(const std::function<void(QWidget *)> &lookAndAnswer,
+                const std::function<void()> &open)
+{
+    bool seen = false;
+    QTimer::singleShot(0, qApp, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        seen = true;
+        lookAndAnswer(box);
+    });
+    open();
+    QVERIFY(seen);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(tintmill::MessageBox::Icon)
+Q_DECLARE_METATYPE(std::optional<QString>)
+
+class TestQtServices : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void messagesCarryTheTitleTheirIconAndOk_data()
+    {
+        QTest::addColumn<MessageBox::Icon>("icon");
+        QTest::addColumn<int>("shownIcon");
+        QTest::newRow("none") << MessageBox::Icon::None << int(QMessageBox::NoIcon);
+        QTest::newRow("information")
+            << MessageBox::Icon::Information << int(QMessageBox::Information);
+        QTest::newRow("exclamation") << MessageBox::Icon::Exclamation << int(QMessageBox::Warning);
+    }
+
+    void messagesCarryTheTitleTheirIconAndOk()
+    {
+        QFETCH(MessageBox::Icon, icon);
+        QFETCH(int, shownIcon);
+        QtMessageBox messages;
+        whileModal(
+            [&](QWidget *widget) {
+                auto *box = qobject_cast<QMessageBox *>(widget);
+                QVERIFY(box);
+                QCOMPARE(box->windowTitle(), QStringLiteral("Tintmill"));
+                // CR LF is one line break, not a stray character.
+                QCOMPARE(box->text(), QStringLiteral("一行目\n二行目"));
+                QCOMPARE(int(box->icon()), shownIcon);
+                QCOMPARE(box->standardButtons(), QMessageBox::Ok);
+                QTest::keyClick(box, Qt::Key_Return);
+            },
+            [&] { messages.show(QStringLiteral("一行目\r\n二行目"), icon); });
+    }
+
+    void questionsAnswerYesOnlyForYes_data()
+    {
+        QTest::addColumn<int>("button"); // 0: closed with Escape
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("yes") << int(QMessageBox::Yes) << true;
+        QTest::newRow("no") << int(QMessageBox::No) << false;
+        QTest::newRow("escape") << 0 << false;
+    }
+
+    void questionsAnswerYesOnlyForYes()
+    {
+        QFETCH(int, button);
+        QFETCH(bool, answer);
+        QtMessageBox messages;
+        bool answered = !answer;
+        whileModal(
+            [button](QWidget *widget) {
+                auto *box = qobject_cast<QMessageBox *>(widget);
+                QVERIFY(box);
+                QCOMPARE(box->windowTitle(), QStringLiteral("Tintmill"));
+                QCOMPARE(box->text(), QStringLiteral("上書きしますか？\n戻せません"));
+                QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+                if (button == 0)
+                    QTest::keyClick(box, Qt::Key_Escape);
+                else
+                    box->button(static_cast<QMessageBox::StandardButton>(button))->click();
+            },
+            [&] {
+                answered = messages.askYesNo(QStringLiteral("上書きしますか？\r\n戻せません"));
+            });
+        QCOMPARE(answered, answer);
+    }
+
+    void inputBoxGivesTheTextOrNothingWhenCancelled_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::newRow("typed and accepted") << int(Qt::Key_Return) << std::optional<QString>("ab");
+        QTest::newRow("cancelled") << int(Qt::Key_Escape) << std::optional<QString>();
+    }
+
+    void inputBoxGivesTheTextOrNothingWhenCancelled()
+    {
+        QFETCH(int, key);
+        QFETCH(std::optional<QString>, answer);
+        QtInputBox input;
+        std::optional<QString> given = QStringLiteral("not asked");
+        whileModal(
+            [key](QWidget *widget) {
+                auto *box = qobject_cast<QInputDialog *>(widget);
+                QVERIFY(box);
+                QCOMPARE(box->windowTitle(), QStringLiteral("Tintmill"));
+                QCOMPARE(box->labelText(), QStringLiteral("説明\n省略もできます"));
+                QCOMPARE(box->textValue(), QString());
+                box->setTextValue(QStringLiteral("ab"));
+                QTest::keyClick(box, static_cast<Qt::Key>(key));
+            },
+            [&] { given = input.getText(QStringLiteral("説明\r\n省略もできます")); });
+        QCOMPARE(given, answer);
+    }
+
+    void clipboardTakesThePlainTextWhole()
+    {
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        auto *rich = new QMimeData;
+        rich->setHtml(QStringLiteral("<b>old</b>"));
+        clipboard->setMimeData(rich);
+
+        QtClipboard ours;
+        ours.setText(QStringLiteral("a:link{color:#0000FF}\r\n"));
+        QCOMPARE(clipboard->text(), QStringLiteral("a:link{color:#0000FF}\r\n"));
+        QVERIFY(!clipboard->mimeData()->hasHtml());
+    }
+};
+
+TINTMILL_TEST_MAIN(TestQtServices)
+#include "tst_qtservices.moc"
