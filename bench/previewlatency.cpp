@@ -4,6 +4,7 @@
 //
 // Usage: tintmill_bench_preview [PRESSES]
 
+#include "bench/benchsupport.h"
 #include "core/color.h"
 #include "platform/textfile.h"
 #include "scrollbar/legacyscrollbarstyle.h"
@@ -30,20 +31,9 @@
 #include <vector>
 
 using namespace tintmill;
+using namespace tintmill::bench;
 
 namespace {
-
-class TemporaryProgramDirectory final : public ProgramDirectory
-{
-public:
-    QString executableDirectory() const override { return m_folder.path(); }
-    QString settingsDirectory() const override { return m_folder.path(); }
-    QString scratchDirectory() const override { return m_folder.path(); }
-    QString documentsDirectory() const override { return m_folder.path(); }
-
-private:
-    QTemporaryDir m_folder;
-};
 
 constexpr int barThickness = 16;
 constexpr qint64 giveUpAfterMs = 5000;
@@ -71,21 +61,6 @@ double waitForThumb(QWidget *view, const QColor &before, const QColor &expected,
             ++strayFrames;
     }
     return -1;
-}
-
-struct Summary
-{
-    double median;
-    double p95;
-};
-
-Summary summarise(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    const auto at = [&times](double q) {
-        return times.at(static_cast<size_t>(q * static_cast<double>(times.size() - 1) + 0.5));
-    };
-    return {at(0.5), at(0.95)};
 }
 
 // A preview page that needs nothing from the program: its scrollbar rules

@@ -5,6 +5,7 @@
 //
 // Usage: tintmill_bench_readability [CHANGES]
 
+#include "bench/benchsupport.h"
 #include "core/color.h"
 #include "core/contrast.h"
 #include "ui/frmcolor.h"
@@ -26,20 +27,9 @@
 #include <vector>
 
 using namespace tintmill;
+using namespace tintmill::bench;
 
 namespace {
-
-class TemporaryProgramDirectory final : public ProgramDirectory
-{
-public:
-    QString executableDirectory() const override { return m_folder.path(); }
-    QString settingsDirectory() const override { return m_folder.path(); }
-    QString scratchDirectory() const override { return m_folder.path(); }
-    QString documentsDirectory() const override { return m_folder.path(); }
-
-private:
-    QTemporaryDir m_folder;
-};
 
 // The page colours never reach the browser view; it is not measured here.
 class NoPreviewBrowser final : public PreviewBrowser
@@ -47,21 +37,6 @@ class NoPreviewBrowser final : public PreviewBrowser
 public:
     void navigate(const QUrl & /*url*/) override {}
 };
-
-struct Summary
-{
-    double median;
-    double p95;
-};
-
-Summary summarise(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    const auto at = [&times](double q) {
-        return times.at(static_cast<size_t>(q * static_cast<double>(times.size() - 1) + 0.5));
-    };
-    return {at(0.5), at(0.95)};
-}
 
 double millisecondsSince(const QElapsedTimer &clock)
 {
