@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -68,31 +69,70 @@ void PreviewLabel::fitHeight()
     setGeometry(area);
 }
 
-PreviewLabel::LineGeometry PreviewLabel::lineGeometry() const
+namespace {
+
+// What the glyphs of one text in one face need, the same for every label that
+// shows it.
+struct InkExtent
 {
-    QFont plain = font();
-    plain.setUnderline(false);
+    qreal top = 0;
+    qreal bottom = 0;
+    qreal advance = 0;
+    qreal lineWidth = 0;
+};
+
+InkExtent measureInk(const QFont &plain, const QString &text)
+{
     const QFontMetricsF metrics(plain);
     // The outline's extent, widened to the hinted glyph box: hinting can move
     // a row of ink past the outline, and a cut row is what this is here to avoid.
     QPainterPath outline;
-    outline.addText(0, 0, plain, text());
+    outline.addText(0, 0, plain, text);
     const QRectF ink = outline.boundingRect();
-    const QRectF hinted = metrics.tightBoundingRect(text());
-    const qreal inkTop = std::floor(std::min(ink.top(), hinted.top()));
-    const qreal inkBottom = std::ceil(std::max(ink.bottom(), hinted.bottom()));
+    const QRectF hinted = metrics.tightBoundingRect(text);
+    return {std::floor(std::min(ink.top(), hinted.top())),
+            std::ceil(std::max(ink.bottom(), hinted.bottom())), metrics.horizontalAdvance(text),
+            metrics.lineWidth()};
+}
+
+// Tracing the outlines of a line of CJK glyphs is the costliest step in
+// drawing the preview, and fifteen labels show five texts in two sizes, each
+// measured when placed and again when painted. So each text and face is
+// traced once. The faces and texts are the preview's own, so the table stays
+// small; it is emptied should it ever grow.
+const InkExtent &inkOf(const QFont &plain, const QString &text)
+{
+    static QHash<std::pair<QFont, QString>, InkExtent> measured;
+    constexpr qsizetype mostKept = 64;
+    const std::pair<QFont, QString> key{plain, text};
+    auto found = measured.constFind(key);
+    if (found == measured.constEnd()) {
+        if (measured.size() >= mostKept)
+            measured.clear();
+        found = measured.insert(key, measureInk(plain, text));
+    }
+    return *found;
+}
+
+} // namespace
+
+PreviewLabel::LineGeometry PreviewLabel::lineGeometry() const
+{
+    QFont plain = font();
+    plain.setUnderline(false);
+    const InkExtent &ink = inkOf(plain, text());
 
     // One clear row below the glyphs: antialiasing can shade the row the
     // outline ends in, and an underline there would run into the glyphs.
     const qreal clearRow = 1;
 
     LineGeometry line;
-    line.baseline = -inkTop;
-    line.advance = metrics.horizontalAdvance(text());
-    line.height = static_cast<int>(line.baseline + inkBottom + clearRow);
+    line.baseline = -ink.top;
+    line.advance = ink.advance;
+    line.height = static_cast<int>(line.baseline + ink.bottom + clearRow);
     if (font().underline()) {
-        line.underlineTop = line.baseline + inkBottom + clearRow;
-        line.underlineThickness = std::max<qreal>(1, std::round(metrics.lineWidth()));
+        line.underlineTop = line.baseline + ink.bottom + clearRow;
+        line.underlineThickness = std::max<qreal>(1, std::round(ink.lineWidth));
         line.height = static_cast<int>(std::ceil(line.underlineTop + line.underlineThickness));
     }
     return line;

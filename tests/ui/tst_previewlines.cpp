@@ -114,6 +114,40 @@ private slots:
                  "the text reaches the label's right edge");
     }
 
+    // Lines that share a caption share its measurement only in the same face:
+    // a line given a larger face grows to it, while its twin in the other
+    // inner block keeps its height.
+    void aLineGivenALargerFaceGrowsToIt_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("twin");
+        QTest::addColumn<bool>("underlined");
+
+        QTest::newRow("text") << "LblText2"
+                              << "LblText1" << false;
+        QTest::newRow("link") << "LblLink2"
+                              << "LblLink1" << true;
+    }
+
+    void aLineGivenALargerFaceGrowsToIt()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, twin);
+        QFETCH(bool, underlined);
+        MainWindowFixture f;
+        QWidget *label = f.find<QWidget>(line);
+        QWidget *other = f.find<QWidget>(twin);
+        const int designedHeight = other->height();
+        QCOMPARE(label->height(), designedHeight);
+
+        QFont larger = fonts::proportionalGothic(18);
+        larger.setUnderline(underlined);
+        label->setFont(larger);
+        QVERIFY2(label->height() >= designedHeight + 8,
+                 qPrintable(QStringLiteral("%1 px high").arg(label->height())));
+        QCOMPARE(other->height(), designedHeight);
+    }
+
     void sampleLinesKeepTheirDesignTopsAndOrder()
     {
         MainWindowFixture f;
