@@ -10,6 +10,7 @@
 #include "frmmodernsc.h"
 #include "htmlpage.h"
 #include "icons.h"
+#include "latepage.h"
 #include "memoryframe.h"
 #include "mousemovewatch.h"
 #include "pagerolespage.h"
@@ -29,6 +30,7 @@
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace tintmill {
 
@@ -141,32 +143,6 @@ void FrmColor::buildMainTabs(QWidget *central)
     m_mainTabs->setUsesScrollButtons(false);
     m_mainTabs->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 7px; }"));
 
-    const auto runDialog = [this](QDialog &dialog) {
-        m_runDialog(dialog);
-    };
-    m_colorPickerPage = new ColorPickerPage(m_workbench.chooser, m_workbench.pageEditor,
-                                            m_workbench.services.messageBox);
-    m_mainTabs->addTab(m_colorPickerPage, QStringLiteral("色直接選択"));
-    m_mainTabs->addTab(
-        new SaveLoadPage({
-            new ColorFileFrame(m_workbench.pageFiles, ColorFileFrame::pageDesign(), runDialog),
-            new MemoryFrame(m_workbench.pageMemory, MemoryFrame::pageDesign()),
-            new ColorFileFrame(m_workbench.scrollbarFiles, ColorFileFrame::scrollbarDesign(),
-                               runDialog),
-            new MemoryFrame(m_workbench.scrollbarMemory, MemoryFrame::scrollbarDesign()),
-        }),
-        QStringLiteral("保存と読込"));
-    m_mainTabs->addTab(new HtmlPage(m_workbench.bodyTagGenerator, m_workbench.services.clipboard),
-                       QStringLiteral("HTMLの作成"));
-    m_mainTabs->addTab(new CssPage(m_workbench.linkRuleGenerator, m_workbench.styleGenerator,
-                                   m_workbench.services.clipboard),
-                       QStringLiteral("CSSの作成"));
-    m_mainTabs->addTab(new ScrollbarCodePage(m_workbench.scrollbarCode),
-                       QStringLiteral("スクロールバー"));
-
-    connect(m_mainTabs, &QTabWidget::currentChanged, &m_workbench.chooser,
-            &ColorChooser::mainPageChanged);
-
     // The pointer on the tab control itself (its tabs or a page's bare
     // surface) has left the page colour file rows; the scrollbar list keeps
     // its hover there.
@@ -174,8 +150,79 @@ void FrmColor::buildMainTabs(QWidget *central)
         m_workbench.pageFiles.list().leave();
     };
     onMouseMove({m_mainTabs, m_mainTabs->tabBar()}, this, leavePageFiles);
-    for (int page = 0; page < m_mainTabs->count(); ++page)
-        onMouseMove({m_mainTabs->widget(page)}, this, leavePageFiles);
+
+    m_colorPickerPage = new ColorPickerPage(m_workbench.chooser, m_workbench.pageEditor,
+                                            m_workbench.services.messageBox);
+    onMouseMove({m_colorPickerPage}, this, leavePageFiles);
+    m_mainTabs->addTab(m_colorPickerPage, QStringLiteral("色直接選択"));
+
+    // The other pages are hidden at start: their controls are made after the
+    // window's first paint, or as soon as one is shown (see LatePage).
+    const auto addLatePage = [this, leavePageFiles](const QString &caption,
+                                                    std::function<QWidget *()> make) {
+        auto *page = new LatePage([this, leavePageFiles, make = std::move(make)](QWidget *parent) {
+            QWidget *content = make();
+            content->setParent(parent);
+            onMouseMove({content}, this, leavePageFiles);
+            return content;
+        });
+        m_latePages << page;
+        m_mainTabs->addTab(page, caption);
+    };
+    addLatePage(QStringLiteral("保存と読込"), [this] {
+        const auto runDialog = [this](QDialog &dialog) {
+            m_runDialog(dialog);
+        };
+        return new SaveLoadPage({
+            new ColorFileFrame(m_workbench.pageFiles, ColorFileFrame::pageDesign(), runDialog),
+            new MemoryFrame(m_workbench.pageMemory, MemoryFrame::pageDesign()),
+            new ColorFileFrame(m_workbench.scrollbarFiles, ColorFileFrame::scrollbarDesign(),
+                               runDialog),
+            new MemoryFrame(m_workbench.scrollbarMemory, MemoryFrame::scrollbarDesign()),
+        });
+    });
+    addLatePage(QStringLiteral("HTMLの作成"), [this] {
+        return new HtmlPage(m_workbench.bodyTagGenerator, m_workbench.services.clipboard);
+    });
+    addLatePage(QStringLiteral("CSSの作成"), [this] {
+        return new CssPage(m_workbench.linkRuleGenerator, m_workbench.styleGenerator,
+                           m_workbench.services.clipboard);
+    });
+    addLatePage(QStringLiteral("スクロールバー"),
+                [this] { return new ScrollbarCodePage(m_workbench.scrollbarCode); });
+    m_mainTabs->installEventFilter(this);
+
+    connect(m_mainTabs, &QTabWidget::currentChanged, &m_workbench.chooser,
+            &ColorChooser::mainPageChanged);
+}
+
+bool FrmColor::eventFilter(QObject *watched, QEvent *event)
+{
+    // The tab control paints with the window's first paint; the hidden pages
+    // are made once that is on the screen, one an event loop turn, so that
+    // the window takes input between them.
+    if (watched == m_mainTabs && event->type() == QEvent::Paint && !m_latePagesScheduled) {
+        m_latePagesScheduled = true;
+        QTimer::singleShot(0, this, &FrmColor::buildNextLatePage);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmColor::buildNextLatePage()
+{
+    for (LatePage *page : std::as_const(m_latePages)) {
+        if (!page->isBuilt()) {
+            page->content();
+            QTimer::singleShot(0, this, &FrmColor::buildNextLatePage);
+            return;
+        }
+    }
+}
+
+void FrmColor::buildLatePages()
+{
+    for (LatePage *page : std::as_const(m_latePages))
+        page->content();
 }
 
 void FrmColor::buildEditorTabs(QWidget *central)

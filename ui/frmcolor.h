@@ -12,6 +12,7 @@ namespace tintmill {
 
 class ColorPickerPage;
 class ContentScroller;
+class LatePage;
 class PageRolesPage;
 class PreviewBlocks;
 class ScrollbarEditorPage;
@@ -29,6 +30,11 @@ public:
 
     // Runs the start-up steps; the application calls it once, before showing.
     void startUp();
+
+    // Makes every page of `SSTab1` not made yet. The window does so by itself
+    // from the event loop once it has first painted; tests call it to have
+    // the whole window at once.
+    void buildLatePages();
 
     ColorPickerPage &colorPickerPage() const { return *m_colorPickerPage; }
     PageRolesPage &pageRolesPage() const { return *m_pageRolesPage; }
@@ -54,6 +60,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenus();
@@ -62,6 +69,7 @@ private:
     void showEditorPage(int page);
     void showPreviewPlace();
     void showAbout();
+    void buildNextLatePage();
 
     Workbench &m_workbench;
     QWidget *m_previewView;
@@ -73,6 +81,8 @@ private:
     PageRolesPage *m_pageRolesPage = nullptr;
     ScrollbarEditorPage *m_scrollbarEditorPage = nullptr;
     PreviewBlocks *m_previewBlocks = nullptr;
+    QList<LatePage *> m_latePages;
+    bool m_latePagesScheduled = false;
     QMenu *m_viewMenu = nullptr;
     QMenu *m_toolsMenu = nullptr;
     std::function<void()> m_exitProgram;

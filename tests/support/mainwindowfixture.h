@@ -11,7 +11,9 @@
 
 namespace tintmill::test {
 
-// The real main window over fake services, started up, shown and active.
+// The real main window over fake services, started up, shown and active,
+// with every page made: the pages the window makes after its first paint
+// then show the state as it is by then, which every test checks in passing.
 struct MainWindowFixture
 {
     explicit MainWindowFixture(QWidget *previewView = nullptr) { start(previewView); }
@@ -42,6 +44,7 @@ private:
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->buildLatePages();
     }
 };
 
