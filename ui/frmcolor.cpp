@@ -203,6 +203,7 @@ bool FrmColor::eventFilter(QObject *watched, QEvent *event)
     // the window takes input between them.
     if (watched == m_mainTabs && event->type() == QEvent::Paint && !m_latePagesScheduled) {
         m_latePagesScheduled = true;
+        m_mainTabs->removeEventFilter(this);
         QTimer::singleShot(0, this, &FrmColor::buildNextLatePage);
     }
     return QMainWindow::eventFilter(watched, event);
