@@ -17,7 +17,9 @@ void SwatchOption::setColor(ColorNumber color)
 void SwatchOption::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QRect frame = rect().adjusted(0, 0, -1, -1);
+    // The edges are the widget's outermost pixels (QRect's right() and
+    // bottom() are already the last column and row).
+    const QRect frame = rect();
     const QColor fill = toQColor(m_color);
     painter.fillRect(rect(), fill);
     const QColor dark = palette().color(QPalette::Dark);
@@ -32,13 +34,13 @@ void SwatchOption::paintEvent(QPaintEvent *)
     painter.drawLine(frame.topRight(), frame.bottomRight());
     if (isChecked()) {
         painter.setPen(palette().color(QPalette::Shadow));
-        painter.drawRect(frame.adjusted(1, 1, -1, -1));
+        painter.drawRect(frame.adjusted(1, 1, -2, -2)); // a 1 px pen draws one pixel wider
     }
     if (hasFocus()) {
         QPen pen(fill.lightness() > 128 ? Qt::black : Qt::white);
         pen.setStyle(Qt::DotLine);
         painter.setPen(pen);
-        painter.drawRect(frame.adjusted(3, 3, -3, -3));
+        painter.drawRect(frame.adjusted(3, 3, -4, -4));
     }
 }
 

@@ -54,6 +54,19 @@ private slots:
             click(f, "CmdColor_174");
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         }) << "optScr_3" << QPoint(-8, -8) << QColor(0xCC, 0xFF, 0x33);
+        // The chosen swatch is drawn pressed in: lit along its bottom edge.
+        QTest::newRow("scrollbar role swatch, bottom edge of the chosen one")
+            << Steps([](MainWindowFixture &f) {
+                   f.find<QTabWidget>("SSTab2")->setCurrentIndex(1);
+                   click(f, "optScr_3");
+               })
+            << "optScr_3" << QPoint(10, -1) << QColor(QApplication::palette().color(QPalette::Light).rgb());
+        QTest::newRow("scrollbar role swatch, bottom edge of another")
+            << Steps([](MainWindowFixture &f) {
+                   f.find<QTabWidget>("SSTab2")->setCurrentIndex(1);
+                   click(f, "optScr_3");
+               })
+            << "optScr_2" << QPoint(10, -1) << QColor(QApplication::palette().color(QPalette::Dark).rgb());
         QTest::newRow("remembered row chosen")
             << Steps([](MainWindowFixture &f) { click(f, "CmdMem"); }) << "TxtMem_0"
             << QPoint(-5, -5) << QColor(0xFF, 0x00, 0x00);
