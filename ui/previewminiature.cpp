@@ -4,6 +4,7 @@
 #include "fonts.h"
 #include "twips.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
 
@@ -45,8 +46,7 @@ PreviewMiniature::PreviewMiniature(double scale) : m_scale(scale)
     transform.scale(scale, scale);
     for (int b = 0; b < previewBlockCount; ++b) {
         for (int line = 0; line < sampleLineCount; ++line) {
-            QFont font = fonts::proportionalGothic(blockDesigns.at(b).pointSize);
-            font.setUnderline(line != 0);
+            const QFont font = fonts::proportionalGothic(blockDesigns.at(b).pointSize);
             QStaticText &text = m_lines.at(b).at(line);
             text.setText(QString::fromUtf8(lineCaptions.at(line)));
             text.setTextFormat(Qt::PlainText);
@@ -86,9 +86,19 @@ void PreviewMiniature::paint(QPainter &painter, const ReadabilityInput &input) c
             painter.setFont(m_fonts.at(b).at(line));
             painter.setPen(toQColor(input.colors.at(toIndex(sampleLineRoles.at(line)))));
             // Centred on the line's height, as a label centres its caption.
-            painter.drawStaticText(
-                QPointF(area.left(), area.top() + (area.height() - text.size().height()) / 2),
-                text);
+            const QPointF topLeft(area.left(),
+                                  area.top() + (area.height() - text.size().height()) / 2);
+            painter.drawStaticText(topLeft, text);
+            // Static text prepared for the picture's scale draws its
+            // underline scaled a second time, short and too high; the links'
+            // underline is drawn here instead, where the font puts it.
+            if (line != 0) {
+                // One device pixel thick, like the preview's own underline,
+                // however small the picture.
+                const QFontMetricsF metrics(m_fonts.at(b).at(line));
+                const qreal y = topLeft.y() + metrics.ascent() + metrics.underlinePos();
+                painter.drawLine(QLineF(topLeft.x(), y, topLeft.x() + text.size().width(), y));
+            }
         }
     }
     // The large block's frame, as on the main window.

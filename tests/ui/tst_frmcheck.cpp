@@ -240,6 +240,36 @@ private slots:
         QTRY_COMPARE(backgroundPixel(), redBackground);
     }
 
+    // The link lines are underlined in the pictures as on the main window,
+    // so a reader tells links from text there too: an underline is a dark
+    // run far longer than any stroke of the glyphs above it.
+    void visionPicturesUnderlineTheLinks()
+    {
+        MainWindowFixture f;
+        openCheck(f);
+        const auto longestDarkRun = [&f] {
+            QCoreApplication::processEvents();
+            const QImage image = f.find<QWidget>("picVision_3")->grab().toImage();
+            const auto dpr = image.devicePixelRatio();
+            // The large block's five lines, above the medium block, inside
+            // the picture's frame.
+            int longest = 0;
+            for (int y = static_cast<int>(2 * dpr); y < static_cast<int>(55 * dpr); ++y) {
+                int run = 0;
+                for (int x = static_cast<int>(2 * dpr); x < image.width() - 2 * dpr; ++x) {
+                    run = image.pixelColor(x, y).lightness() < 200 ? run + 1 : 0;
+                    longest = std::max(longest, run);
+                }
+            }
+            return longest / dpr;
+        };
+        QVERIFY2(longestDarkRun() >= 40, "no underline under the links");
+        for (auto item : {ViewOptions::Link, ViewOptions::VisitedLink, ViewOptions::HoverLink,
+                          ViewOptions::ActiveLink})
+            f.workbench->viewOptions.clickLabelItem(ViewOptions::LargeBlock, item);
+        QVERIFY2(longestDarkRun() < 20, "the text line alone is not underlined");
+    }
+
     void closingChangesNothingAndReopeningCatchesUp()
     {
         MainWindowFixture f;
