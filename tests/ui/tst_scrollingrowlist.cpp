@@ -180,6 +180,16 @@ private slots:
         QCOMPARE(clicked.size(), 2);
         QCOMPARE(clicked.at(0).at(0).toInt(), 8);
         QCOMPARE(clicked.at(1).at(0).toInt(), 7);
+
+        // The walk stops at either end rather than leaving the list.
+        QTest::keyClick(l.cell(7, 0), Qt::Key_Down);
+        QTest::keyClick(l.cell(8, 0), Qt::Key_Down);
+        QVERIFY(l.cell(8, 0)->hasFocus());
+        l.cell(0, 1)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(l.cell(0, 1), Qt::Key_Up);
+        QVERIFY(l.cell(0, 1)->hasFocus());
+        QCOMPARE(l.list.scrollValue(), 0);
+        QCOMPARE(clicked.size(), 2);
     }
 };
 
