@@ -100,7 +100,7 @@ InkExtent measureInk(const QFont &plain, const QString &text)
 // measured when placed and again when painted. So each text and face is
 // traced once. The faces and texts are the preview's own, so the table stays
 // small; it is emptied should it ever grow.
-const InkExtent &inkOf(const QFont &plain, const QString &text)
+InkExtent inkOf(const QFont &plain, const QString &text)
 {
     static QHash<std::pair<QFont, QString>, InkExtent> measured;
     constexpr qsizetype mostKept = 64;
@@ -120,7 +120,7 @@ PreviewLabel::LineGeometry PreviewLabel::lineGeometry() const
 {
     QFont plain = font();
     plain.setUnderline(false);
-    const InkExtent &ink = inkOf(plain, text());
+    const InkExtent ink = inkOf(plain, text());
 
     // One clear row below the glyphs: antialiasing can shade the row the
     // outline ends in, and an underline there would run into the glyphs.
