@@ -131,7 +131,7 @@ void ScrollingRowList::focusRow(int row, int column)
 {
     if (row < 0 || row >= m_cells.size())
         return;
-    ensureVisible(row);
+    // Its focus-in scrolls it into sight.
     m_cells.at(row).at(column)->setFocus(Qt::OtherFocusReason);
 }
 
