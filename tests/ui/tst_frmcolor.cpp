@@ -410,6 +410,18 @@ private slots:
             QCOMPARE(about->findChild<QLabel *>("lblDescription")->text(),
                      QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの説明\n色をいろいろ選んでね。"));
             QVERIFY(!about->findChild<QLabel *>("picIcon")->pixmap().isNull());
+            // Where each part sits, worked out by hand from the design's twips.
+            const std::pair<const char *, QRect> places[]{
+                {"picIcon", QRect(16, 16, 48, 48)},      {"lblTitle", QRect(80, 16, 280, 28)},
+                {"lblVersion", QRect(80, 48, 280, 18)},  {"lblDescription", QRect(80, 72, 280, 40)},
+                {"lblMaker", QRect(80, 120, 280, 18)},   {"txtSupport", QRect(80, 144, 280, 20)},
+                {"lblLicense", QRect(80, 183, 184, 18)}, {"cmdOK", QRect(272, 180, 88, 25)},
+            };
+            for (const auto &[name, place] : places) {
+                auto *part = about->findChild<QWidget *>(QString::fromLatin1(name));
+                QVERIFY2(part, name);
+                QCOMPARE(part->geometry(), place);
+            }
             seen = true;
             QTest::keyClick(about, Qt::Key_Escape);
         });
