@@ -56,12 +56,20 @@ private slots:
         QTest::newRow("face row's swatch") << "optScr_2"
                                            << "scrollbar-face-colorの色"
                                            << "#CCCCCC";
+        // In the readability check window, opened from its menu item first.
+        QTest::newRow("readability table") << "mnuReadability>grdContrast"
+                                           << "コントラスト比"
+                                           << "";
     }
 
     void controlsSayWhatTheyAre()
     {
         QFETCH(QString, control);
         MainWindowFixture f;
+        if (const qsizetype opens = control.indexOf(u'>'); opens >= 0) {
+            f.find<QAction>(control.left(opens))->trigger();
+            control = control.mid(opens + 1);
+        }
         QWidget *widget = f.find<QWidget>(control);
         QVERIFY(widget);
         QTEST(accessibleText(widget, QAccessible::Name), "name");
