@@ -122,6 +122,25 @@ private slots:
         QVERIFY2(outOfReach.isEmpty(), qPrintable(outOfReach.join(u',')));
     }
 
+    // A screen that shrinks under the window (a monitor unplugged, a panel
+    // added) brings the window back onto what is left, frame and all.
+    void windowComesBackOntoAShrunkenScreen()
+    {
+        MainWindowFixture f;
+        FrmColor &window = *f.window;
+        window.move(900, 500);
+        QCoreApplication::processEvents();
+        const QRect available(0, 0, 1093, 590);
+        window.contentScroller().fitWindowInto(available, true);
+        QCoreApplication::processEvents();
+        QVERIFY2(available.contains(window.frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(window.frameGeometry().x())
+                                .arg(window.frameGeometry().y())
+                                .arg(window.frameGeometry().width())
+                                .arg(window.frameGeometry().height())));
+    }
+
     // Under TINTMILL_TEST_SCREEN and QT_SCALE_FACTOR (tests/CMakeLists.txt),
     // the window fits whatever screen it starts on.
     void startsFittedToItsScreen()
