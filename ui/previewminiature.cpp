@@ -54,6 +54,8 @@ PreviewMiniature::PreviewMiniature(double scale) : m_scale(scale)
             text.prepare(transform, font);
             m_fonts.at(b).at(line) = font;
         }
+        const QFontMetricsF metrics(m_fonts.at(b).at(0));
+        m_underlineOffsets.at(b) = metrics.ascent() + metrics.underlinePos();
     }
 }
 
@@ -93,10 +95,7 @@ void PreviewMiniature::paint(QPainter &painter, const ReadabilityInput &input) c
             // underline scaled a second time, short and too high; the links'
             // underline is drawn here instead, where the font puts it.
             if (line != 0) {
-                // One device pixel thick, like the preview's own underline,
-                // however small the picture.
-                const QFontMetricsF metrics(m_fonts.at(b).at(line));
-                const qreal y = topLeft.y() + metrics.ascent() + metrics.underlinePos();
+                const qreal y = topLeft.y() + m_underlineOffsets.at(b);
                 painter.drawLine(QLineF(topLeft.x(), y, topLeft.x() + text.size().width(), y));
             }
         }

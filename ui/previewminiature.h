@@ -30,6 +30,8 @@ private:
     // Laid out once: the sample lines are the same in every picture.
     std::array<std::array<QStaticText, sampleLineCount>, previewBlockCount> m_lines;
     std::array<std::array<QFont, sampleLineCount>, previewBlockCount> m_fonts;
+    // From a line's top to its underline, per block (all lines share a face).
+    std::array<qreal, previewBlockCount> m_underlineOffsets{};
 };
 
 } // namespace tintmill
