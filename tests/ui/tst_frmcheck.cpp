@@ -1,10 +1,12 @@
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
 #include "ui/colorbutton.h"
+#include "ui/previewminiature.h"
 
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -268,6 +270,64 @@ private slots:
                           ViewOptions::ActiveLink})
             f.workbench->viewOptions.clickLabelItem(ViewOptions::LargeBlock, item);
         QVERIFY2(longestDarkRun() < 20, "the text line alone is not underlined");
+    }
+
+    // The pictures at full size, black lines on white blocks: where each
+    // line's ink starts (rows from the picture's top, each block's lines at
+    // their designed tops) and the row of each link's underline, which lies
+    // as far below its line's top in every line of a block.
+    void miniatureLinesSitOnTheirDesignedRows_data()
+    {
+        QTest::addColumn<int>("block");
+        QTest::addColumn<QString>("rows"); // "first ink row/underline row" per line, "-": none
+        // Tops 120, 480, 840, 1200, 1560 twips; underlines 13 px below.
+        QTest::newRow("large") << 0 << "8/- 32/45 56/69 80/93 104/117";
+        // The medium block at 1920 twips (128 px), its tops 120, 400, 700,
+        // 1000, 1300 twips; underlines 12 px below.
+        QTest::newRow("medium") << 1 << "136/- 155/167 175/187 195/207 215/227";
+        // The small block 1680 twips (112 px) further down, the same tops.
+        QTest::newRow("small") << 2 << "248/- 267/279 287/299 307/319 327/339";
+    }
+
+    void miniatureLinesSitOnTheirDesignedRows()
+    {
+        QFETCH(int, block);
+        QFETCH(QString, rows);
+        ReadabilityInput input;
+        input.colors.fill(0x000000);
+        for (PageRole background :
+             {PageRole::Background, PageRole::MediumBlock, PageRole::SmallBlock})
+            input.colors.at(toIndex(background)) = 0xFFFFFF;
+        input.shown.at(block).fill(true);
+        const PreviewMiniature miniature(1.0);
+        QImage image(miniature.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            miniature.paint(painter, input);
+        }
+        // Inside the large block's frame; a row with a dark run longer than
+        // any glyph's stroke is an underline.
+        QStringList found;
+        int lineTop = -1;
+        for (int y = 1; y < image.height() - 1; ++y) {
+            int run = 0;
+            int longest = 0;
+            for (int x = 1; x < image.width() - 1; ++x) {
+                run = image.pixelColor(x, y).lightness() < 128 ? run + 1 : 0;
+                longest = std::max(longest, run);
+            }
+            if (longest >= 40) {
+                found.last() = QStringLiteral("%1/%2").arg(lineTop).arg(y);
+                lineTop = -1;
+            } else if (longest > 0 && lineTop < 0) {
+                lineTop = y;
+                found << QStringLiteral("%1/-").arg(y);
+            } else if (longest == 0) {
+                lineTop = -1;
+            }
+        }
+        QCOMPARE(found.join(QLatin1Char(' ')), rows);
     }
 
     void closingChangesNothingAndReopeningCatchesUp()

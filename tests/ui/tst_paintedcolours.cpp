@@ -60,13 +60,58 @@ private slots:
                    f.find<QTabWidget>("SSTab2")->setCurrentIndex(1);
                    click(f, "optScr_3");
                })
-            << "optScr_3" << QPoint(10, -1) << QColor(QApplication::palette().color(QPalette::Light).rgb());
+            << "optScr_3" << QPoint(10, -1)
+            << QColor(QApplication::palette().color(QPalette::Light).rgb());
         QTest::newRow("scrollbar role swatch, bottom edge of another")
             << Steps([](MainWindowFixture &f) {
                    f.find<QTabWidget>("SSTab2")->setCurrentIndex(1);
                    click(f, "optScr_3");
                })
-            << "optScr_2" << QPoint(10, -1) << QColor(QApplication::palette().color(QPalette::Dark).rgb());
+            << "optScr_2" << QPoint(10, -1)
+            << QColor(QApplication::palette().color(QPalette::Dark).rgb());
+        // Pressed in: dark along the top, then a shadow ring one pixel in.
+        QTest::newRow("scrollbar role swatch, chosen, top edge")
+            << Steps([](MainWindowFixture &f) {
+                   f.find<QTabWidget>("SSTab2")->setCurrentIndex(1);
+                   click(f, "optScr_3");
+               })
+            << "optScr_3" << QPoint(10, 0)
+            << QColor(QApplication::palette().color(QPalette::Dark).rgb());
+        QTest::newRow("scrollbar role swatch, chosen, right edge")
+            << Steps([](MainWindowFixture &f) {
+                   f.find<QTabWidget>("SSTab2")->setCurrentIndex(1);
+                   click(f, "optScr_3");
+               })
+            << "optScr_3" << QPoint(-1, 8)
+            << QColor(QApplication::palette().color(QPalette::Light).rgb());
+        QTest::newRow("scrollbar role swatch, chosen, ring inside the right edge")
+            << Steps([](MainWindowFixture &f) {
+                   f.find<QTabWidget>("SSTab2")->setCurrentIndex(1);
+                   click(f, "optScr_3");
+               })
+            << "optScr_3" << QPoint(-2, 8)
+            << QColor(QApplication::palette().color(QPalette::Shadow).rgb());
+        QTest::newRow("scrollbar role swatch, chosen, ring above the bottom edge")
+            << Steps([](MainWindowFixture &f) {
+                   f.find<QTabWidget>("SSTab2")->setCurrentIndex(1);
+                   click(f, "optScr_3");
+               })
+            << "optScr_3" << QPoint(10, -2)
+            << QColor(QApplication::palette().color(QPalette::Shadow).rgb());
+        QTest::newRow("scrollbar role swatch, another, right edge")
+            << Steps([](MainWindowFixture &f) {
+                   f.find<QTabWidget>("SSTab2")->setCurrentIndex(1);
+                   click(f, "optScr_3");
+               })
+            << "optScr_2" << QPoint(-1, 8)
+            << QColor(QApplication::palette().color(QPalette::Dark).rgb());
+        QTest::newRow("scrollbar role swatch, another, left edge")
+            << Steps([](MainWindowFixture &f) {
+                   f.find<QTabWidget>("SSTab2")->setCurrentIndex(1);
+                   click(f, "optScr_3");
+               })
+            << "optScr_2" << QPoint(0, 8)
+            << QColor(QApplication::palette().color(QPalette::Light).rgb());
         QTest::newRow("remembered row chosen")
             << Steps([](MainWindowFixture &f) { click(f, "CmdMem"); }) << "TxtMem_0"
             << QPoint(-5, -5) << QColor(0xFF, 0x00, 0x00);

@@ -172,7 +172,7 @@ private slots:
     {
         QTest::addColumn<QPoint>("at"); // in the drawing, away from the leader lines
         QTest::addColumn<int>("role");
-        QTest::addColumn<QColor>("drawn"); // invalid: a dither or a line
+        QTest::addColumn<QColor>("drawn"); // invalid: a dither
         QTest::newRow("thumb, outer top edge") << QPoint(20, 5) << 4 << QColor(0xEC, 0xEA, 0xE4);
         QTest::newRow("thumb, inner top edge") << QPoint(20, 8) << 6 << QColor(Qt::white);
         QTest::newRow("thumb face") << QPoint(25, 30) << 2 << QColor(0xD4, 0xD0, 0xC8);
@@ -183,7 +183,11 @@ private slots:
         QTest::newRow("track") << QPoint(20, 97) << 1 << QColor();
         QTest::newRow("button face") << QPoint(25, 140) << 2 << QColor(0xD4, 0xD0, 0xC8);
         QTest::newRow("arrow") << QPoint(30, 137) << 3 << QColor(Qt::black);
-        QTest::newRow("brace under the bar") << QPoint(20, 173) << 0 << QColor();
+        // The brace spans the bar's 48 pixels from x 14, its ends down from
+        // y 169 to its crossbar at 173.
+        QTest::newRow("brace, crossbar") << QPoint(20, 173) << 0 << QColor(Qt::black);
+        QTest::newRow("brace, left end") << QPoint(14, 169) << 0 << QColor(Qt::black);
+        QTest::newRow("brace, right end") << QPoint(61, 170) << 0 << QColor(Qt::black);
     }
 
     void clickingADrawnPartChoosesItsRole()
