@@ -1,3 +1,4 @@
+#include "memory/defaultname.h"
 #include "memory/memorystore.h"
 #include "support/testmain.h"
 
@@ -57,6 +58,31 @@ private slots:
             << QStringList{prefix + "-32769", prefix + "3"} << 4;
         QTest::newRow("huge") << QStringList{prefix + "99999999999999999999999"} << 1;
     }
+    // The number a description claims, where a remembered set's default
+    // name is told from a name the user typed: 16-bit, as the names once were.
+    void defaultNameNumber_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("number"); // "none": not a default name
+        QTest::newRow("16-bit top") << prefix + "32767"
+                                    << "32767";
+        QTest::newRow("16-bit bottom") << prefix + "-32768"
+                                       << "-32768";
+        QTest::newRow("below the bottom") << prefix + "-32769"
+                                          << "none";
+        QTest::newRow("rounds to the bottom") << prefix + "-32768.4"
+                                              << "-32768";
+        QTest::newRow("six digits") << prefix + "100000"
+                                    << "none";
+    }
+    void defaultNameNumber()
+    {
+        QFETCH(QString, description);
+        QFETCH(QString, number);
+        const std::optional<int> claimed = tintmill::defaultNameNumber(description);
+        QCOMPARE(claimed ? QString::number(*claimed) : QStringLiteral("none"), number);
+    }
+
     void nextDefaultNumber()
     {
         QFETCH(QStringList, descriptions);

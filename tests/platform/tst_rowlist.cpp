@@ -169,6 +169,12 @@ private slots:
         QCOMPARE(list.scrollMaximum(), 0);
         QCOMPARE(list.scrollValue(), 0);
         QCOMPARE(scrolled.size(), 2);
+        // Growing leaves the value in range, but the scroll bar must still
+        // hear of the new maximum, or the new rows cannot be scrolled to.
+        list.setTexts(rows(6));
+        QCOMPARE(list.scrollMaximum(), 540);
+        QCOMPARE(list.scrollValue(), 0);
+        QCOMPARE(scrolled.size(), 3);
     }
 
     void shrinkingDropsTheMarksOfRowsThatGo()

@@ -93,6 +93,9 @@ private slots:
             << "<style>body{scrollbar-face-color:red;scrollbar-shadow-color:#12345;"
                "scrollbar-highlight-color:#FFFFFF;color:#FF0000}</style>"
             << "body" << colors({{ScrRole::ScrHighlight, white}});
+        QTest::newRow("a block without a selector first")
+            << "<style>{scrollbar-face-color:#00FF00}body{scrollbar-face-color:#FF0000}</style>"
+            << "body" << colors({{ScrRole::ScrFace, red}});
         QTest::newRow("at-rules are left alone")
             << "<style>@media print{body{scrollbar-face-color:#FF0000}}"
                "textarea{scrollbar-darkshadow-color:#FFFFFF}</style>"

@@ -164,6 +164,24 @@ private slots:
         QVERIFY(w.pageData().startsWith(QStringLiteral("3333CC")));
     }
 
+    // Only a row with a file previews anything. Past the last file the list
+    // keeps the colours the dialog started with: pointing there marks nothing.
+    void pointingPastTheLastFilePreviewsNothing()
+    {
+        DialogWindow w(2);
+        w.openAll();
+        const std::unique_ptr<OverwriteReleaseSession> session =
+            w.workbench->pageFiles.CmdOverW_Click();
+        QVERIFY(session);
+        session->hover(2);
+        QVERIFY(!session->HoverActive());
+        QCOMPARE(w.pageData(), QStringLiteral("333333000000CCCCCC0000FF990099FF0000999999FF00FF"));
+        session->hover(0);
+        QVERIFY(session->HoverActive());
+        QCOMPARE(w.pageData(), QStringLiteral("333300000000CCCCCC0000FF990099FF0000999999FF00FF"));
+        session->close();
+    }
+
     void releasingEveryFileEmptiesTheList()
     {
         DialogWindow w(2);
