@@ -2,8 +2,10 @@
 #include "support/diskentries.h"
 #include "support/testmain.h"
 
+#include <cerrno>
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tintmill;
 using namespace tintmill::test;
@@ -25,6 +27,9 @@ enum class Before
     DanglingLink,
     Fifo,
     LinkToDevZero,
+    // Started with standard input closed: the temporary file gets
+    // descriptor 0, which is a good one.
+    StdinClosed,
 };
 
 const QByteArray oldBytes = "old\r\n";
@@ -75,6 +80,8 @@ private slots:
             QTest::addRow("%s: folder in the way", name)
                 << policy << Before::FolderInTheWay << WriteStatus::NotRegular << "folder" << none;
         }
+        QTest::newRow("refuse: standard input closed")
+            << refuse << Before::StdinClosed << WriteStatus::Written << newFile << none;
 
         // A path the user chose is honoured through its link, as editors do,
         // but never written into anything but a regular file.
@@ -176,6 +183,9 @@ private slots:
             target = QStringLiteral("/dev/zero");
             QVERIFY(putLink(target, home.filePath("file")));
             break;
+        case Before::StdinClosed:
+            QVERIFY(putFile(home.filePath("file"), oldBytes));
+            break;
         }
         const QStringList namesBefore = namesIn(home.path());
 
@@ -183,7 +193,18 @@ private slots:
         // program writes it: a full disk must show all the same.
         const WriteSync sync =
             policy == WritePolicy::ReplaceLinks ? WriteSync::Lazily : WriteSync::ToDisk;
+        const int savedStdin = before == Before::StdinClosed ? ::dup(STDIN_FILENO) : -1;
+        if (savedStdin >= 0) {
+            ::close(STDIN_FILENO);
+            // Left over from an earlier call: a name taken, as when two
+            // temporary names collide. Success does not clear it.
+            errno = EEXIST;
+        }
         const WriteResult result = writeFileAtomically(home.filePath("file"), policy, writer, sync);
+        if (savedStdin >= 0) {
+            ::dup2(savedStdin, STDIN_FILENO);
+            ::close(savedStdin);
+        }
         QCOMPARE(result.status, status);
         QCOMPARE(result.ok(), status == WriteStatus::Written);
         QCOMPARE(entryAt(home.filePath("file")), atPath);
