@@ -379,6 +379,37 @@ private slots:
         QCOMPARE(f.workbench->scrollbarEditor.ScrColorData() == scrollbar, pageColorsShown);
     }
 
+    // The colour captions and generated code line up in a fixed-pitch face
+    // (every Latin letter as wide as the next; fontconfig calls the CJK face
+    // dual-width, as its kanji take two); the rest reads in the proportional
+    // one, at the design's sizes.
+    void textsUseTheFacesAsked_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<bool>("evenLetters");
+        QTest::addColumn<double>("points");
+        const QString mono = QStringLiteral("Noto Sans Mono CJK JP");
+        const QString gothic = QStringLiteral("Noto Sans CJK JP");
+        QTest::newRow("role caption") << "LblCol_0" << mono << true << 10.5;
+        QTest::newRow("scrollbar role caption") << "lblScr_0" << mono << true << 10.5;
+        QTest::newRow("generated code") << "TxtBody" << mono << true << 9.0;
+        QTest::newRow("large block's line") << "LblText" << gothic << false << 9.75;
+        QTest::newRow("medium block's link line") << "LblLink1" << gothic << false << 9.0;
+        QTest::newRow("button") << "cmdOK" << gothic << false << 9.0;
+    }
+
+    void textsUseTheFacesAsked()
+    {
+        QFETCH(QString, control);
+        MainWindowFixture f;
+        const QFontInfo face(f.find<QWidget>(control)->font());
+        QTEST(face.family(), "family");
+        const QFontMetrics metrics(f.find<QWidget>(control)->font());
+        QTEST(metrics.horizontalAdvance(u'i') == metrics.horizontalAdvance(u'W'), "evenLetters");
+        QTEST(face.pointSizeF(), "points");
+    }
+
     void menusCarryTheirNames()
     {
         MainWindowFixture f;

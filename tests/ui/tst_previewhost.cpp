@@ -4,6 +4,7 @@
 #include "ui/browsermoduleloader.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
@@ -96,6 +97,18 @@ private slots:
         const QPoint thumb(host.width() - test::barThickness / 2, test::barThickness + 24);
         QTRY_COMPARE_WITH_TIMEOUT(QColor(host.view()->grab().toImage().pixel(thumb)), blue,
                                   paintTimeout);
+    }
+
+    // Hidden, the notice still has the whole place, so that it shows there
+    // at once rather than in a corner for a frame.
+    void aHiddenNoticeKeepsItsPlace()
+    {
+        PreviewHost host;
+        host.resize(twips::rect(0, 0, 4455, 5895).size());
+        host.layout()->activate();
+        const auto *label = host.findChild<QLabel *>(QStringLiteral("lblPreviewNotice"));
+        QVERIFY(label->isHidden());
+        QCOMPARE(label->geometry(), QRect(0, 0, 297, 393));
     }
 
     void anUnavailableEngineIsNamedInItsPlace_data()

@@ -69,6 +69,8 @@ private slots:
         QCOMPARE(l.cell(2, 0)->toolTip(), QStringLiteral("2"));
         QCOMPARE(l.cell(2, 0)->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(!l.widget.findChild<RowCell *>("TxtFile_3"));
+        QCOMPARE(l.cell(3, 0), nullptr);
+        QCOMPARE(l.cell(-1, 1), nullptr);
     }
 
     void rowsFollowTheListsCountAndScroll()
