@@ -82,7 +82,6 @@ int main(int argc, char *argv[])
 {
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     const int presses = argc > 1 ? std::max(10, QString::fromLocal8Bit(argv[1]).toInt()) : 200;
 

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QQuickWindow>
 
 namespace tintmill {
 
@@ -39,6 +40,10 @@ PreviewView *BrowserPlugin::createView(QWidget *parent, const PreviewViewHooks &
             *failure = QStringLiteral("QtWebEngineProcess not found: ") + missing;
         return nullptr;
     }
+    // Before the first view: the engine's views are Qt Quick scenes, and Qt
+    // Quick settles how it draws when it makes its first one. The program
+    // gave the engine no OpenGL (see the program's browserrendering.h).
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     return new WebPreviewView(parent, hooks);
 }
 

@@ -1,16 +1,14 @@
 #include "browsermoduleloader.h"
 
 #include "browser/browsermodule.h"
-#include "globalsharecontext.h"
+#include "browserrendering.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QOpenGLContext>
 #include <QPluginLoader>
 #include <QThread>
 #include <QTimer>
-#include <memory>
 
 namespace tintmill {
 
@@ -48,26 +46,17 @@ QThread *prepareBrowserModule(const QStringList &folders, QObject *receiver,
         QTimer::singleShot(0, receiver, std::move(ready));
         return nullptr;
     }
-    const bool needsContext = !hasGlobalShareContext();
-    // Before the engine's library is loaded: it checks for it then.
-    if (needsContext)
-        announceSharedContexts();
-    auto context = std::make_shared<QOpenGLContext *>(nullptr);
-    QThread *const userInterface = QThread::currentThread();
-    QThread *worker = QThread::create([paths, needsContext, context, userInterface] {
-        if (needsContext)
-            *context = makeShareContext(userInterface);
-        // A library loaded here stays loaded; loadBrowserModule() finds it
-        // so and only makes the module's entry object, on its own thread.
+    // Before the engine's library is loaded: it looks for the context then.
+    prepareSoftwareBrowserRendering();
+    // Loading the engine's libraries takes a while; the window stays
+    // responsive meanwhile. A library loaded here stays loaded;
+    // loadBrowserModule() finds it so and only makes the module's entry
+    // object, on its own thread.
+    QThread *worker = QThread::create([paths] {
         for (const QString &path : paths) {
             if (QPluginLoader(path).load())
                 break;
         }
-    });
-    // The context is put in place whatever becomes of the receiver.
-    QObject::connect(worker, &QThread::finished, QCoreApplication::instance(), [context] {
-        if (*context)
-            installGlobalShareContext(*context);
     });
     QObject::connect(worker, &QThread::finished, receiver, std::move(ready));
     QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
@@ -85,7 +74,7 @@ BrowserModule *loadBrowserModule(const QStringList &folders, QString *failure)
             continue;
         }
         // Before the engine makes its first view, which needs it.
-        ensureGlobalShareContext();
+        prepareSoftwareBrowserRendering();
         QPluginLoader loader(path);
         if (auto *module = qobject_cast<BrowserModule *>(loader.instance()))
             return module;

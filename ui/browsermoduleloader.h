@@ -19,8 +19,8 @@ class BrowserModule;
 QStringList defaultBrowserModuleFolders();
 
 // Does the slow part of loading the browser module on a worker thread, so
-// that the window stays responsive: makes the engine's shared OpenGL context
-// and loads the module's library with the engine's. Then calls `ready` on
+// that the window stays responsive: loads the module's library with the
+// engine's, once the engine has been set to draw in software. Then calls `ready` on
 // `receiver`'s thread, where loadBrowserModule() is quick. Returns the worker
 // (it deletes itself when done), or nullptr when there was nothing to do and
 // `ready` is merely queued.

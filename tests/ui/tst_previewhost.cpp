@@ -3,6 +3,7 @@
 #include "support/testmain.h"
 #include "ui/browsermoduleloader.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLayout>
 #include <QRadioButton>
@@ -14,7 +15,8 @@ using test::paintTimeout;
 
 // This test does not link the browser engine: every view here comes from the
 // browser module, loaded late as in the program, so the rendering checks
-// also hold the late set-up of the engine's shared OpenGL context to account.
+// also hold the engine's late, software-only set-up to account. It runs
+// twice: headless, and on an X server with OpenGL (tst_previewhost_x11).
 
 namespace {
 
@@ -65,6 +67,24 @@ private slots:
         p.editor.enabledToggle(ScrRole::ScrBase).setChecked(true);
         QTRY_COMPARE_WITH_TIMEOUT(p.at(p.thumb()), QColor(0xCC, 0xCC, 0xCC), paintTimeout);
         QCOMPARE(p.at(p.track()), blue);
+    }
+
+    // Where the display offers OpenGL, the engine still draws in software:
+    // showing the preview loads no GL driver.
+    void thePreviewLoadsNoGraphicsDriver()
+    {
+        LivePreview p;
+        p.editor.ApplyFileScrColors(storedSet(
+            {"CCCCCC", "0000FF", "FF0000", "00FF00", "CCCCCC", "000000", "FFFFFF", "999999"},
+            {"0", "1", "1", "0", "0", "0", "0", "0"}));
+        QTRY_COMPARE_WITH_TIMEOUT(p.at(p.thumb()), red, paintTimeout);
+
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        const QByteArray mapped = maps.readAll();
+        for (const char *driver :
+             {"_dri.so", "libGLX_mesa", "libEGL_mesa", "libLLVM", "libgallium"})
+            QVERIFY2(!mapped.contains(driver), driver);
     }
 
     void everyColourChangeReachesTheView()
