@@ -22,10 +22,16 @@ ScrollbarColorEditor::ScrollbarColorEditor(PreviewBrowser &browser, ProgramDirec
 {
     // The swatches' design colours match the start-up set, so the set is
     // consistent from construction on.
+    takeStartupColors();
+    for (int k = 0; k < roleCount; ++k)
+        connect(&m_enabled.at(k), &Toggle::clicked, this, &ScrollbarColorEditor::chkScr_Click);
+}
+
+void ScrollbarColorEditor::takeStartupColors()
+{
     for (int k = 0; k < roleCount; ++k) {
         m_colors.at(k) = HexToColor(startupColors.at(k));
         m_captions.at(k) = QString::fromLatin1(startupColors.at(k)).toUpper().prepend(u'#');
-        connect(&m_enabled.at(k), &Toggle::clicked, this, &ScrollbarColorEditor::chkScr_Click);
     }
 }
 
@@ -85,10 +91,7 @@ void ScrollbarColorEditor::ApplyFileScrColors(const QStringList &storedSet)
 
 void ScrollbarColorEditor::setStartupColors()
 {
-    for (int k = 0; k < roleCount; ++k)
-        m_colors.at(k) = HexToColor(startupColors.at(k));
-    for (int k = 0; k < roleCount; ++k)
-        m_captions.at(k) = QString::fromLatin1(startupColors.at(k)).toUpper().prepend(u'#');
+    takeStartupColors();
     emit colorsChanged();
 }
 

@@ -93,6 +93,7 @@ signals:
 
 private:
     void chkScr_Click();
+    void takeStartupColors();
 
     std::array<ColorNumber, roleCount> m_colors{};
     std::array<QString, roleCount> m_captions;
