@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
@@ -84,22 +83,18 @@ struct InkExtent
 InkExtent measureInk(const QFont &plain, const QString &text)
 {
     const QFontMetricsF metrics(plain);
-    // The outline's extent, widened to the hinted glyph box: hinting can move
-    // a row of ink past the outline, and a cut row is what this is here to avoid.
-    QPainterPath outline;
-    outline.addText(0, 0, plain, text);
-    const QRectF ink = outline.boundingRect();
-    const QRectF hinted = metrics.tightBoundingRect(text);
-    return {std::floor(std::min(ink.top(), hinted.top())),
-            std::ceil(std::max(ink.bottom(), hinted.bottom())), metrics.horizontalAdvance(text),
+    // The box of the glyphs as they are drawn, hinting included, from the
+    // font's own glyph metrics. Tracing the outlines as well cost far more and,
+    // for these captions, found no ink outside this box.
+    const QRectF ink = metrics.tightBoundingRect(text);
+    return {std::floor(ink.top()), std::ceil(ink.bottom()), metrics.horizontalAdvance(text),
             metrics.lineWidth()};
 }
 
-// Tracing the outlines of a line of CJK glyphs is the costliest step in
-// drawing the preview, and fifteen labels show five texts in two sizes, each
-// measured when placed and again when painted. So each text and face is
-// traced once. The faces and texts are the preview's own, so the table stays
-// small; it is emptied should it ever grow.
+// Fifteen labels show five texts in two sizes, each measured when placed and
+// again when painted, and measuring a line of CJK glyphs loads each glyph. So
+// each text and face is measured once. The faces and texts are the preview's own, so the table
+// stays small; it is emptied should it ever grow.
 InkExtent inkOf(const QFont &plain, const QString &text)
 {
     static QHash<std::pair<QFont, QString>, InkExtent> measured;
