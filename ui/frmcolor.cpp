@@ -41,7 +41,6 @@ FrmColor::FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmColor"));
     setWindowTitle(QString::fromLatin1(product::title));
-    setWindowIcon(icons::application());
 
     auto *central = new QWidget;
     central->setFixedSize(twips::rect(0, 0, 11610, 9675).size());
@@ -204,6 +203,9 @@ bool FrmColor::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_mainTabs && event->type() == QEvent::Paint && !m_latePagesScheduled) {
         m_latePagesScheduled = true;
         m_mainTabs->removeEventFilter(this);
+        // The icon too: drawing it from its SVG loads the SVG renderer, and
+        // the window manager shows it a moment later all the same.
+        QTimer::singleShot(0, this, [this] { setWindowIcon(icons::application()); });
         QTimer::singleShot(0, this, &FrmColor::buildNextLatePage);
     }
     return QMainWindow::eventFilter(watched, event);

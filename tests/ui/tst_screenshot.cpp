@@ -47,6 +47,10 @@ private slots:
         QCOMPARE(colourAt("PicCol"), QColor(Qt::white));
         QCOMPARE(colourAt("PicSmall"), QColor(Qt::blue));
         QCOMPARE(colourAt("PicMicro"), QColor(Qt::red));
+
+        // Set once the window is on the screen, for the window manager.
+        QTRY_VERIFY(!window.windowIcon().isNull());
+        QVERIFY(!window.windowIcon().pixmap(32, 32).isNull());
     }
 
     // Runs before anything in this process shows the scrollbar editor: the
