@@ -152,6 +152,9 @@ private slots:
                                     << "改行";
         QTest::newRow("outside code page 932") << "café 😀"
                                                << "「é」「😀」";
+        // A character written as two UTF-16 units is named alone, not with its neighbour.
+        QTest::newRow("surrogate pair mid-text") << "a😀b"
+                                                 << "：「😀」\n";
     }
     void descriptionsThatWouldNotReadBackAreRefused()
     {

@@ -94,11 +94,14 @@ private slots:
     {
         QTest::addColumn<QRect>("available");
         QTest::addColumn<bool>("scrolls");
-        QTest::newRow("desktop screen") << QRect(0, 0, 1920, 1050) << false;
-        QTest::newRow("1366x768 at 125 %") << QRect(0, 0, 1093, 590) << true;
-        QTest::newRow("1600x1200 at 200 %") << QRect(0, 0, 800, 576) << true;
-        QTest::newRow("1024x600 netbook") << QRect(0, 24, 1024, 576) << true;
-        QTest::newRow("narrow portrait panel") << QRect(0, 0, 600, 1000) << true;
+        // A window that scrolls may still be made smaller, down to a size
+        // where it stays usable; one that fits keeps its designed size (empty here).
+        QTest::addColumn<QSize>("minimum");
+        QTest::newRow("desktop screen") << QRect(0, 0, 1920, 1050) << false << QSize();
+        QTest::newRow("1366x768 at 125 %") << QRect(0, 0, 1093, 590) << true << QSize(320, 240);
+        QTest::newRow("1600x1200 at 200 %") << QRect(0, 0, 800, 576) << true << QSize(320, 240);
+        QTest::newRow("1024x600 netbook") << QRect(0, 24, 1024, 576) << true << QSize(320, 240);
+        QTest::newRow("narrow portrait panel") << QRect(0, 0, 600, 1000) << true << QSize(320, 240);
     }
 
     void everyControlStaysReachable()
@@ -115,6 +118,8 @@ private slots:
         QVERIFY(window.size().width() <= available.width());
         QVERIFY(window.size().height() <= available.height());
         QCOMPARE(window.size() == designed, !scrolls);
+        QFETCH(QSize, minimum);
+        QCOMPARE(window.minimumSize(), minimum.isValid() ? minimum : designed);
         QCOMPARE(scroller.verticalScrollBar()->isVisible() ||
                      scroller.horizontalScrollBar()->isVisible(),
                  scrolls);
