@@ -63,6 +63,22 @@ class TestCodePages : public QObject
     Q_OBJECT
 
 private slots:
+    // The code boxes are read only: Tab goes on to the next control, as
+    // everywhere else, and Shift+Tab comes back.
+    void tabLeavesACodeBox()
+    {
+        MainWindowFixture f;
+        f.window->mainTabs().setCurrentIndex(cssPage);
+        auto *box = f.find<CodeTextBox>("txtLinkCss");
+        box->setFocus(Qt::TabFocusReason);
+        QVERIFY(box->hasFocus());
+        QTest::keyClick(box, Qt::Key_Tab);
+        QVERIFY(!box->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(box->hasFocus());
+        QVERIFY(box->toPlainText().indexOf(u'\t') < 0);
+    }
+
     void boxClicksKeepTheEnabledStates_data()
     {
         QTest::addColumn<QStringList>("clicks");
