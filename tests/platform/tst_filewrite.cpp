@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+Q_DECLARE_METATYPE(tintmill::WriteResult)
+
 using namespace tintmill;
 using namespace tintmill::test;
 
@@ -214,6 +216,36 @@ private slots:
         if (before == Before::Nothing && status == WriteStatus::Written)
             namesAfter.removeOne("file");
         QCOMPARE(namesAfter, namesBefore);
+    }
+
+    // What the user is told for each way a write can fail.
+    void eachFailureIsExplained_data()
+    {
+        QTest::addColumn<WriteResult>("result");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("written") << WriteResult{} << QString();
+        QTest::newRow("link") << WriteResult{WriteStatus::IsLink, 0}
+                              << "シンボリックリンクになっているため、書き込みませんでした。";
+        QTest::newRow("folder in the way")
+            << WriteResult{WriteStatus::NotRegular, 0}
+            << "同じ名前のフォルダーまたは特殊なファイルがあるため、書き込めません。";
+        QTest::newRow("read only")
+            << WriteResult{WriteStatus::ReadOnly, EACCES} << "ファイルが読み取り専用です。";
+        QTest::newRow("no folder") << WriteResult{WriteStatus::FolderMissing, ENOENT}
+                                   << "保存先のフォルダーが見つかりません。";
+        QTest::newRow("no permission") << WriteResult{WriteStatus::NoPermission, EACCES}
+                                       << "保存先のフォルダーに書き込む権限がありません。";
+        QTest::newRow("disk full")
+            << WriteResult{WriteStatus::NoSpace, ENOSPC} << "ディスクの空き容量が足りません。";
+        QTest::newRow("input/output error") << WriteResult{WriteStatus::Failed, EIO}
+                                            << "書き込み中にエラーが発生しました（エラー番号 5）。";
+    }
+
+    void eachFailureIsExplained()
+    {
+        QFETCH(WriteResult, result);
+        QFETCH(QString, text);
+        QCOMPARE(writeFailureText(result), text);
     }
 
     void replacingKeepsTheFilesPermissions_data()
