@@ -24,6 +24,10 @@ const QColor red(0xFF, 0x00, 0x00);
 const QColor blue(0x00, 0x00, 0xFF);
 const QColor green(0x00, 0xFF, 0x00);
 
+// Face red, track blue, arrow green: the three parts tell apart on screen.
+const QStringList distinctPartColors{"CCCCCC", "0000FF", "FF0000", "00FF00",
+                                     "CCCCCC", "000000", "FFFFFF", "999999"};
+
 QStringList storedSet(const QStringList &colors, const QStringList &flags)
 {
     return QStringList{QStringLiteral("test")} + colors + flags;
@@ -45,10 +49,8 @@ private slots:
     void scrollbarShowsTheChosenColoursAndTheEnginesWhenOff()
     {
         LivePreview p;
-        // Face red, track blue, arrow green: the three parts distinct.
-        p.editor.ApplyFileScrColors(storedSet(
-            {"CCCCCC", "0000FF", "FF0000", "00FF00", "CCCCCC", "000000", "FFFFFF", "999999"},
-            {"0", "1", "1", "1", "0", "0", "0", "0"}));
+        p.editor.ApplyFileScrColors(
+            storedSet(distinctPartColors, {"0", "1", "1", "1", "0", "0", "0", "0"}));
         QTRY_COMPARE_WITH_TIMEOUT(p.at(p.thumb()), red, paintTimeout);
         QCOMPARE(p.at(p.track()), blue);
         QVERIFY(p.arrowButtonShows(green));
@@ -74,9 +76,8 @@ private slots:
     void thePreviewLoadsNoGraphicsDriver()
     {
         LivePreview p;
-        p.editor.ApplyFileScrColors(storedSet(
-            {"CCCCCC", "0000FF", "FF0000", "00FF00", "CCCCCC", "000000", "FFFFFF", "999999"},
-            {"0", "1", "1", "0", "0", "0", "0", "0"}));
+        p.editor.ApplyFileScrColors(
+            storedSet(distinctPartColors, {"0", "1", "1", "0", "0", "0", "0", "0"}));
         QTRY_COMPARE_WITH_TIMEOUT(p.at(p.thumb()), red, paintTimeout);
 
         QFile maps(QStringLiteral("/proc/self/maps"));
