@@ -93,8 +93,8 @@ InkExtent measureInk(const QFont &plain, const QString &text)
 
 // Fifteen labels show five texts in two sizes, each measured when placed and
 // again when painted, and measuring a line of CJK glyphs loads each glyph. So
-// each text and face is measured once. The faces and texts are the preview's own, so the table
-// stays small; it is emptied should it ever grow.
+// each text and face is measured once. The faces and texts are the preview's
+// own, so the table stays small; it is emptied should it ever grow.
 InkExtent inkOf(const QFont &plain, const QString &text)
 {
     static QHash<std::pair<QFont, QString>, InkExtent> measured;
