@@ -1,3 +1,4 @@
+#include "fontconfigpreload.h"
 #include "ui/application.h"
 #include "ui/frmcolor.h"
 
@@ -11,7 +12,9 @@ int main(int argc, char *argv[])
     // later, if at all, and reads this then.)
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    tintmill::FontconfigPreload fontconfig;
     QApplication application(argc, argv);
+    fontconfig.wait();
     tintmill::identifyApplication();
 
     tintmill::Application tintmill;

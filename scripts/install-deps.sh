@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev libqt6svg6 libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev libqt6svg6 libgl-dev libfontconfig-dev
     libgtest-dev googletest
     clang libclang-rt-14-dev
     fonts-noto-cjk xvfb xauth
