@@ -4,8 +4,7 @@
 
 namespace tintmill::fonts {
 
-// Japanese gothic faces with fallbacks, so that the captions render on any
-// Linux desktop that has a CJK font.
+// The program's two Japanese gothic faces, both from fonts-noto-cjk.
 QFont gothic(double pointSize);             // fixed-pitch, for colour captions
 QFont proportionalGothic(double pointSize); // for sample text and captions
 
