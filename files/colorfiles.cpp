@@ -88,8 +88,8 @@ void ColorFiles::reportInvalidFile()
 
 void ColorFiles::FileOpen()
 {
-    const QString path =
-        m_fileDialog.getOpenFileName({openTitle, filter(), m_programDirectory.documentsDirectory()});
+    const QString path = m_fileDialog.getOpenFileName(
+        {openTitle, filter(), m_programDirectory.documentsDirectory()});
     if (path.isEmpty())
         return;
     if (m_list.rowOfPath(path)) {
@@ -147,8 +147,8 @@ QString ColorFiles::askDescription()
 void ColorFiles::GFileSave()
 {
     const QString description = askDescription();
-    const QString path =
-        m_fileDialog.getSaveFileName({saveTitle, filter(), m_programDirectory.documentsDirectory()});
+    const QString path = m_fileDialog.getSaveFileName(
+        {saveTitle, filter(), m_programDirectory.documentsDirectory()});
     if (path.isEmpty())
         return;
 

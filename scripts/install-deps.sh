@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev libqt6svg6 libgl-dev libfontconfig-dev
     libgtest-dev googletest
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     fonts-noto-cjk xvfb xauth
     desktop-file-utils appstream dpkg-dev file
 )

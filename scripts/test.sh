@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test headless:
-# the whole program's tests, then all of them again under AddressSanitizer and
-# UndefinedBehaviorSanitizer (see sanitizers/README.md), then a short run of
-# each file reader under libFuzzer.
+# Installs what is missing, checks the sources' formatting, builds everything
+# and runs every test headless: the whole program's tests, then all of them
+# again under AddressSanitizer and UndefinedBehaviorSanitizer (see
+# sanitizers/README.md), then a short run of each file reader under libFuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
+scripts/check-format.sh
 
 export QT_QPA_PLATFORM=offscreen
 export QTWEBENGINE_DISABLE_SANDBOX=1
