@@ -1,8 +1,8 @@
 #include "fontconfigpreload.h"
 #include "ui/application.h"
 #include "ui/frmcolor.h"
+#include "ui/guardedapplication.h"
 
-#include <QApplication>
 #include <unistd.h>
 
 int main(int argc, char *argv[])
@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     tintmill::FontconfigPreload fontconfig;
-    QApplication application(argc, argv);
+    tintmill::GuardedApplication application(argc, argv);
     fontconfig.wait();
     tintmill::identifyApplication();
 

@@ -11,15 +11,15 @@ ColorFileBytes readColorFileBytes(const QString &path)
     ReadResult read = readRegularFile(path, colorfile::readLimit);
     switch (read.status) {
     case ReadStatus::Read:
-        return {ColorFileAccess::Read, std::move(read.bytes)};
+        return {ColorFileAccess::Read, std::move(read.bytes), {}};
     case ReadStatus::NotRegular:
     case ReadStatus::TooLarge:
-        return {ColorFileAccess::NotAColorFile, {}};
+        return {ColorFileAccess::NotAColorFile, {}, {}};
     case ReadStatus::Missing:
     case ReadStatus::Unreadable:
         break;
     }
-    return {};
+    return {ColorFileAccess::Unreadable, {}, readFailureText(read)};
 }
 
 WriteResult writeColorFile(const QString &path, const QString &text)

@@ -12,7 +12,7 @@ namespace tintmill {
 enum class ColorFileAccess
 {
     Read,
-    // Missing, or could not be opened or read: ends without a word.
+    // Missing, or could not be opened or read: the user is told why.
     Unreadable,
     // Not a regular file, or far larger than any colour file: not ours.
     NotAColorFile,
@@ -22,6 +22,7 @@ struct ColorFileBytes
 {
     ColorFileAccess access = ColorFileAccess::Unreadable;
     QByteArray bytes;
+    QString whyUnreadable; // one sentence, when Unreadable
 };
 
 // Reads at most colorfile::readLimit bytes of the regular file at `path`,

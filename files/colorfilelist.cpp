@@ -39,18 +39,26 @@ QString ColorFileList::toolTip(int row, int column) const
     return folder.isEmpty() ? QStringLiteral("/") : folder;
 }
 
-int ColorFileList::AddData(const QString &tempPath, const QStringList &storedSet)
+int ColorFileList::AddData(const QString &tempPath, const QStringList &storedSet,
+                           const QByteArray &bytesOnDisk)
 {
-    m_entries.push_back({tempPath, storedSet});
+    m_entries.push_back({tempPath, storedSet, bytesOnDisk});
     entriesChanged();
     scrollToEnd();
     return fileCount() - 1;
 }
 
-void ColorFileList::replaceSet(int row, const QStringList &storedSet)
+void ColorFileList::replaceSet(int row, const QStringList &storedSet, const QByteArray &bytesOnDisk)
 {
-    m_entries.at(static_cast<size_t>(row)).storedSet = storedSet;
+    ColorFileEntry &entry = m_entries.at(static_cast<size_t>(row));
+    entry.storedSet = storedSet;
+    entry.bytesOnDisk = bytesOnDisk;
     textsChanged();
+}
+
+void ColorFileList::setBytesOnDisk(int row, const QByteArray &bytesOnDisk)
+{
+    m_entries.at(static_cast<size_t>(row)).bytesOnDisk = bytesOnDisk;
 }
 
 void ColorFileList::clearFiles()

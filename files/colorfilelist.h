@@ -15,6 +15,10 @@ struct ColorFileEntry
 {
     QString path;
     QStringList storedSet;
+    // The file's bytes as this program last read or wrote them, so that an
+    // edit made meanwhile by someone else is not overwritten unasked. Empty
+    // when not known.
+    QByteArray bytesOnDisk;
 };
 
 // The open colour files of one kind, one row each: file name (its folder as
@@ -48,9 +52,12 @@ public:
     QString toolTip(int row, int column) const override;
 
     // Lists a file as the last row, scrolled into view; returns its row.
-    int AddData(const QString &tempPath, const QStringList &storedSet);
+    int AddData(const QString &tempPath, const QStringList &storedSet,
+                const QByteArray &bytesOnDisk = {});
     // The file of `row` now holds `storedSet` (saved over again).
-    void replaceSet(int row, const QStringList &storedSet);
+    void replaceSet(int row, const QStringList &storedSet, const QByteArray &bytesOnDisk = {});
+    // The file of `row` was written again and now holds `bytesOnDisk`.
+    void setBytesOnDisk(int row, const QByteArray &bytesOnDisk);
     // Every file goes; row 0 is blank again.
     void clearFiles();
 

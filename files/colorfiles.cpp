@@ -56,6 +56,11 @@ std::unique_ptr<OverwriteReleaseSession> ColorFiles::CmdRelease_Click()
 std::unique_ptr<OverwriteReleaseSession>
 ColorFiles::startSession(OverwriteReleaseSession::Mode mode, const QString &emptyMessage)
 {
+    // The dialog is modal, but a press can still come through the
+    // accessibility interface or from code. A second session would take its
+    // snapshot after the first one's and drop it first.
+    if (OverwriteReleaseSession::anyOpen())
+        return nullptr;
     if (!m_list.filesOpen()) {
         m_messageBox.show(emptyMessage, MessageBox::Icon::Information);
         return nullptr;
@@ -99,8 +104,12 @@ void ColorFiles::FileOpen()
     }
 
     const ColorFileBytes file = readColorFileBytes(path);
-    if (file.access == ColorFileAccess::Unreadable)
+    if (file.access == ColorFileAccess::Unreadable) {
+        m_messageBox.show(
+            QStringLiteral("ファイルを開けませんでした。%1\n\n%2").arg(file.whyUnreadable, path),
+            MessageBox::Icon::Exclamation);
         return;
+    }
     if (file.access == ColorFileAccess::NotAColorFile) {
         reportInvalidFile();
         return;
@@ -123,7 +132,7 @@ void ColorFiles::FileOpen()
             set[colours.size() + k] = *check ? QStringLiteral("1") : QStringLiteral("0");
     }
 
-    const int row = m_list.AddData(path, set);
+    const int row = m_list.AddData(path, set, file.bytes);
     m_colorSet.apply(set);
     m_list.choose(row);
     m_colorSet.clearMemoryChoice();
@@ -162,10 +171,11 @@ void ColorFiles::GFileSave()
     }
     // Saved over a listed file, that row now stands for what the file holds;
     // a second row for the same file would show stale colours.
+    const QByteArray bytesOnDisk = readColorFileBytes(path).bytes;
     if (const std::optional<int> row = m_list.rowOfPath(path))
-        m_list.replaceSet(*row, set);
+        m_list.replaceSet(*row, set, bytesOnDisk);
     else
-        m_list.AddData(path, set);
+        m_list.AddData(path, set, bytesOnDisk);
 }
 
 } // namespace tintmill

@@ -14,6 +14,7 @@ OverwriteReleaseSession::OverwriteReleaseSession(Mode mode, ColorFileList &list,
       m_rows(list)
 {
     m_list.appendSnapshot(m_colorSet.currentSet(QString()));
+    ++s_open;
 }
 
 OverwriteReleaseSession::~OverwriteReleaseSession()
@@ -80,12 +81,15 @@ void OverwriteReleaseSession::OverWrite(int tempIndex)
 {
     if (!m_messageBox.askYesNo(QStringLiteral("このファイルを上書きしますか？")))
         return;
+    // A copy: the questions run event loops of their own.
+    const ColorFileEntry entry = m_list.entry(tempIndex);
+    if (!changedOnDiskMayBeOverwritten(entry))
+        return;
     // The file takes the colours current before the dialog, not a preview.
     applySnapshot();
     m_rows.leave();
     m_hoverActive = false;
 
-    const ColorFileEntry &entry = m_list.entry(tempIndex);
     QStringList written = m_list.storedSet(m_list.fileCount());
     written[0] = entry.storedSet.value(0);
     const WriteResult result =
@@ -101,9 +105,26 @@ void OverwriteReleaseSession::OverWrite(int tempIndex)
         return;
     }
     m_list.takeSnapshotColours(tempIndex);
+    m_list.setBytesOnDisk(tempIndex, readColorFileBytes(entry.path).bytes);
     m_messageBox.show(QStringLiteral("上書きに成功しました"), MessageBox::Icon::Information);
     close();
     emit finished();
+}
+
+bool OverwriteReleaseSession::changedOnDiskMayBeOverwritten(const ColorFileEntry &entry)
+{
+    // Another program (or another Tintmill) may have written the file since
+    // it was read here; the list's copy would silently replace that edit. A
+    // file gone meanwhile loses nothing by being written again.
+    if (entry.bytesOnDisk.isEmpty())
+        return true;
+    const ColorFileBytes now = readColorFileBytes(entry.path);
+    if (now.access == ColorFileAccess::Unreadable || now.bytes == entry.bytesOnDisk)
+        return true;
+    return m_messageBox.askYesNo(
+        QStringLiteral("このファイルは、開いた後にほかのプログラムなどで変更されています。\n"
+                       "上書きすると、その変更は失われます。上書きしますか？\n\n%1")
+            .arg(entry.path));
 }
 
 void OverwriteReleaseSession::ReleaseChoise(int tempIndex)
@@ -148,6 +169,7 @@ void OverwriteReleaseSession::close()
         return;
     leave();
     m_closed = true;
+    --s_open;
     m_list.removeSnapshot();
 }
 

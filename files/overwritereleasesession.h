@@ -8,6 +8,7 @@ namespace tintmill {
 
 class ColorFileList;
 class ColorSetAccess;
+struct ColorFileEntry;
 class MessageBox;
 
 // What the overwrite and release dialog does, without its window: the dialog
@@ -31,6 +32,9 @@ public:
     OverwriteReleaseSession(Mode mode, ColorFileList &list, ColorSetAccess &colorSet,
                             MessageBox &messageBox, QObject *parent = nullptr);
     ~OverwriteReleaseSession() override;
+
+    // True while a session has started and not yet closed: one at a time.
+    static bool anyOpen() { return s_open > 0; }
 
     Mode mode() const { return m_mode; }
     QString caption() const;
@@ -67,6 +71,9 @@ private:
     void OverWrite(int tempIndex);
     void ReleaseChoise(int tempIndex);
     void applySnapshot();
+    bool changedOnDiskMayBeOverwritten(const ColorFileEntry &entry);
+
+    static inline int s_open = 0;
 
     Mode m_mode;
     ColorFileList &m_list;

@@ -42,23 +42,23 @@ ReadResult readRegularFile(const QString &path, qint64 maxBytes)
     // (rewind a tape, hang up a line), so only a regular file is opened.
     struct stat before = {};
     if (::stat(native.constData(), &before) != 0)
-        return {statusOf(errno), {}};
+        return {statusOf(errno), {}, errno};
     if (!S_ISREG(before.st_mode))
-        return {ReadStatus::NotRegular, {}};
+        return {ReadStatus::NotRegular, {}, 0};
     if (before.st_size > maxBytes)
-        return {ReadStatus::TooLarge, {}};
+        return {ReadStatus::TooLarge, {}, 0};
 
     // Without blocking, and checked again once open: something else may have
     // been put in the file's place since the look above.
     Descriptor fd(::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0)
-        return {statusOf(errno), {}};
+        return {statusOf(errno), {}, errno};
     struct stat opened = {};
     if (::fstat(fd.get(), &opened) != 0)
-        return {ReadStatus::Unreadable, {}};
+        return {ReadStatus::Unreadable, {}, errno};
     if (!S_ISREG(opened.st_mode) || opened.st_dev != before.st_dev ||
         opened.st_ino != before.st_ino)
-        return {ReadStatus::NotRegular, {}};
+        return {ReadStatus::NotRegular, {}, 0};
 
     // The file may grow while it is read: one byte past the bound is enough
     // to know it is too large.
@@ -68,7 +68,7 @@ ReadResult readRegularFile(const QString &path, qint64 maxBytes)
     for (;;) {
         if (total == bytes.size()) {
             if (total > maxBytes)
-                return {ReadStatus::TooLarge, {}};
+                return {ReadStatus::TooLarge, {}, 0};
             bytes.resize(std::min(bytes.size() * 2, bound));
         }
         const ssize_t got =
@@ -76,16 +76,34 @@ ReadResult readRegularFile(const QString &path, qint64 maxBytes)
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            return {ReadStatus::Unreadable, {}};
+            return {ReadStatus::Unreadable, {}, errno};
         }
         if (got == 0)
             break;
         total += got;
     }
     if (total > maxBytes)
-        return {ReadStatus::TooLarge, {}};
+        return {ReadStatus::TooLarge, {}, 0};
     bytes.truncate(static_cast<qsizetype>(total));
-    return {ReadStatus::Read, bytes};
+    return {ReadStatus::Read, bytes, 0};
+}
+
+QString readFailureText(const ReadResult &result)
+{
+    switch (result.error) {
+    case ENOENT:
+        return QStringLiteral("ファイルが見つかりません。");
+    case ENOTDIR:
+        return QStringLiteral("ファイルのあるフォルダーが見つかりません。");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("ファイルを読む権限がありません。");
+    case ELOOP:
+        return QStringLiteral("シンボリックリンクが循環しています。");
+    default:
+        break;
+    }
+    return QStringLiteral("読み込み中にエラーが発生しました（エラー番号 %1）。").arg(result.error);
 }
 
 } // namespace tintmill

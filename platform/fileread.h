@@ -21,6 +21,7 @@ struct ReadResult
 {
     ReadStatus status = ReadStatus::Missing;
     QByteArray bytes; // the whole file when Read, empty otherwise
+    int error = 0;    // errno of the failing step when Missing or Unreadable
 
     bool ok() const { return status == ReadStatus::Read; }
 };
@@ -30,5 +31,9 @@ struct ReadResult
 // blocking (a FIFO without a writer would wait forever) and without reading
 // more than `maxBytes` + 1 bytes (a link to /dev/zero never ends).
 ReadResult readRegularFile(const QString &path, qint64 maxBytes);
+
+// Why a file could not be read (Missing or Unreadable), as one Japanese
+// sentence for a message to the user.
+QString readFailureText(const ReadResult &result);
 
 } // namespace tintmill

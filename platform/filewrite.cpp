@@ -108,6 +108,20 @@ int createTemporary(const QByteArray &target, QByteArray &temporary)
     return -1;
 }
 
+// The new name lives in the folder: until the folder reaches the disk, a power
+// cut may bring the old file back. The file is in place by now, so a folder
+// that cannot be synced (some file systems refuse) is no reason to report a
+// failure.
+void syncFolder(const QByteArray &folder)
+{
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    if (::fsync(fd) != 0) {
+    }
+    ::close(fd);
+}
+
 } // namespace
 
 WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes, WritePolicy policy,
@@ -179,6 +193,8 @@ WriteResult writeFileAtomically(const QString &path, WritePolicy policy,
         ::unlink(temporary.constData());
         return failure(error);
     }
+    if (sync == WriteSync::ToDisk)
+        syncFolder(folderOf(target));
     return {};
 }
 

@@ -26,8 +26,10 @@ enum class WritePolicy
 // Whether the new content must reach the disk before it replaces the old.
 enum class WriteSync
 {
-    // Waits for the disk: after a power cut the file is the old one or the
-    // new one, never empty. For the files a user would miss.
+    // Waits for the disk, the file's content and then its new name in the
+    // folder: after a power cut the file is the old one or the new one, never
+    // empty, and once the write has returned, the new one. For the files a
+    // user would miss.
     ToDisk,
     // Leaves it to the system: a scratch file, rewritten at every change and
     // at every start, is not worth the wait (milliseconds at each change).

@@ -3,6 +3,7 @@
 #include "core/product.h"
 #include "fonts.h"
 #include "frmcolor.h"
+#include "guardedapplication.h"
 #include "previewhost.h"
 #include "tintmill_version.h"
 #include "unixsignalclose.h"
@@ -37,9 +38,24 @@ Application::Application() : m_previewHost(new PreviewHost)
     m_fileDialog.setParent(m_window.get());
     // Before the first file is written: from then on a logout keeps the settings.
     m_signalClose = std::make_unique<UnixSignalClose>(*m_window);
+    if (auto *guarded = qobject_cast<GuardedApplication *>(QCoreApplication::instance()))
+        guarded->setReport([this](const QString &what) { reportUnexpectedFailure(what); });
     m_window->startUp();
 }
 
-Application::~Application() = default;
+Application::~Application()
+{
+    if (auto *guarded = qobject_cast<GuardedApplication *>(QCoreApplication::instance()))
+        guarded->setReport({});
+}
+
+void Application::reportUnexpectedFailure(const QString &what)
+{
+    QString text = QStringLiteral("予期しないエラーが発生したため、この操作を中止しました。\n"
+                                  "プログラムはこのまま続けて使えます。");
+    if (!what.isEmpty())
+        text += QStringLiteral("\n\n%1").arg(what);
+    m_messageBox.show(text, MessageBox::Icon::Exclamation);
+}
 
 } // namespace tintmill

@@ -29,6 +29,10 @@ public:
 
     FrmColor &window() const { return *m_window; }
 
+    // The last resort for a failure no handler caught: the user is told, in
+    // a message over the window, and may go on working.
+    void reportUnexpectedFailure(const QString &what);
+
 private:
     QtMessageBox m_messageBox;
     QtInputBox m_inputBox;

@@ -107,8 +107,12 @@ void FrmColor::buildMenus()
     fileMenu->setObjectName(QStringLiteral("mnuFile"));
     QAction *close = fileMenu->addAction(QStringLiteral("終了(&X)"));
     close->setObjectName(QStringLiteral("mnuClose"));
-    // Ends at once: the window's closing steps (and so the settings) are skipped.
-    connect(close, &QAction::triggered, this, [this] { m_exitProgram(); });
+    // Leaves as the close box does, so that the view options are kept; then
+    // ends the program, tool windows and all.
+    connect(close, &QAction::triggered, this, [this] {
+        if (this->close())
+            m_exitProgram();
+    });
 
     m_viewMenu = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     m_viewMenu->setObjectName(QStringLiteral("mnuView"));

@@ -45,7 +45,8 @@ public:
     // "ツール(&T)": windows that work beside the main window.
     QMenu &toolsMenu() const { return *m_toolsMenu; }
 
-    // How "終了(&X)" ends the program; replaceable so that tests can see it.
+    // How "終了(&X)" ends the program once the window has closed; replaceable
+    // so that tests can see it.
     void setExitProgram(std::function<void()> exitProgram)
     {
         m_exitProgram = std::move(exitProgram);

@@ -48,8 +48,13 @@ UnixSignalClose::UnixSignalClose(QWidget &window, std::function<void()> endProgr
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART | SA_RESETHAND;
-    for (std::size_t i = 0; i < handledSignals.size(); ++i)
-        ::sigaction(handledSignals.at(i), &action, &m_previous.at(i));
+    for (std::size_t i = 0; i < handledSignals.size(); ++i) {
+        ::sigaction(handledSignals.at(i), nullptr, &m_previous.at(i));
+        // Ignored from the start (`nohup`, a job started with the signal
+        // ignored): whoever started the program asked for it to live on.
+        if (m_previous.at(i).sa_handler != SIG_IGN)
+            ::sigaction(handledSignals.at(i), &action, nullptr);
+    }
 }
 
 UnixSignalClose::~UnixSignalClose()

@@ -16,7 +16,8 @@ namespace tintmill {
 // written, and then end the program. A signal handler may do next to nothing:
 // it writes one byte to a socket, and the event loop does the rest. A second
 // signal of the same kind finds the default action again and ends the program
-// at once, should the first never get through.
+// at once, should the first never get through. A signal ignored when the
+// program started (`nohup`) stays ignored.
 //
 // One at a time; the previous handlers come back when it is destroyed.
 class UnixSignalClose : public QObject

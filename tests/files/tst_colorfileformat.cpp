@@ -150,6 +150,8 @@ private slots:
                            << "「#」";
         QTest::newRow("line break") << "夏\n秋"
                                     << "改行";
+        QTest::newRow("lone carriage return") << "夏\r秋"
+                                              << "改行";
         QTest::newRow("outside code page 932") << "café 😀"
                                                << "「é」「😀」";
         // A character written as two UTF-16 units is named alone, not with its neighbour.

@@ -62,6 +62,17 @@ private slots:
         QCOMPARE(w.cell("TxtInfo_1")->text(), QStringLiteral("夏の色"));
         QCOMPARE(w.cell("TxtFile_0")->mark(), RowMark::Chosen);
         QCOMPARE(w.cell("TxtInfo_1")->mark(), RowMark::Plain);
+
+        // Saved again over a listed file, with a new description: its row
+        // says so, and brings the new colours back.
+        w.workbench->pageEditor.ColorChange(0); // background #000000
+        w.fakes.inputBox.answers = {QStringLiteral("秋の色")};
+        w.press("CmdSave", w.folder() + "/first.iro");
+        QVERIFY(!w.cell("TxtFile_2"));
+        QCOMPARE(w.cell("TxtInfo_0")->text(), QStringLiteral("秋の色"));
+        w.workbench->pageEditor.ColorChange(215);
+        QTest::mouseClick(w.cell("TxtInfo_0"), Qt::LeftButton);
+        QCOMPARE(w.pageData(), QStringLiteral("000000000000CCCCCC0000FF990099FF0000999999FF00FF"));
     }
 
     void openingStopsAtTwentyFiles()
@@ -139,10 +150,18 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("listed already") << "a.iro"
                                         << "このファイルはすでに開いています。";
+        QTest::newRow("letter case differs: opens") << "A.iro"
+                                                    << "";
         QTest::newRow("not a colour file") << "bad.iro" << invalidFile;
         QTest::newRow("far too large") << "huge.iro" << invalidFile;
-        QTest::newRow("missing: silent") << "missing.iro"
-                                         << "";
+        // Gone between the dialog and the read; a link that leads nowhere
+        // stands for any file that is there but cannot be read (as root,
+        // permissions would not stop the read).
+        QTest::newRow("vanished") << "missing.iro"
+                                  << "ファイルを開けませんでした。ファイルが見つかりません。\n\n%1";
+        QTest::newRow("link loop") << "loop.iro"
+                                   << "ファイルを開けませんでした。シンボリックリンクが循環"
+                                      "しています。\n\n%1";
     }
     void openingTellsWhatWentWrong()
     {
@@ -150,19 +169,77 @@ private slots:
         QFETCH(QString, message);
         ColorFileWindow w;
         w.press("CmdOpen", w.pageFile("a.iro", "a"));
+        w.pageFile("A.iro", "A");
         w.writeFile("bad.iro", "a#FFFFFF\r\n");
         w.writeFile("huge.iro", QByteArray(1 << 20, '#'));
+        QVERIFY(QFile::link(w.folder() + "/loop.iro", w.folder() + "/loop.iro"));
         const QString before = w.pageData();
         w.workbench->pageEditor.ColorChange(0);
 
-        w.press("CmdOpen", w.folder() + "/" + file);
-        QCOMPARE(w.fakes.messageBox.shown.size(), message.isEmpty() ? 0 : 1);
-        if (!message.isEmpty()) {
-            QCOMPARE(w.fakes.messageBox.shown.last().text, message);
+        const QString path = w.folder() + "/" + file;
+        w.press("CmdOpen", path);
+        const bool opened = message.isEmpty();
+        QCOMPARE(w.fakes.messageBox.shown.size(), opened ? 0 : 1);
+        if (!opened) {
+            QCOMPARE(w.fakes.messageBox.shown.last().text,
+                     message.contains(u'%') ? message.arg(path) : message);
             QCOMPARE(w.fakes.messageBox.shown.last().icon, MessageBox::Icon::Exclamation);
         }
-        QVERIFY(!w.cell("TxtFile_1"));
-        QVERIFY(w.pageData() != before);
+        QCOMPARE(w.cell("TxtFile_1") != nullptr, opened);
+        QCOMPARE(w.pageData() == before, opened);
+    }
+
+    // At most one row of the two lists of a kind is chosen: the file list
+    // takes the mark from the memory list.
+    void openingOrChoosingAFileClearsTheMemoryMark_data()
+    {
+        QTest::addColumn<QString>("openButton");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("remember");
+        QTest::addColumn<QString>("memoryRow");
+        QTest::addColumn<QString>("forget");
+        QTest::addColumn<QString>("fileRow");
+        QTest::newRow("page") << "CmdOpen"
+                              << "p.iro"
+                              << "CmdMem"
+                              << "TxtMem_"
+                              << "CmdForget"
+                              << "TxtFile_0";
+        QTest::newRow("scrollbar") << "cmdOpenSc"
+                                   << "s.scb"
+                                   << "CmdMemSC"
+                                   << "txtMemSc_"
+                                   << "CmdForgetSc"
+                                   << "ScrFile_0";
+    }
+    void openingOrChoosingAFileClearsTheMemoryMark()
+    {
+        QFETCH(QString, openButton);
+        QFETCH(QString, file);
+        QFETCH(QString, remember);
+        QFETCH(QString, memoryRow);
+        QFETCH(QString, forget);
+        QFETCH(QString, fileRow);
+        ColorFileWindow w;
+        const QString path =
+            w.writeFile(file, "f#CCCCCCFFFFFFCCCCCC000000CCCCCC000000FFFFFF999999\r\n");
+        // The set just remembered is the last row, and the chosen one.
+        const auto rememberNow = [&](int row) {
+            w.press(remember.toLatin1().constData());
+            QCOMPARE(w.cell(memoryRow + QString::number(row))->mark(), RowMark::Chosen);
+            QVERIFY(w.find<QPushButton>(forget)->isEnabled());
+        };
+        rememberNow(0);
+        w.press(openButton.toLatin1().constData(), path);
+        QCOMPARE(w.cell(fileRow)->mark(), RowMark::Chosen);
+        QCOMPARE(w.cell(memoryRow + "0")->mark(), RowMark::Plain);
+        QVERIFY(!w.find<QPushButton>(forget)->isEnabled());
+
+        rememberNow(1);
+        QTest::mouseClick(w.cell(fileRow), Qt::LeftButton);
+        QCOMPARE(w.cell(fileRow)->mark(), RowMark::Chosen);
+        QCOMPARE(w.cell(memoryRow + "1")->mark(), RowMark::Plain);
+        QVERIFY(!w.find<QPushButton>(forget)->isEnabled());
     }
 
     void scrollbarFilesSetTheBoxesOnlyWhenValid()

@@ -3,6 +3,7 @@
 #include "support/testmain.h"
 #include "ui/frmoverw.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QScrollBar>
 #include <functional>
@@ -136,6 +137,9 @@ private slots:
     {
         DialogWindow w;
         w.openAll();
+        // A chosen row that stays is left plain as well.
+        QTest::mouseClick(w.cell("TxtFile_0"), Qt::LeftButton);
+        QCOMPARE(w.cell("TxtFile_0")->mark(), RowMark::Chosen);
         w.run("CmdRelease", [](FrmOverW &d) {
             auto *release = d.findChild<QPushButton *>("CmdRelease");
             QTest::mouseClick(DialogWindow::row(d, "TxtFile", 1), Qt::LeftButton);
@@ -266,6 +270,85 @@ private slots:
         w.workbench->pageEditor.ColorChange(0);
         QTest::mouseClick(w.cell("TxtFile_1"), Qt::LeftButton);
         QCOMPARE(w.pageData(), snapshot);
+    }
+
+    // Reached through the accessibility interface that screen readers and
+    // automation use, which the modal dialog does not hold back.
+    void aSecondSessionIsRefusedWhileOneIsOpen_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("overwrite, overwrite") << "CmdOverW"
+                                              << "CmdOverW";
+        QTest::newRow("release, scrollbar release") << "CmdRelease"
+                                                    << "CmdReleaseSc";
+    }
+    void aSecondSessionIsRefusedWhileOneIsOpen()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        DialogWindow w(2);
+        w.openAll();
+        w.press("cmdOpenSc",
+                w.writeFile("a.scb", "a#CCCCCCFFFFFFCCCCCC000000CCCCCC000000FFFFFF999999\r\n"));
+        w.window->mainTabs().setCurrentIndex(1);
+        w.workbench->pageEditor.ColorChange(215); // background #FFFFFF, by hand
+        const QString snapshot = w.pageData();
+        w.run(first.toLatin1().constData(), [&](FrmOverW &d) {
+            if (w.dialogs > 1) {
+                d.reject();
+                return;
+            }
+            QAccessibleInterface *button =
+                QAccessible::queryAccessibleInterface(w.find<QPushButton>(second));
+            QVERIFY(button && button->actionInterface());
+            button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QTest::qWait(300); // the press lets go after 100 ms
+            QCOMPARE(w.dialogs, 1);
+            QTest::mouseClick(d.findChild<QPushButton *>("CmdCancel"), Qt::LeftButton);
+        });
+        QCOMPARE(w.dialogs, 1);
+        QCOMPARE(w.pageData(), snapshot);
+        QVERIFY(!w.workbench->pageFiles.list().hasSnapshot());
+        QVERIFY(!w.workbench->scrollbarFiles.list().hasSnapshot());
+        QVERIFY(w.fakes.messageBox.shown.isEmpty());
+        // Once it is closed, the next session starts as usual.
+        w.run(second.toLatin1().constData(), [](FrmOverW &d) { d.reject(); });
+        QCOMPARE(w.dialogs, 2);
+    }
+
+    void aFileChangedOnDiskIsOverwrittenOnlyWhenConfirmed_data()
+    {
+        QTest::addColumn<bool>("confirmed");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("いいえ")
+            << false << QByteArray("other#666666000000CCCCCC0000FF990099FF0000999999FF00FF\r\n");
+        QTest::newRow("はい")
+            << true << QByteArray("1\x94\xd4#FFFFFF000000CCCCCC0000FF990099FF0000999999FF00FF\r\n");
+    }
+    void aFileChangedOnDiskIsOverwrittenOnlyWhenConfirmed()
+    {
+        QFETCH(bool, confirmed);
+        QFETCH(QByteArray, after);
+        DialogWindow w(2);
+        w.openAll();
+        // Another program writes file 1 after it was opened here.
+        w.pageFile("1.iro", "other", "666666");
+        w.workbench->pageEditor.ColorChange(215); // background #FFFFFF, by hand
+        w.fakes.messageBox.answers = {true, confirmed};
+        w.run("CmdOverW", [&](FrmOverW &d) {
+            QTest::mouseClick(DialogWindow::row(d, "TxtFile", 1), Qt::LeftButton);
+            QCOMPARE(d.isVisible(), !confirmed);
+            if (d.isVisible())
+                QTest::mouseClick(d.findChild<QPushButton *>("CmdCancel"), Qt::LeftButton);
+        });
+        QCOMPARE(w.fakes.messageBox.questions.size(), 2);
+        QCOMPARE(
+            w.fakes.messageBox.questions.last(),
+            QStringLiteral("このファイルは、開いた後にほかのプログラムなどで変更されています。\n"
+                           "上書きすると、その変更は失われます。上書きしますか？\n\n") +
+                w.paths.at(1));
+        QCOMPARE(ColorFileWindow::bytesOf(w.paths.at(1)), after);
     }
 
     void failedOverwriteSaysSoAndChangesNothing()

@@ -1,6 +1,7 @@
 #include "support/diskentries.h"
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
+#include "ui/unixsignalclose.h"
 
 #include <QProcess>
 #include <csignal>
@@ -61,6 +62,27 @@ private slots:
         QCOMPARE(tintmill.exitStatus(), QProcess::NormalExit);
         QCOMPARE(tintmill.exitCode(), 0);
         QCOMPARE(test::entryAt(folder.filePath("Tintmill.ini")), largeBlockHiddenWritten);
+    }
+
+    void signalIgnoredAtStartStaysIgnored()
+    {
+        // As under `nohup`: the hangup was ignored before the program began.
+        struct sigaction ignore = {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        struct sigaction before = {};
+        QVERIFY(::sigaction(SIGHUP, &ignore, &before) == 0);
+        test::MainWindowFixture f;
+        {
+            UnixSignalClose close(*f.window, [] {});
+            struct sigaction now = {};
+            QVERIFY(::sigaction(SIGHUP, nullptr, &now) == 0);
+            QVERIFY(now.sa_handler == SIG_IGN);
+            QVERIFY(::raise(SIGHUP) == 0);
+            QTest::qWait(50);
+            QVERIFY(f.window->isVisible());
+        }
+        QVERIFY(::sigaction(SIGHUP, &before, nullptr) == 0);
     }
 
     void sessionManagersQuitClosesTheWindowAsItsCloseBox()

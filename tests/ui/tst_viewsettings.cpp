@@ -131,16 +131,18 @@ private slots:
         QCOMPARE(readBytes(folder).count("\r\n"), 18);
     }
 
-    void exitCommandLeavesTheFileAsItWas()
+    void exitCommandWritesTheFileAsTheCloseBoxDoes()
     {
         QTemporaryDir folder;
-        const QByteArray before("True\r\nFalse\r\n");
-        writeBytes(folder.filePath("Tintmill.ini"), before);
+        writeBytes(folder.filePath("Tintmill.ini"), "True\r\nFalse\r\n");
         MainWindowFixture f(folder.path());
         f.find<QAction>("mnuSAll")->trigger();
         f.find<QAction>("mnuClose")->trigger();
         QCOMPARE(f.exitRequests, 1);
-        QCOMPARE(readBytes(folder), before);
+        QVERIFY(!f.window->isVisible());
+        QCOMPARE(readBytes(folder), QByteArray("False\r\nFalse\r\n") +
+                                        QByteArray("True\r\n").repeated(10) +
+                                        QByteArray("False\r\n").repeated(6));
     }
 
     void unwritableFolderStillLetsTheWindowClose()
