@@ -39,17 +39,21 @@ QString ColorFileList::toolTip(int row, int column) const
     return folder.isEmpty() ? QStringLiteral("/") : folder;
 }
 
-int ColorFileList::AddData(const QString &tempPath, const QStringList &storedSet)
+int ColorFileList::AddData(const QString &tempPath, const QStringList &storedSet,
+                           const QByteArray &descriptionBytes)
 {
-    m_entries.push_back({tempPath, storedSet});
+    m_entries.push_back({tempPath, storedSet, descriptionBytes});
     entriesChanged();
     scrollToEnd();
     return fileCount() - 1;
 }
 
-void ColorFileList::replaceSet(int row, const QStringList &storedSet)
+void ColorFileList::replaceSet(int row, const QStringList &storedSet,
+                               const QByteArray &descriptionBytes)
 {
-    m_entries.at(static_cast<size_t>(row)).storedSet = storedSet;
+    ColorFileEntry &file = m_entries.at(static_cast<size_t>(row));
+    file.storedSet = storedSet;
+    file.descriptionBytes = descriptionBytes;
     textsChanged();
 }
 

@@ -3,6 +3,7 @@
 #include "colorfileformat.h"
 #include "platform/rowlist.h"
 
+#include <QByteArray>
 #include <QStringList>
 #include <optional>
 #include <vector>
@@ -15,6 +16,9 @@ struct ColorFileEntry
 {
     QString path;
     QStringList storedSet;
+    // The description as the file holds it, written back as it stands when
+    // the file is overwritten.
+    QByteArray descriptionBytes;
 };
 
 // The open colour files of one kind, one row each: file name (its folder as
@@ -48,9 +52,10 @@ public:
     QString toolTip(int row, int column) const override;
 
     // Lists a file as the last row, scrolled into view; returns its row.
-    int AddData(const QString &tempPath, const QStringList &storedSet);
+    int AddData(const QString &tempPath, const QStringList &storedSet,
+                const QByteArray &descriptionBytes);
     // The file of `row` now holds `storedSet` (saved over again).
-    void replaceSet(int row, const QStringList &storedSet);
+    void replaceSet(int row, const QStringList &storedSet, const QByteArray &descriptionBytes);
     // Every file goes; row 0 is blank again.
     void clearFiles();
 
