@@ -2,6 +2,7 @@
 
 #include "platform/programdirectory.h"
 #include "qtservices.h"
+#include "toolkittranslations.h"
 
 #include <memory>
 
@@ -30,6 +31,7 @@ public:
     FrmColor &window() const { return *m_window; }
 
 private:
+    ToolkitTranslations m_toolkitTranslations;
     QtMessageBox m_messageBox;
     QtInputBox m_inputBox;
     QtFileDialog m_fileDialog;

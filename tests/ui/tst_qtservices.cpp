@@ -1,7 +1,9 @@
 #include "support/testmain.h"
 #include "ui/qtservices.h"
+#include "ui/toolkittranslations.h"
 
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -196,6 +198,28 @@ private slots:
             });
         QCOMPARE(chosen, folder.filePath(saved));
         QCOMPARE(asked.contains(saved), suffixedExists);
+    }
+
+    void toolkitTextsAreJapanese()
+    {
+        ToolkitTranslations translations;
+        QVERIFY(translations.installed());
+        QMessageBox question(QMessageBox::Question, QString(), QString(),
+                             QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(question.button(QMessageBox::Yes)->text(), QStringLiteral("はい(&Y)"));
+        QCOMPARE(question.button(QMessageBox::No)->text(), QStringLiteral("いいえ(&N)"));
+        QInputDialog input;
+        input.show();
+        QCOMPARE(input.cancelButtonText(), QStringLiteral("キャンセル"));
+        input.hide();
+        QFileDialog save(nullptr, QString(), QString(), QStringLiteral("ｶﾗｰﾌｧｲﾙ(*.iro)"));
+        save.setAcceptMode(QFileDialog::AcceptSave);
+        QCOMPARE(save.findChild<QLabel *>(QStringLiteral("fileNameLabel"))->text(),
+                 QStringLiteral("ファイル名(&N):"));
+        QCOMPARE(save.findChild<QLabel *>(QStringLiteral("fileTypeLabel"))->text(),
+                 QStringLiteral("ファイルの種類:"));
+        QCOMPARE(save.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save)->text(),
+                 QStringLiteral("保存(&S)"));
     }
 
     void clipboardTakesThePlainTextWhole()
