@@ -87,7 +87,8 @@ QString descriptionProblem(const QString &description)
         i += length;
         if (one == QLatin1String("\r") || one == QLatin1String("\n"))
             lineBreak = true;
-        else if ((one == QLatin1String("#") || decodeCp932(encodeCp932(one)) != one) &&
+        else if ((one == QLatin1String("#") ||
+                  decodeCp932(encodeCp932(one)) != withCp932Glyphs(one)) &&
                  !refused.contains(one))
             refused.append(one);
     }
@@ -116,6 +117,14 @@ QString fileText(ColorFileKind kind, const QStringList &storedSet)
     return joinCrLf(lines);
 }
 
+QByteArray fileBytes(ColorFileKind kind, const QByteArray &descriptionBytes,
+                     const QStringList &storedSet)
+{
+    QStringList withoutDescription = storedSet;
+    withoutDescription[0] = QString();
+    return descriptionBytes + encodeCp932(fileText(kind, withoutDescription));
+}
+
 namespace {
 
 FileContent fromRecord(const QString &record)
@@ -131,11 +140,24 @@ FileContent fromRecord(const QString &record)
     return result;
 }
 
+// The bytes before the first "#", line ends dropped as the reader drops
+// them. No byte of a code page 932 character other than "#" itself is 0x23
+// or a line end, so these are exactly the bytes the description was read from.
+QByteArray descriptionBytesOf(const QByteArray &bytes)
+{
+    QByteArray description = bytes.left(bytes.indexOf('#'));
+    description.removeIf([](char byte) { return byte == '\r' || byte == '\n'; });
+    return description;
+}
+
 } // namespace
 
 FileContent readPageColorFile(const QByteArray &bytes)
 {
-    return fromRecord(splitLines(decodeCp932(bytes)).join(QString()));
+    FileContent result = fromRecord(splitLines(decodeCp932(bytes)).join(QString()));
+    if (result.outcome == ReadOutcome::Valid)
+        result.descriptionBytes = descriptionBytesOf(bytes);
+    return result;
 }
 
 FileContent readScrollbarColorFile(const QByteArray &bytes)
@@ -146,6 +168,7 @@ FileContent readScrollbarColorFile(const QByteArray &bytes)
     FileContent result = fromRecord(lines.first());
     if (result.outcome != ReadOutcome::Valid)
         return result;
+    result.descriptionBytes = descriptionBytesOf(bytes);
     for (qsizetype k = 1; k < lines.size(); ++k)
         result.checks.at(static_cast<size_t>(k - 1)) = lines.at(k) == QLatin1String("1");
     return result;

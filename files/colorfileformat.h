@@ -59,6 +59,11 @@ QString descriptionProblem(const QString &description);
 // in CR LF: description "#" data, then for scrollbar sets one line "1" or "0"
 // per box.
 QString fileText(ColorFileKind kind, const QStringList &storedSet);
+// The same file as bytes, its description given as the bytes to write:
+// a file written again keeps the description exactly as it was read, also
+// where the bytes are not code page 932.
+QByteArray fileBytes(ColorFileKind kind, const QByteArray &descriptionBytes,
+                     const QStringList &storedSet);
 
 enum class ReadOutcome
 {
@@ -73,6 +78,8 @@ struct FileContent
 {
     ReadOutcome outcome = ReadOutcome::Unreadable;
     QString description;
+    // The bytes the description was read from.
+    QByteArray descriptionBytes;
     QString data;
     // Scrollbar files: the boxes their check lines set ("1" ticks, anything
     // else clears); a box without a line keeps its state.

@@ -27,4 +27,9 @@ WriteResult writeColorFile(const QString &path, const QString &text)
     return writeCp932File(path, text, WritePolicy::FollowLinks, WriteSync::ToDisk);
 }
 
+WriteResult writeColorFileBytes(const QString &path, const QByteArray &bytes)
+{
+    return writeFileAtomically(path, bytes, WritePolicy::FollowLinks, WriteSync::ToDisk);
+}
+
 } // namespace tintmill

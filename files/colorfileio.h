@@ -33,5 +33,7 @@ ColorFileBytes readColorFileBytes(const QString &path);
 // failure the file keeps its old bytes and the result says why. A link the
 // user chose is written through, as an editor would.
 WriteResult writeColorFile(const QString &path, const QString &text);
+// The same for a file's bytes as they are to stand.
+WriteResult writeColorFileBytes(const QString &path, const QByteArray &bytes);
 
 } // namespace tintmill

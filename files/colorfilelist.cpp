@@ -40,18 +40,20 @@ QString ColorFileList::toolTip(int row, int column) const
 }
 
 int ColorFileList::AddData(const QString &tempPath, const QStringList &storedSet,
-                           const QByteArray &bytesOnDisk)
+                           const QByteArray &descriptionBytes, const QByteArray &bytesOnDisk)
 {
-    m_entries.push_back({tempPath, storedSet, bytesOnDisk});
+    m_entries.push_back({tempPath, storedSet, descriptionBytes, bytesOnDisk});
     entriesChanged();
     scrollToEnd();
     return fileCount() - 1;
 }
 
-void ColorFileList::replaceSet(int row, const QStringList &storedSet, const QByteArray &bytesOnDisk)
+void ColorFileList::replaceSet(int row, const QStringList &storedSet,
+                               const QByteArray &descriptionBytes, const QByteArray &bytesOnDisk)
 {
     ColorFileEntry &entry = m_entries.at(static_cast<size_t>(row));
     entry.storedSet = storedSet;
+    entry.descriptionBytes = descriptionBytes;
     entry.bytesOnDisk = bytesOnDisk;
     textsChanged();
 }

@@ -3,6 +3,7 @@
 #include "colorfileformat.h"
 #include "platform/rowlist.h"
 
+#include <QByteArray>
 #include <QStringList>
 #include <optional>
 #include <vector>
@@ -15,6 +16,9 @@ struct ColorFileEntry
 {
     QString path;
     QStringList storedSet;
+    // The description as the file holds it, written back as it stands when
+    // the file is overwritten.
+    QByteArray descriptionBytes;
     // The file's bytes as this program last read or wrote them, so that an
     // edit made meanwhile by someone else is not overwritten unasked. Empty
     // when not known.
@@ -53,9 +57,10 @@ public:
 
     // Lists a file as the last row, scrolled into view; returns its row.
     int AddData(const QString &tempPath, const QStringList &storedSet,
-                const QByteArray &bytesOnDisk = {});
+                const QByteArray &descriptionBytes, const QByteArray &bytesOnDisk = {});
     // The file of `row` now holds `storedSet` (saved over again).
-    void replaceSet(int row, const QStringList &storedSet, const QByteArray &bytesOnDisk = {});
+    void replaceSet(int row, const QStringList &storedSet, const QByteArray &descriptionBytes,
+                    const QByteArray &bytesOnDisk = {});
     // The file of `row` was written again and now holds `bytesOnDisk`.
     void setBytesOnDisk(int row, const QByteArray &bytesOnDisk);
     // Every file goes; row 0 is blank again.

@@ -3,6 +3,7 @@
 #include "colorfileio.h"
 #include "colorsetaccess.h"
 #include "platform/services.h"
+#include "platform/textfile.h"
 
 namespace tintmill {
 
@@ -85,6 +86,11 @@ QString ColorFiles::filter() const
                                                 : QStringLiteral("ｶﾗｰﾌｧｲﾙ(*.scb)");
 }
 
+QString ColorFiles::suffix() const
+{
+    return m_list.kind() == ColorFileKind::Page ? QStringLiteral("iro") : QStringLiteral("scb");
+}
+
 void ColorFiles::reportInvalidFile()
 {
     m_messageBox.show(QStringLiteral("このファイルは「Tintmill」ではつかまえられないファイルです"),
@@ -132,7 +138,7 @@ void ColorFiles::FileOpen()
             set[colours.size() + k] = *check ? QStringLiteral("1") : QStringLiteral("0");
     }
 
-    const int row = m_list.AddData(path, set, file.bytes);
+    const int row = m_list.AddData(path, set, read.descriptionBytes, file.bytes);
     m_colorSet.apply(set);
     m_list.choose(row);
     m_colorSet.clearMemoryChoice();
@@ -141,10 +147,14 @@ void ColorFiles::FileOpen()
 QString ColorFiles::askDescription()
 {
     // Cancelling the prompt saves without a description, as an empty answer does.
+    // A refused description comes back in the prompt, to be mended rather than
+    // typed again.
+    QString description;
     for (;;) {
-        QString description =
+        description =
             m_inputBox
-                .getText(QStringLiteral("色設定の簡単な説明を入力して下さい\r\n省略もできます"))
+                .getText(QStringLiteral("色設定の簡単な説明を入力して下さい\r\n省略もできます"),
+                         description)
                 .value_or(QString());
         const QString problem = colorfile::descriptionProblem(description);
         if (problem.isEmpty())
@@ -156,8 +166,10 @@ QString ColorFiles::askDescription()
 void ColorFiles::GFileSave()
 {
     const QString description = askDescription();
+    // A name typed without an extension gets the kind's, or the open
+    // dialog, which shows only that kind, would never show the file.
     const QString path = m_fileDialog.getSaveFileName(
-        {saveTitle, filter(), m_programDirectory.documentsDirectory()});
+        {saveTitle, filter(), m_programDirectory.documentsDirectory(), suffix()});
     if (path.isEmpty())
         return;
 
@@ -169,13 +181,14 @@ void ColorFiles::GFileSave()
                           MessageBox::Icon::Exclamation);
         return;
     }
+    const QByteArray descriptionBytes = encodeCp932(description);
     // Saved over a listed file, that row now stands for what the file holds;
     // a second row for the same file would show stale colours.
     const QByteArray bytesOnDisk = readColorFileBytes(path).bytes;
     if (const std::optional<int> row = m_list.rowOfPath(path))
-        m_list.replaceSet(*row, set, bytesOnDisk);
+        m_list.replaceSet(*row, set, descriptionBytes, bytesOnDisk);
     else
-        m_list.AddData(path, set, bytesOnDisk);
+        m_list.AddData(path, set, descriptionBytes, bytesOnDisk);
 }
 
 } // namespace tintmill

@@ -58,6 +58,7 @@ private:
                                                           const QString &emptyMessage);
     QString askDescription();
     QString filter() const;
+    QString suffix() const;
     void reportInvalidFile();
 
     ColorSetAccess &m_colorSet;

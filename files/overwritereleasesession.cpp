@@ -92,8 +92,8 @@ void OverwriteReleaseSession::OverWrite(int tempIndex)
 
     QStringList written = m_list.storedSet(m_list.fileCount());
     written[0] = entry.storedSet.value(0);
-    const WriteResult result =
-        writeColorFile(entry.path, colorfile::fileText(m_list.kind(), written));
+    const WriteResult result = writeColorFileBytes(
+        entry.path, colorfile::fileBytes(m_list.kind(), entry.descriptionBytes, written));
     if (!result.ok()) {
         // The list keeps the colours the file still holds; the dialog stays
         // open for another try or another file.

@@ -31,8 +31,9 @@ class InputBox
 {
 public:
     virtual ~InputBox() = default;
-    // A single-line prompt with an empty default; nullopt when cancelled.
-    virtual std::optional<QString> getText(const QString &prompt) = 0;
+    // A single-line prompt holding `text` to begin with (empty unless an
+    // answer is asked for again); nullopt when cancelled.
+    virtual std::optional<QString> getText(const QString &prompt, const QString &text = {}) = 0;
 };
 
 struct FileDialogRequest
@@ -40,6 +41,9 @@ struct FileDialogRequest
     QString title;
     QString filter; // Qt form, for example "ｶﾗｰﾌｧｲﾙ(*.iro)"
     QString startDirectory;
+    // Saving: added, after a dot, to a name typed without any extension,
+    // before the dialog asks whether to replace an existing file.
+    QString defaultSuffix = {};
 };
 
 class FileDialog

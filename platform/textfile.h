@@ -14,6 +14,11 @@ namespace tintmill {
 
 QByteArray encodeCp932(const QString &text);
 QString decodeCp932(const QByteArray &bytes);
+// `text` with the characters that input methods type for some of the code
+// page's glyphs (〜 ‖ − ¢ £ ¬) replaced by the characters the code page maps
+// those glyphs to, which is what encodeCp932 writes for them and what the
+// file gives back.
+QString withCp932Glyphs(QString text);
 
 // Each line followed by CR LF, the last one included.
 QString joinCrLf(const QStringList &lines);

@@ -2,6 +2,7 @@
 
 #include "platform/programdirectory.h"
 #include "qtservices.h"
+#include "toolkittranslations.h"
 
 #include <memory>
 
@@ -34,6 +35,7 @@ public:
     void reportUnexpectedFailure(const QString &what);
 
 private:
+    ToolkitTranslations m_toolkitTranslations;
     QtMessageBox m_messageBox;
     QtInputBox m_inputBox;
     QtFileDialog m_fileDialog;

@@ -41,6 +41,8 @@ FrmColor::FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmColor"));
     setWindowTitle(QString::fromLatin1(product::title));
+    // The window keeps its designed size: maximising would only add bare margins.
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
     auto *central = new QWidget;
     central->setFixedSize(twips::rect(0, 0, 11610, 9675).size());

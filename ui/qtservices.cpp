@@ -53,14 +53,14 @@ bool QtMessageBox::askYesNo(const QString &text)
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<QString> QtInputBox::getText(const QString &prompt)
+std::optional<QString> QtInputBox::getText(const QString &prompt, const QString &text)
 {
     bool accepted = false;
-    const QString text = QInputDialog::getText(m_parent, applicationTitle(), shownLines(prompt),
-                                               QLineEdit::Normal, QString(), &accepted);
+    const QString answer = QInputDialog::getText(m_parent, applicationTitle(), shownLines(prompt),
+                                                 QLineEdit::Normal, text, &accepted);
     if (!accepted)
         return std::nullopt;
-    return text;
+    return answer;
 }
 
 QString QtFileDialog::getOpenFileName(const FileDialogRequest &request)
@@ -71,9 +71,15 @@ QString QtFileDialog::getOpenFileName(const FileDialogRequest &request)
 
 QString QtFileDialog::getSaveFileName(const FileDialogRequest &request)
 {
-    // The dialog asks before replacing an existing file; no extension is added.
-    return QFileDialog::getSaveFileName(m_parent, request.title, request.startDirectory,
-                                        request.filter);
+    // The dialog adds the suffix itself, so that it asks before replacing the
+    // file that is then written, not the one that was typed.
+    QFileDialog dialog(m_parent, request.title, request.startDirectory, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }
 
 void QtClipboard::setText(const QString &text)

@@ -26,7 +26,7 @@ class QtInputBox final : public InputBox
 public:
     explicit QtInputBox(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
-    std::optional<QString> getText(const QString &prompt) override;
+    std::optional<QString> getText(const QString &prompt, const QString &text) override;
 
 private:
     QWidget *m_parent;

@@ -144,6 +144,9 @@ private slots:
         QTest::addColumn<QString>("named"); // empty: accepted
         QTest::newRow("Japanese") << "夏の色 ｶﾗｰ ①"
                                   << "";
+        // As input methods type them; written as the code page's own glyphs.
+        QTest::newRow("typed for code page glyphs") << "〜‖−¢£¬"
+                                                    << "";
         QTest::newRow("1000 characters") << QString(1000, u'色') << "";
         QTest::newRow("1001 characters") << QString(1001, u'色') << "1000文字";
         QTest::newRow("#") << "夏#1"

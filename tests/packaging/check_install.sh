@@ -65,7 +65,7 @@ Comment=Pick the colours of a web page from the 216 web-safe colours and copy th
 Comment[ja]=Webページの色を216色のWebセーフカラーから選び、HTMLやCSSとしてコピーします
 Exec=tintmill
 Icon=org.example.tintmill
-Categories=Graphics;Development;WebDevelopment;
+Categories=Development;WebDevelopment;
 LINES
 
 # What the metadata says agrees with the version box and the licence.

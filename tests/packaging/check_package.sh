@@ -27,10 +27,19 @@ check "the package is named tintmill_1.0.0_ARCH.deb" test -n "$package"
 dpkg-deb -f "$package" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//' >"$work/depends"
 # From the shared libraries the program links, and what it loads otherwise.
 for dependency in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 \
-    fonts-noto-cjk libqt6webenginecore6-bin; do
+    fonts-noto-cjk qt6-translations-l10n libqt6webenginecore6-bin; do
     check "depends on $dependency" grep -qx "$dependency" "$work/depends"
 done
 check "package name" test "$(dpkg-deb -f "$package" Package)" = tintmill
+# The synopsis, the description's first line, is what package lists show.
+synopsis=$(dpkg-deb -f "$package" Description | head -n 1)
+check "the description's first line is under 80 characters" test "${#synopsis}" -lt 80
+# The browser module is private to the program: nothing for ldconfig to do,
+# so no maintainer scripts at all.
+dpkg-deb --ctrl-tarfile "$package" | tar -t >"$work/control"
+for script in preinst postinst prerm postrm triggers; do
+    check "no $script" bash -c "! grep -qE '(^|/)$script\$' '$work/control'"
+done
 check "package version" test "$(dpkg-deb -f "$package" Version)" = 1.0.0
 
 dpkg-deb -c "$package" | awk '{print $6}' >"$work/contents"
@@ -39,7 +48,9 @@ for file in \
     ./usr/share/applications/org.example.tintmill.desktop \
     ./usr/share/metainfo/org.example.tintmill.metainfo.xml \
     ./usr/share/icons/hicolor/scalable/apps/org.example.tintmill.svg \
-    ./usr/share/doc/tintmill/LICENSE; do
+    ./usr/share/doc/tintmill/LICENSE \
+    ./usr/share/doc/tintmill/copyright \
+    ./usr/share/doc/tintmill/changelog.gz; do
     check "packs $file" grep -qx "$file" "$work/contents"
 done
 
@@ -47,6 +58,15 @@ done
 # looks for it there from its own folder).
 check "packs the browser module" \
     grep -qE '^\./usr/lib/([^/]+/)?tintmill/tintmill-browser\.so$' "$work/contents"
+
+# Debian's own package checker, where it is installed (it is not needed to
+# build or test otherwise): no errors.
+if command -v lintian >/dev/null; then
+    check "lintian finds no errors" bash -c \
+        "lintian --no-tag-display-limit '$package' >'$work/lintian' 2>&1; cat '$work/lintian'; ! grep -q '^E:' '$work/lintian'"
+else
+    echo "lintian is not installed: its check is left out"
+fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -27,6 +27,32 @@ private slots:
         QCOMPARE(decodeCp932(encodeCp932(text)), text);
     }
 
+    void writesTypedCharactersAsTheCodePagesOwnGlyphs_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("hex");
+        QTest::addColumn<QString>("readBack");
+        // What input methods type for these glyphs, what the common code page
+        // 932 converters write for it, and the code page's own character.
+        QTest::newRow("wave dash") << "a\u301Cb" << QByteArray("61816062") << "a\uFF5Eb";
+        QTest::newRow("double vertical line") << "\u2016" << QByteArray("8161") << "\u2225";
+        QTest::newRow("minus sign") << "\u2212" << QByteArray("817c") << "\uFF0D";
+        QTest::newRow("cent") << "\u00A2" << QByteArray("8191") << "\uFFE0";
+        QTest::newRow("pound") << "\u00A3" << QByteArray("8192") << "\uFFE1";
+        QTest::newRow("not sign") << "\u00AC" << QByteArray("81ca") << "\uFFE2";
+        QTest::newRow("the code page's own, unchanged")
+            << "\uFF5E\u2225\uFF0D\uFFE0\uFFE1\uFFE2" << QByteArray("81608161817c8191819281ca")
+            << "\uFF5E\u2225\uFF0D\uFFE0\uFFE1\uFFE2";
+    }
+    void writesTypedCharactersAsTheCodePagesOwnGlyphs()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, hex);
+        QFETCH(QString, readBack);
+        QCOMPARE(encodeCp932(typed).toHex(), hex);
+        QCOMPARE(decodeCp932(QByteArray::fromHex(hex)), readBack);
+    }
+
     void joinsWithCrLfAfterEveryLine()
     {
         QCOMPARE(joinCrLf({QStringLiteral("a"), QStringLiteral("b")}),

@@ -37,9 +37,10 @@ public:
 class FakeInputBox final : public InputBox
 {
 public:
-    std::optional<QString> getText(const QString &prompt) override
+    std::optional<QString> getText(const QString &prompt, const QString &text) override
     {
         prompts.append(prompt);
+        shownTexts.append(text);
         if (answers.isEmpty() || answers.constFirst().isNull()) {
             if (!answers.isEmpty())
                 answers.removeFirst();
@@ -49,7 +50,8 @@ public:
     }
 
     QStringList prompts;
-    QStringList answers; // a null QString answers "Cancel"; none left cancels too
+    QStringList shownTexts; // what each prompt held to begin with
+    QStringList answers;    // a null QString answers "Cancel"; none left cancels too
 };
 
 class FakeFileDialog final : public FileDialog

@@ -48,7 +48,8 @@ private slots:
         const QString path = w.folder() + "/夏の色";
         w.press("CmdSave", path);
 
-        // 夏の色 in code page 932, then the record and CR LF; no extension added.
+        // 夏の色 in code page 932, then the record and CR LF, at the path the
+        // dialog gave (the dialog adds the suffix to a name typed without one).
         QCOMPARE(ColorFileWindow::bytesOf(path),
                  QByteArray("\x89\xc4\x82\xcc\x90\x46"
                             "#FFFFFF000000CCCCCC0000FF990099FF0000999999FF00FF\r\n"));
@@ -57,6 +58,7 @@ private slots:
         QCOMPARE(request.title, QStringLiteral("色設定ファイルを保存する"));
         QCOMPARE(request.filter, QStringLiteral("ｶﾗｰﾌｧｲﾙ(*.iro)"));
         QCOMPARE(request.startDirectory, w.folder());
+        QCOMPARE(request.defaultSuffix, QStringLiteral("iro"));
         QCOMPARE(w.cell("TxtFile_1")->text(), QStringLiteral("夏の色"));
         QCOMPARE(w.cell("TxtFile_1")->toolTip(), w.folder());
         QCOMPARE(w.cell("TxtInfo_1")->text(), QStringLiteral("夏の色"));
@@ -285,6 +287,8 @@ private slots:
         const QString gone = w.folder() + "/gone/a.iro";
         w.press("CmdSave", gone);
         QCOMPARE(w.fakes.inputBox.prompts.size(), 2);
+        // Asked again holding what was typed, to be mended.
+        QCOMPARE(w.fakes.inputBox.shownTexts, (QStringList{QString(), QStringLiteral("夏#1")}));
         QCOMPARE(w.fakes.messageBox.shown.size(), 2);
         QVERIFY(w.fakes.messageBox.shown.first().text.contains(QStringLiteral("「#」")));
         QVERIFY(w.fakes.messageBox.shown.last().text.startsWith(
@@ -298,6 +302,7 @@ private slots:
         w.press("CmdSaveSc", path);
         QVERIFY(ColorFileWindow::bytesOf(path).startsWith(
             "#CCCCCCFFFFFFCCCCCC000000CCCCCC000000FFFFFF999999\r\n0\r\n"));
+        QCOMPARE(w.fakes.fileDialog.requests.last().defaultSuffix, QStringLiteral("scb"));
         QCOMPARE(w.cell("ScrFile_0")->text(), QStringLiteral("b.scb"));
         QCOMPARE(w.cell("ScrFile_0")->mark(), RowMark::Plain);
     }

@@ -60,6 +60,11 @@ private slots:
         MainWindowFixture f;
         QCOMPARE(f.window->objectName(), QStringLiteral("frmColor"));
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Tintmill"));
+        // Of a fixed size, the window can be minimised and closed, not maximised.
+        const Qt::WindowFlags flags = f.window->windowFlags();
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
         // 11610 x 9675 twips.
         QCOMPARE(f.window->contentScroller().widget()->size(), QSize(774, 645));
         const QStringList captions{"#FFFFFF", "#000000", "#FF0000", "#000000",

@@ -351,6 +351,37 @@ private slots:
         QCOMPARE(ColorFileWindow::bytesOf(w.paths.at(1)), after);
     }
 
+    void overwriteKeepsTheDescriptionsBytes_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("scrollbar");
+        const QByteArray page = "#CC9933000000FFFFFF0000FF990099FF0000999999FF00FF\r\n";
+        const QByteArray scrollbar = "#CCCCCCFFFFFFCCCCCC000000CCCCCC000000FFFFFF999999\r\n"
+                                     "1\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n1\r\n";
+        // Bytes code page 932 cannot decode: 81 FF is no character, A0 and 80
+        // are no character on their own.
+        const QByteArray undecodable = QByteArray::fromHex("81ffa080") + "ab";
+        QTest::newRow("page, not code page 932") << undecodable + page << false;
+        // 夏の色 in UTF-8.
+        QTest::newRow("page, UTF-8") << QByteArray::fromHex("e5a48fe381aee889b2") + page << false;
+        QTest::newRow("scrollbar, not code page 932") << undecodable + scrollbar << true;
+    }
+    void overwriteKeepsTheDescriptionsBytes()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, scrollbar);
+        DialogWindow w(0);
+        const QString path = w.writeFile(scrollbar ? "a.scb" : "a.iro", file);
+        w.press(scrollbar ? "cmdOpenSc" : "CmdOpen", path);
+        // Overwritten with the colours just read, the file is what it was.
+        w.fakes.messageBox.answers = {true};
+        w.run(scrollbar ? "CmdOverWSc" : "CmdOverW", [&](FrmOverW &d) {
+            QTest::mouseClick(DialogWindow::row(d, "TxtFile", 0), Qt::LeftButton);
+        });
+        QCOMPARE(w.fakes.messageBox.shown.last().text, QStringLiteral("上書きに成功しました"));
+        QCOMPARE(ColorFileWindow::bytesOf(path), file);
+    }
+
     void failedOverwriteSaysSoAndChangesNothing()
     {
         DialogWindow w(2);

@@ -1,12 +1,18 @@
 #include "support/testmain.h"
 #include "ui/qtservices.h"
+#include "ui/toolkittranslations.h"
 
 #include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
@@ -104,30 +110,116 @@ private slots:
 
     void inputBoxGivesTheTextOrNothingWhenCancelled_data()
     {
+        QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("key");
         QTest::addColumn<std::optional<QString>>("answer");
-        QTest::newRow("typed and accepted") << int(Qt::Key_Return) << std::optional<QString>("ab");
-        QTest::newRow("cancelled") << int(Qt::Key_Escape) << std::optional<QString>();
+        QTest::newRow("typed and accepted")
+            << QString() << int(Qt::Key_Return) << std::optional<QString>("ab");
+        QTest::newRow("cancelled") << QString() << int(Qt::Key_Escape) << std::optional<QString>();
+        QTest::newRow("asked again, holding the refused answer")
+            << QStringLiteral("夏#1") << int(Qt::Key_Return) << std::optional<QString>("ab");
     }
 
     void inputBoxGivesTheTextOrNothingWhenCancelled()
     {
+        QFETCH(QString, shown);
         QFETCH(int, key);
         QFETCH(std::optional<QString>, answer);
         QtInputBox input;
         std::optional<QString> given = QStringLiteral("not asked");
         whileModal(
-            [key](QWidget *widget) {
+            [&](QWidget *widget) {
                 auto *box = qobject_cast<QInputDialog *>(widget);
                 QVERIFY(box);
                 QCOMPARE(box->windowTitle(), QStringLiteral("Tintmill"));
                 QCOMPARE(box->labelText(), QStringLiteral("説明\n省略もできます"));
-                QCOMPARE(box->textValue(), QString());
+                QCOMPARE(box->textValue(), shown);
                 box->setTextValue(QStringLiteral("ab"));
                 QTest::keyClick(box, static_cast<Qt::Key>(key));
             },
-            [&] { given = input.getText(QStringLiteral("説明\r\n省略もできます")); });
+            [&] { given = input.getText(QStringLiteral("説明\r\n省略もできます"), shown); });
         QCOMPARE(given, answer);
+    }
+
+    void savingAddsTheSuffixOnlyToANameWithoutExtension_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<bool>("suffixedExists");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("page colours") << "yellow"
+                                      << "iro" << false << "yellow.iro";
+        QTest::newRow("scrollbar colours") << "夏の色"
+                                           << "scb" << false << "夏の色.scb";
+        QTest::newRow("other extension kept") << "yellow.txt"
+                                              << "iro" << false << "yellow.txt";
+        QTest::newRow("other kind's extension kept") << "yellow.scb"
+                                                     << "iro" << false << "yellow.scb";
+        QTest::newRow("own extension not doubled") << "yellow.iro"
+                                                   << "iro" << false << "yellow.iro";
+        // The question names the file that is then replaced.
+        QTest::newRow("suffixed file exists: asked about it") << "yellow"
+                                                              << "iro" << true << "yellow.iro";
+    }
+
+    void savingAddsTheSuffixOnlyToANameWithoutExtension()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, suffix);
+        QFETCH(bool, suffixedExists);
+        QFETCH(QString, saved);
+        QTemporaryDir folder;
+        if (suffixedExists) {
+            QFile existing(folder.filePath(saved));
+            QVERIFY(existing.open(QIODevice::WriteOnly));
+        }
+        QtFileDialog files;
+        QString chosen = QStringLiteral("not asked");
+        QString asked;
+        whileModal(
+            [&](QWidget *widget) {
+                auto *dialog = qobject_cast<QFileDialog *>(widget);
+                QVERIFY(dialog);
+                dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(typed);
+                QTimer::singleShot(0, qApp, [&] {
+                    if (auto *box =
+                            qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                        asked = box->text();
+                        box->button(QMessageBox::Yes)->click();
+                    }
+                });
+                // QFileDialog's own accept(), as its Save button calls it.
+                static_cast<QDialog *>(dialog)->accept();
+            },
+            [&] {
+                chosen = files.getSaveFileName({QStringLiteral("色設定ファイルを保存する"),
+                                                QStringLiteral("ｶﾗｰﾌｧｲﾙ(*.%1)").arg(suffix),
+                                                folder.path(), suffix});
+            });
+        QCOMPARE(chosen, folder.filePath(saved));
+        QCOMPARE(asked.contains(saved), suffixedExists);
+    }
+
+    void toolkitTextsAreJapanese()
+    {
+        ToolkitTranslations translations;
+        QVERIFY(translations.installed());
+        QMessageBox question(QMessageBox::Question, QString(), QString(),
+                             QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(question.button(QMessageBox::Yes)->text(), QStringLiteral("はい(&Y)"));
+        QCOMPARE(question.button(QMessageBox::No)->text(), QStringLiteral("いいえ(&N)"));
+        QInputDialog input;
+        input.show();
+        QCOMPARE(input.cancelButtonText(), QStringLiteral("キャンセル"));
+        input.hide();
+        QFileDialog save(nullptr, QString(), QString(), QStringLiteral("ｶﾗｰﾌｧｲﾙ(*.iro)"));
+        save.setAcceptMode(QFileDialog::AcceptSave);
+        QCOMPARE(save.findChild<QLabel *>(QStringLiteral("fileNameLabel"))->text(),
+                 QStringLiteral("ファイル名(&N):"));
+        QCOMPARE(save.findChild<QLabel *>(QStringLiteral("fileTypeLabel"))->text(),
+                 QStringLiteral("ファイルの種類:"));
+        QCOMPARE(save.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save)->text(),
+                 QStringLiteral("保存(&S)"));
     }
 
     void clipboardTakesThePlainTextWhole()
