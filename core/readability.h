@@ -37,6 +37,15 @@ struct ContrastCell
     bool shown = false;
 };
 
+// A new colour for a block's background, when no text colour can mend a line.
+struct BackgroundAdvice
+{
+    int block = 0; // 0..2, as previewBlockRoles
+    int color = 0; // web-safe index 0..215
+    // The lowest ratio of the lines shown on the block, on the new colour.
+    double ratio = 0;
+};
+
 // What to do about one sample line's colour.
 struct LineAdvice
 {
@@ -47,6 +56,10 @@ struct LineAdvice
     // lowest ratio over those blocks.
     std::optional<int> suggestion;
     double suggestionRatio = 0;
+    // When failing and no text colour passes: the first block (outside in)
+    // where the line falls short and some web-safe background lets every line
+    // shown on it reach AA, with the one nearest its current background.
+    std::optional<BackgroundAdvice> background;
 };
 
 struct ReadabilityReport
@@ -57,10 +70,11 @@ struct ReadabilityReport
 };
 
 // The web-safe colour nearest to `current` by CIEDE2000 whose contrast with
-// every one of `backgrounds` reaches AA; of equally near ones the lowest
-// index. None when no web-safe colour passes on them all.
-std::optional<int> nearestPassingWebSafe(ColorNumber current,
-                                         std::span<const ColorNumber> backgrounds);
+// every one of `others` reaches AA; of equally near ones the lowest index.
+// None when no web-safe colour passes with them all. The ratio does not care
+// which colour is the text, so this finds text colours for given backgrounds
+// and backgrounds for given text colours alike.
+std::optional<int> nearestPassingWebSafe(ColorNumber current, std::span<const ColorNumber> others);
 
 ReadabilityReport checkReadability(const ReadabilityInput &input);
 

@@ -40,14 +40,17 @@ bool ReadabilityCheck::applySuggestion(int line)
 {
     if (line < 0 || line >= sampleLineCount)
         return false;
-    const std::optional<int> suggestion = report().advice.at(line).suggestion;
-    if (!suggestion)
+    const LineAdvice &advice = report().advice.at(line);
+    if (!advice.suggestion && !advice.background)
         return false;
-    const PageRole role = sampleLineRoles.at(line);
+    // A text colour for the line, or else a background for the block.
+    const PageRole role = advice.suggestion ? sampleLineRoles.at(line)
+                                            : previewBlockRoles.at(advice.background->block);
+    const int color = advice.suggestion ? *advice.suggestion : advice.background->color;
     const PageRole selected = m_editor.selectedRole();
     if (selected != role)
         m_editor.setSelectedRole(role);
-    m_editor.ColorChange(*suggestion);
+    m_editor.ColorChange(color);
     if (selected != role)
         m_editor.setSelectedRole(selected);
     return true;

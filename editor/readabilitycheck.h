@@ -26,10 +26,10 @@ public:
     ReadabilityInput input() const;
     const ReadabilityReport &report() const;
 
-    // Gives sample line `line` (0..4) its suggested colour, as pressing that
-    // colour's button with the line's role selected does (and so with the
-    // same file and memory marks cleared); the selected role stays as it was.
-    // False when the line has no suggestion.
+    // Gives sample line `line` (0..4) its suggested colour, or the block its
+    // suggested background, as pressing that colour's button with the role
+    // selected does (and so with the same file and memory marks cleared); the
+    // selected role stays as it was. False when the line has no suggestion.
     bool applySuggestion(int line);
 
 signals:

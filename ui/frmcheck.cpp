@@ -3,6 +3,7 @@
 #include "contrasttable.h"
 #include "editor/readabilitycheck.h"
 #include "suggestionlist.h"
+#include "toolwindowscroller.h"
 #include "visionpreviews.h"
 
 #include <QDialogButtonBox>
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace tintmill {
@@ -35,40 +35,46 @@ FrmCheck::FrmCheck(ReadabilityCheck &check, QWidget *parent)
     setWindowTitle(QStringLiteral("読みやすさチェック"));
     setModal(false);
 
-    m_table = new ContrastTable(this);
+    // Everything sits on one page that scrolls inside the window on a small
+    // screen.
+    auto *content = new QWidget;
+    content->setObjectName(QStringLiteral("toolContent"));
+    m_table = new ContrastTable(content);
     auto *legend = new QLabel(
         QStringLiteral(
             "◎ AAA：7:1以上　○ AA：4.5:1以上　△ 大きな文字のみ：3:1以上　× 不合格：3:1未満\n"
             "薄く表示したセルは、表示メニューで隠している行です。"),
-        this);
+        content);
     legend->setObjectName(QStringLiteral("lblLegend"));
-    auto *tableArea = new QWidget(this);
+    auto *tableArea = new QWidget(content);
     auto *tableLayout = new QVBoxLayout(tableArea);
     tableLayout->setContentsMargins(0, 0, 0, 0);
     tableLayout->addWidget(m_table);
     tableLayout->addWidget(legend);
 
-    m_suggestions = new SuggestionList(this);
-    m_previews = new VisionPreviews(this);
+    m_suggestions = new SuggestionList(content);
+    m_previews = new VisionPreviews(content);
 
-    auto *buttons = new QDialogButtonBox(this);
+    auto *buttons = new QDialogButtonBox(content);
     QPushButton *close =
         buttons->addButton(QStringLiteral("閉じる(&C)"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("cmdClose"));
-    // Opening on the close button: the table would otherwise show its first
-    // cell as if it had been picked out.
-    close->setFocus();
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     // The pictures go beside the table rather than under it: the window then
     // stays low enough for a small screen.
-    auto *layout = new QGridLayout(this);
-    layout->addWidget(group(QStringLiteral("コントラスト比（WCAG 2）"), tableArea, this), 0, 0);
+    auto *layout = new QGridLayout(content);
+    layout->addWidget(group(QStringLiteral("コントラスト比（WCAG 2）"), tableArea, content), 0, 0);
     layout->addWidget(
-        group(QStringLiteral("AAに届くいちばん近いウェブセーフカラー"), m_suggestions, this), 1, 0);
-    layout->addWidget(group(QStringLiteral("色覚による見え方"), m_previews, this), 0, 1, 2, 1);
+        group(QStringLiteral("AAに届くいちばん近いウェブセーフカラー"), m_suggestions, content), 1,
+        0);
+    layout->addWidget(group(QStringLiteral("色覚による見え方"), m_previews, content), 0, 1, 2, 1);
     layout->addWidget(buttons, 2, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_scroller = new ToolWindowScroller(content, this);
+    // Opening on the close button: the table would otherwise show its first
+    // cell as if it had been picked out.
+    close->setFocus();
 
     connect(&m_check, &ReadabilityCheck::changed, this, &FrmCheck::scheduleRefresh);
     connect(m_suggestions, &SuggestionList::applyRequested, &m_check,
@@ -77,27 +83,10 @@ FrmCheck::FrmCheck(ReadabilityCheck &check, QWidget *parent)
 
 void FrmCheck::showBeside(const QWidget &mainWindow)
 {
-    if (!m_placed) {
-        m_placed = true;
+    // Its size depends on what it shows.
+    if (!isVisible())
         refresh();
-        adjustSize();
-        const QRect main = mainWindow.frameGeometry();
-        const QRect screen = mainWindow.screen()->availableGeometry();
-        const int gap = 8;
-        // Right of the main window if it fits, else left, else as far right
-        // as the screen allows.
-        int x = main.right() + 1 + gap;
-        if (x + width() > screen.right() + 1)
-            x = main.left() - gap - width();
-        if (x < screen.left())
-            x = std::max(screen.left(), screen.right() + 1 - width());
-        const int y = std::clamp(main.top(), screen.top(),
-                                 std::max(screen.top(), screen.bottom() + 1 - height()));
-        move(x, y);
-    }
-    show();
-    raise();
-    activateWindow();
+    m_scroller->showBeside(mainWindow);
 }
 
 void FrmCheck::showEvent(QShowEvent *event)

@@ -9,6 +9,7 @@ namespace tintmill {
 class ContrastTable;
 class ReadabilityCheck;
 class SuggestionList;
+class ToolWindowScroller;
 class VisionPreviews;
 
 // The readability tool window: the contrast of every sample line on every
@@ -22,7 +23,8 @@ class FrmCheck : public QDialog
 public:
     explicit FrmCheck(ReadabilityCheck &check, QWidget *parent = nullptr);
 
-    // Shows the window beside `mainWindow` the first time, where it was after.
+    // Shows the window beside `mainWindow` the first time (fitted to the
+    // screen), where it was after.
     void showBeside(const QWidget &mainWindow);
 
 protected:
@@ -36,7 +38,7 @@ private:
     ContrastTable *m_table;
     SuggestionList *m_suggestions;
     VisionPreviews *m_previews;
-    bool m_placed = false;
+    ToolWindowScroller *m_scroller;
     bool m_refreshPending = false;
 };
 

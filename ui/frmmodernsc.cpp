@@ -5,6 +5,7 @@
 #include "codetextbox.h"
 #include "controls.h"
 #include "icons.h"
+#include "toolwindowscroller.h"
 #include "twips.h"
 
 #include <QLabel>
@@ -19,26 +20,31 @@ FrmModernSc::FrmModernSc(ModernScrollbarCode &code, QWidget *parent) : QDialog(p
     setObjectName(QStringLiteral("frmModernSc"));
     setWindowTitle(QStringLiteral("今のブラウザ向けスクロールバーCSS"));
     setModal(false);
-    setFixedSize(twips::rect(0, 0, 7260, 6300).size());
+    // The controls sit where designed on a page of the window's designed
+    // size, which scrolls inside the window on a small screen.
+    auto *content = new QWidget;
+    content->setObjectName(QStringLiteral("toolContent"));
+    content->setFixedSize(twips::rect(0, 0, 7260, 6300).size());
 
-    auto *targetLabel = label("lblModernTarget", QStringLiteral("対象："), this);
+    auto *targetLabel = label("lblModernTarget", QStringLiteral("対象："), content);
     twips::place(targetLabel, 240, 210, 720, 300);
-    auto *page = optionButton("optModernTarget_0", QStringLiteral("ページ全体 (html)(&P)"), this);
+    auto *page =
+        optionButton("optModernTarget_0", QStringLiteral("ページ全体 (html)(&P)"), content);
     twips::place(page, 960, 210, 2880, 300);
-    auto *area = optionButton("optModernTarget_1", QStringLiteral("textarea(&T)"), this);
+    auto *area = optionButton("optModernTarget_1", QStringLiteral("textarea(&T)"), content);
     twips::place(area, 3960, 210, 2040, 300);
     bindOptionGroup({page, area}, code.target);
 
-    auto *caption = label("lblModernSc", QStringLiteral("生成されたCSS"), this);
+    auto *caption = label("lblModernSc", QStringLiteral("生成されたCSS"), content);
     twips::place(caption, 240, 660, 2400, 270);
-    auto *box = new CodeTextBox(QStringLiteral("txtModernSc"), this);
+    auto *box = new CodeTextBox(QStringLiteral("txtModernSc"), content);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->setPlaceholderText(QStringLiteral("チェックの入った色がないので、CSSは要りません。"
                                            "ブラウザ標準のスクロールバーのままです。"));
     twips::place(box, 240, 960, 6120, 3240);
 
     QPushButton *copy = icons::pictureButton(QStringLiteral("cmdModernScCopy"), icons::copy(),
-                                             QStringLiteral("クリップボードにコピー"), this);
+                                             QStringLiteral("クリップボードにコピー"), content);
     twips::place(copy, 6480, 960, 540, 540);
 
     // Which half of the text serves which browsers.
@@ -47,11 +53,11 @@ FrmModernSc::FrmModernSc(ModernScrollbarCode &code, QWidget *parent) : QDialog(p
                                       "系ブラウザと Safari 向けです。\n"
                                       "・@supports の中の scrollbar-color は Firefox 向けです。"
                                       "Firefox で色が変わるのはつまみとトラックだけです。"),
-                       this);
+                       content);
     note->setWordWrap(true);
     twips::place(note, 240, 4320, 6780, 1200);
 
-    auto *close = named(new QPushButton(QStringLiteral("閉じる(&C)"), this), "cmdModernScClose");
+    auto *close = named(new QPushButton(QStringLiteral("閉じる(&C)"), content), "cmdModernScClose");
     twips::place(close, 5820, 5640, 1200, 375);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
@@ -67,6 +73,12 @@ FrmModernSc::FrmModernSc(ModernScrollbarCode &code, QWidget *parent) : QDialog(p
     setTabOrder(area, box);
     setTabOrder(box, copy);
     setTabOrder(copy, close);
+    m_scroller = new ToolWindowScroller(content, this);
+}
+
+void FrmModernSc::showBeside(const QWidget &mainWindow)
+{
+    m_scroller->showBeside(mainWindow);
 }
 
 QAction *addModernScrollbarItem(QMenu &menu, QWidget &owner, ModernScrollbarCode &code)
@@ -77,9 +89,7 @@ QAction *addModernScrollbarItem(QMenu &menu, QWidget &owner, ModernScrollbarCode
         auto *window = owner.findChild<FrmModernSc *>(QString(), Qt::FindDirectChildrenOnly);
         if (window == nullptr)
             window = new FrmModernSc(code, &owner);
-        window->show();
-        window->raise();
-        window->activateWindow();
+        window->showBeside(owner);
     });
     return item;
 }

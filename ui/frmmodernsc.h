@@ -8,6 +8,7 @@ class QMenu;
 namespace tintmill {
 
 class ModernScrollbarCode;
+class ToolWindowScroller;
 
 // The tool window `frmModernSc`: scrollbar CSS that today's browsers apply,
 // for the whole page or for textarea elements. It follows the scrollbar colour
@@ -18,11 +19,18 @@ class FrmModernSc : public QDialog
 
 public:
     explicit FrmModernSc(ModernScrollbarCode &code, QWidget *parent = nullptr);
+
+    // Shows the window beside `mainWindow` the first time (fitted to the
+    // screen), where it was after.
+    void showBeside(const QWidget &mainWindow);
+
+private:
+    ToolWindowScroller *m_scroller;
 };
 
 // Adds "今のブラウザ向けスクロールバーCSS(&W)" to `menu`. The item opens the one
-// window of its kind over `owner`, made on first use and brought to the front
-// afterwards.
+// window of its kind beside `owner`, made on first use and brought to the
+// front afterwards.
 QAction *addModernScrollbarItem(QMenu &menu, QWidget &owner, ModernScrollbarCode &code);
 
 } // namespace tintmill

@@ -57,13 +57,15 @@ QColor RowCell::background() const
     case RowMark::Plain:
         break;
     }
-    return QApplication::palette().color(QPalette::Window);
+    // The desktop's window background for a list row is that of its text
+    // boxes, not the face of the window around them.
+    return QApplication::palette().color(QPalette::Base);
 }
 
 QColor RowCell::foreground() const
 {
     if (m_mark == RowMark::Plain)
-        return QApplication::palette().color(QPalette::WindowText);
+        return QApplication::palette().color(QPalette::Text);
     return markedText;
 }
 

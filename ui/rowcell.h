@@ -26,7 +26,7 @@ public:
     RowMark mark() const { return m_mark; }
     void setMark(RowMark mark);
 
-    // Colours of each mark: plain is the desktop's window colours.
+    // Colours of each mark: plain is the desktop's text-box colours.
     QColor background() const;
     QColor foreground() const;
 

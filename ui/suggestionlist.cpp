@@ -76,7 +76,7 @@ void SuggestionList::showReport(const ReadabilityInput &input, const Readability
         row.current->setColor(current);
         row.currentText->setText(readabilitytexts::colorText(current));
 
-        const bool suggested = advice.suggestion.has_value();
+        const bool suggested = advice.suggestion.has_value() || advice.background.has_value();
         row.arrow->setVisible(suggested);
         row.suggested->setVisible(suggested);
         row.apply->setVisible(suggested);
@@ -87,14 +87,22 @@ void SuggestionList::showReport(const ReadabilityInput &input, const Readability
             row.suggestion->setText(advice.failing ? noPassingColor : shown ? passes : notShown);
             continue;
         }
-        const ColorNumber color = webSafeColor(*advice.suggestion);
+        // Which kind of change it is, in words: the line's own colour, or the
+        // background of a block, which changes it for every line there.
+        const bool ownColor = advice.suggestion.has_value();
+        const ColorNumber color =
+            webSafeColor(ownColor ? *advice.suggestion : advice.background->color);
         const QString text = readabilitytexts::colorText(color);
+        const QString kind = ownColor ? QStringLiteral("文字色")
+                                      : readabilitytexts::blockName(advice.background->block) +
+                                            QStringLiteral("の背景");
+        const double lowest = ownColor ? advice.suggestionRatio : advice.background->ratio;
         row.suggested->setColor(color);
-        row.suggestion->setText(text + QStringLiteral("（最低 ") +
-                                readabilitytexts::ratio(advice.suggestionRatio) +
-                                QStringLiteral("）"));
-        row.apply->setToolTip(readabilitytexts::lineName(line) + QStringLiteral("の色を") + text +
-                              QStringLiteral("にします"));
+        row.suggestion->setText(kind + u' ' + text + QStringLiteral("（最低 ") +
+                                readabilitytexts::ratio(lowest) + QStringLiteral("）"));
+        row.apply->setToolTip(
+            (ownColor ? readabilitytexts::lineName(line) + QStringLiteral("の色") : kind + u'色') +
+            QStringLiteral("を") + text + QStringLiteral("にします"));
         row.apply->setAccessibleName(row.apply->toolTip());
     }
 }

@@ -14,7 +14,8 @@ class ColorSwatch;
 
 // One row per sample line: its colour now and, where the line falls short of
 // AA on a block that shows it, the nearest web-safe colour that would pass
-// with a button that applies it. The rows stay in place whatever the report
+// (or, where no text colour can, a background for the block), said which of
+// the two it is, with a button that applies it. The rows stay in place whatever the report
 // says, so that a change repaints their contents, not the window.
 class SuggestionList : public QWidget
 {

@@ -141,5 +141,38 @@ INSTANTIATE_TEST_SUITE_P(
                     HiddenCase{"HiddenEverywhere", 2, {0, 1, 2}, false, std::nullopt, ""}),
     [](const testing::TestParamInfo<HiddenCase> &param) { return std::string(param.param.name); });
 
+// Worked by hand from the luminances of the steps (00 0, 33 0.0331,
+// 66 0.1329, 99 0.3185, CC 0.6038, FF 1). Black text is shown on white and
+// blue (#0000FF, L 0.0722): it would need L <= 0.1833 for white and
+// L >= 0.4999 for blue, so no text colour serves. Blue also carries a white
+// link, so its new background needs 0.175 <= L <= 0.1833, to pass with black
+// and with white. Of the 216 only #CC3399 lies there (L 0.1750: 4.50:1 with
+// black, 4.67:1 with white); its neighbours #3366FF (0.1743) and #996699
+// (0.1857) fall just outside.
+TEST(BackgroundAdvice, WhenNoTextColourServesTheBlockGetsABackgroundForAllItsLines)
+{
+    ReadabilityInput input;
+    input.colors.at(toIndex(PageRole::Background)) = HexToColor("FFFFFF");
+    input.colors.at(toIndex(PageRole::MediumBlock)) = HexToColor("0000FF");
+    input.colors.at(toIndex(PageRole::SmallBlock)) = HexToColor("FF0000");
+    input.colors.at(toIndex(PageRole::Text)) = HexToColor("000000");
+    input.colors.at(toIndex(PageRole::Link)) = HexToColor("FFFFFF");
+    input.shown.at(0).at(0) = true; // text on the large block
+    input.shown.at(1).at(0) = true; // text on the medium block
+    input.shown.at(1).at(1) = true; // the link on the medium block only
+
+    const ReadabilityReport report = checkReadability(input);
+    const LineAdvice &text = report.advice.at(0);
+    EXPECT_TRUE(text.failing);
+    EXPECT_EQ(text.suggestion, std::nullopt);
+    ASSERT_TRUE(text.background.has_value());
+    EXPECT_EQ(text.background->block, 1);
+    EXPECT_EQ(text.background->color, webSafeIndex(4, 1, 3));
+    EXPECT_EQ(ratioText(text.background->ratio), "4.50:1");
+    // White on blue passes: nothing to do for the link.
+    EXPECT_FALSE(report.advice.at(1).failing);
+    EXPECT_FALSE(report.advice.at(1).background.has_value());
+}
+
 } // namespace
 } // namespace tintmill

@@ -7,10 +7,6 @@
 
 using namespace tintmill;
 
-namespace {
-const QString startupData = QStringLiteral("FFFFFF000000FF00000000000000000000000000FF000000");
-} // namespace
-
 class TestReadabilityCheck : public QObject
 {
     Q_OBJECT
@@ -20,9 +16,12 @@ private slots:
     void applyWithoutASuggestionChangesNothing_data()
     {
         QTest::addColumn<int>("line");
-        QTest::newRow("before the first line") << -1;
-        QTest::newRow("no web-safe colour passes") << 0;
-        QTest::newRow("past the last line") << 5;
+        QTest::addColumn<bool>("greyVisitedLink");
+        QTest::newRow("before the first line") << -1 << false;
+        // Black text fails on the blue block only; no text colour passes on
+        // white and blue, and no background passes with black and grey.
+        QTest::newRow("no web-safe colour passes") << 0 << true;
+        QTest::newRow("past the last line") << 5 << false;
     }
 
     void applyWithoutASuggestionChangesNothing()
@@ -32,10 +31,16 @@ private slots:
         ViewOptions view;
         ReadabilityCheck check(editor, view);
         editor.setSelectedRole(PageRole::VisitedLink);
+        QFETCH(bool, greyVisitedLink);
+        if (greyVisitedLink)
+            editor.ColorChange(129); // #999999
+        const QString before =
+            greyVisitedLink ? QStringLiteral("FFFFFF000000FF00000000009999990000000000FF000000")
+                            : QStringLiteral("FFFFFF000000FF00000000000000000000000000FF000000");
         QSignalSpy selected(&editor, &PageColorEditor::selectedRoleChanged);
         QSignalSpy files(&editor, &PageColorEditor::fileHighlightClearRequested);
         QVERIFY(!check.applySuggestion(line));
-        QCOMPARE(editor.PageColorData(), startupData);
+        QCOMPARE(editor.PageColorData(), before);
         QCOMPARE(selected.count(), 0);
         QCOMPARE(files.count(), 0);
     }

@@ -75,6 +75,11 @@ QString suggestions(const MainWindowFixture &f)
 }
 
 const QString noneAnywhere = QStringLiteral("x|x|x|x|x");
+// No text colour suits both white and blue; black lines pass on a medium block
+// of at least luminance 0.175, and of those #6666FF (0.1956, 4.91:1 with
+// black) is the nearest to blue.
+const QString mediumBackground = QStringLiteral("中ブロックの背景 #6666FF（最低 4.91:1）");
+const QString mediumEverywhere = QStringList(5, mediumBackground).join(QLatin1Char('|'));
 
 } // namespace
 
@@ -109,12 +114,21 @@ private slots:
                                         QStringList(5, "5.25:1 ○ AA")};
         for (int block = 0; block < 3; ++block)
             QTRY_COMPARE(column(f, block), blackOn[block]);
-        // Dark text suits white and red, light text blue: nothing suits all three.
-        QTRY_COMPARE(suggestions(f), noneAnywhere);
+        // Dark text suits white and red, light text blue: no text colour suits
+        // all three, so the medium block gets a background.
+        QTRY_COMPARE(suggestions(f), mediumEverywhere);
 
         // Opening it again brings back the same window.
         openCheck(f);
         QCOMPARE(f.window->findChildren<QWidget *>("frmCheck").size(), 1);
+
+        // Applied, it changes the medium block's role, not the line's.
+        f.find<QPushButton>("cmdApply_3")->click();
+        QCOMPARE(f.find<QLabel>("LblCol_6")->text(), QStringLiteral("#6666FF"));
+        QCOMPARE(f.workbench->pageEditor.PageColorData(),
+                 QStringLiteral("FFFFFF000000FF00000000000000000000006666FF000000"));
+        QCOMPARE(f.workbench->pageEditor.selectedRole(), PageRole::Background);
+        QTRY_COMPARE(suggestions(f), QStringLiteral("ok|ok|ok|ok|ok"));
     }
 
     void followsColourChanges_data()
@@ -129,7 +143,8 @@ private slots:
             << QStringLiteral("ok|ok|ok|ok|ok");
         QTest::newRow("background red")
             << 0 << red << 3 << QStringList{"5.25:1 ○ AA", "2.44:1 × 不合格", "5.25:1 ○ AA"}
-            << noneAnywhere;
+            << mediumEverywhere;
+        // Grey wants a dark background, black a light one: no block can serve both.
         QTest::newRow("visited link grey")
             << 4 << grey999999 << 2
             << QStringList{"2.85:1 × 不合格", "3.02:1 △ 大きな文字のみ", "1.40:1 × 不合格"}
@@ -158,11 +173,12 @@ private slots:
         QTRY_COMPARE(cell(f, 0, 1), QStringLiteral("2.44:1 × 不合格 (dim)"));
         QTRY_COMPARE(cell(f, 1, 1), QStringLiteral("2.44:1 × 不合格"));
         // Shown on white and red only, black text passes.
-        QTRY_COMPARE(suggestions(f), QStringLiteral("ok|x|x|x|x"));
+        QTRY_COMPARE(suggestions(f),
+                     QStringLiteral("ok|") + QStringList(4, mediumBackground).join(u'|'));
 
         f.find<QAction>("mnuMAll")->trigger(); // from a partly shown block: shows all
         QTRY_COMPARE(cell(f, 0, 1), QStringLiteral("2.44:1 × 不合格"));
-        QTRY_COMPARE(suggestions(f), noneAnywhere);
+        QTRY_COMPARE(suggestions(f), mediumEverywhere);
 
         f.find<QAction>("mnuMAll")->trigger(); // fully shown: hides all
         QTRY_COMPARE(column(f, 1), QStringList(5, "2.44:1 × 不合格 (dim)"));
@@ -182,7 +198,7 @@ private slots:
         f.find<QAction>("mnuSAll")->trigger();
         choose(f, 1, grey999999);
         QTRY_COMPARE(cell(f, 0, 0), QStringLiteral("2.85:1 × 不合格"));
-        QTRY_COMPARE(suggestions(f), QStringLiteral("#666666（最低 5.74:1）|ok|ok|ok|ok"));
+        QTRY_COMPARE(suggestions(f), QStringLiteral("文字色 #666666（最低 5.74:1）|ok|ok|ok|ok"));
         QCOMPARE(f.find<QLabel>("lblCurrent_0")->text(), QStringLiteral("#999999"));
 
         f.find<QRadioButton>("OptCol_5")->click();

@@ -39,7 +39,6 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QPoint>("at"); // from the control's bottom right when negative
         QTest::addColumn<QColor>("expected");
-        const QColor window = QApplication::palette().color(QPalette::Window);
 
         QTest::newRow("colour button") << Steps([](MainWindowFixture &) {}) << "CmdColor_180"
                                        << QPoint(-20, -7) << QColor(0xFF, 0x00, 0x00);
@@ -118,7 +117,7 @@ private slots:
         QTest::newRow("row no longer chosen") << Steps([](MainWindowFixture &f) {
             click(f, "CmdMem");
             click(f, "CmdMem");
-        }) << "TxtMem_0" << QPoint(-5, -5) << window;
+        }) << "TxtMem_0" << QPoint(-5, -5) << QColor(Qt::white); // a text box's background
         QTest::newRow("readability: the text colour") << Steps([](MainWindowFixture &f) {
             f.find<QAction>("mnuReadability")->trigger();
             click(f, "OptCol_1");

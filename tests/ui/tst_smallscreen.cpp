@@ -1,6 +1,7 @@
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
 #include "ui/contentscroller.h"
+#include "ui/toolwindowscroller.h"
 
 #include <QMenuBar>
 #include <QScreen>
@@ -21,39 +22,51 @@ void scrollOnto(QScrollBar *bar, int start, int length, int room)
         bar->setValue(qMin(start, start + length - room));
 }
 
+// The names of the named controls under `scroller` that could not be shown,
+// each scrolled into view in turn as far as the view allows; `where` says
+// which page they were on.
+void collectOutOfReach(QScrollArea &scroller, const QWidget &window, const QString &where,
+                       QStringList &outOfReach)
+{
+    const QRect view = scroller.viewport()->rect();
+    for (QWidget *control : scroller.widget()->findChildren<QWidget *>()) {
+        const QString name = control->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) ||
+            !control->isVisibleTo(&window))
+            continue;
+        // The whole control, not only a text box's cursor.
+        const QRect inContent(control->mapTo(scroller.widget(), QPoint()), control->size());
+        scrollOnto(scroller.horizontalScrollBar(), inContent.left(), inContent.width(),
+                   view.width());
+        scrollOnto(scroller.verticalScrollBar(), inContent.top(), inContent.height(),
+                   view.height());
+        const QRect placed(control->mapTo(scroller.viewport(), QPoint()), control->size());
+        // A control larger than the view shows as much of itself as fits.
+        if (view.intersected(placed).size() != placed.size().boundedTo(view.size()))
+            outOfReach.append(name + where);
+    }
+}
+
 // Every named control on every combination of pages, scrolled into view in
 // turn; the names of those that could not be shown as far as the view allows.
 QStringList controlsOutOfReach(FrmColor &window)
 {
     QStringList outOfReach;
-    ContentScroller &scroller = window.contentScroller();
-    const QRect view = scroller.viewport()->rect();
     for (int mainPage = 0; mainPage < window.mainTabs().count(); ++mainPage) {
         for (int editorPage = 0; editorPage < window.editorTabs().count(); ++editorPage) {
             window.mainTabs().setCurrentIndex(mainPage);
             window.editorTabs().setCurrentIndex(editorPage);
-            for (QWidget *control : scroller.widget()->findChildren<QWidget *>()) {
-                const QString name = control->objectName();
-                if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) ||
-                    !control->isVisibleTo(&window))
-                    continue;
-                // The whole control, not only a text box's cursor.
-                const QRect inContent(control->mapTo(scroller.widget(), QPoint()), control->size());
-                scrollOnto(scroller.horizontalScrollBar(), inContent.left(), inContent.width(),
-                           view.width());
-                scrollOnto(scroller.verticalScrollBar(), inContent.top(), inContent.height(),
-                           view.height());
-                const QRect placed(control->mapTo(scroller.viewport(), QPoint()), control->size());
-                // A control larger than the view shows as much of itself as fits.
-                if (view.intersected(placed).size() != placed.size().boundedTo(view.size()))
-                    outOfReach.append(QStringLiteral("%1 on pages %2/%3")
-                                          .arg(name)
-                                          .arg(mainPage)
-                                          .arg(editorPage));
-            }
+            collectOutOfReach(window.contentScroller(), window,
+                              QStringLiteral(" on pages %1/%2").arg(mainPage).arg(editorPage),
+                              outOfReach);
         }
     }
     return outOfReach;
+}
+
+QString shown(const QRect &r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
 QSize frameOf(const QWidget &window)
@@ -139,11 +152,7 @@ private slots:
         window.contentScroller().fitWindowInto(available, true);
         QCoreApplication::processEvents();
         QVERIFY2(available.contains(window.frameGeometry()),
-                 qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                .arg(window.frameGeometry().x())
-                                .arg(window.frameGeometry().y())
-                                .arg(window.frameGeometry().width())
-                                .arg(window.frameGeometry().height())));
+                 qPrintable(shown(window.frameGeometry())));
     }
 
     // Under TINTMILL_TEST_SCREEN and QT_SCALE_FACTOR (tests/CMakeLists.txt),
@@ -161,6 +170,91 @@ private slots:
                                 .arg(available.width())
                                 .arg(available.height())));
         const QStringList outOfReach = controlsOutOfReach(window);
+        QVERIFY2(outOfReach.isEmpty(), qPrintable(outOfReach.join(u',')));
+    }
+
+    // Tool windows go beside the main window (frames: the main window's, the
+    // tool's wanted size, the screen's available area; 8 pixels between; no
+    // narrower than 160).
+    void toolWindowPlacement_data()
+    {
+        QTest::addColumn<QRect>("main");
+        QTest::addColumn<QSize>("wanted");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("placed");
+        // 100 + 800 + 8 = 908, and 908 + 500 fits in 1920: on the right, level with it.
+        QTest::newRow("room on the right") << QRect(100, 50, 800, 700) << QSize(500, 400)
+                                           << QRect(0, 0, 1920, 1080) << QRect(908, 50, 500, 400);
+        // 1808 + 8 + 500 is past 1920; 1000 - 8 - 500 = 492 is on the screen.
+        QTest::newRow("room only on the left")
+            << QRect(1000, 100, 800, 700) << QSize(500, 400) << QRect(0, 0, 1920, 1080)
+            << QRect(492, 100, 500, 400);
+        // A main window too low for the tool to stay level: lifted onto the screen.
+        QTest::newRow("on the right, lifted onto the screen")
+            << QRect(0, 700, 800, 300) << QSize(500, 400) << QRect(0, 0, 1920, 1080)
+            << QRect(808, 680, 500, 400);
+        // Too wide for either side (808 + 1000 > 1280), but a low main window
+        // leaves room below it (400 + 8 = 408), at the right edge (1280 - 1000).
+        QTest::newRow("neither side, room below")
+            << QRect(0, 0, 800, 400) << QSize(1000, 300) << QRect(0, 0, 1280, 1024)
+            << QRect(280, 408, 1000, 300);
+        // 1024 - 797 - 8 = 219 on the right, none on the left or below: narrowed to 219.
+        QTest::newRow("narrowed to the room on the right")
+            << QRect(0, 0, 797, 600) << QSize(600, 500) << QRect(0, 0, 1024, 600)
+            << QRect(805, 0, 219, 500);
+        QTest::newRow("narrowed to the room on the left")
+            << QRect(227, 0, 797, 600) << QSize(600, 500) << QRect(0, 0, 1024, 600)
+            << QRect(0, 0, 219, 500);
+        // 1024 - 900 - 8 = 116 is too narrow: 160 wide at the screen's edge
+        // (1024 - 160 = 864), over the main window's last 36 columns.
+        QTest::newRow("too little room: the least cover")
+            << QRect(0, 0, 900, 600) << QSize(600, 500) << QRect(0, 0, 1024, 600)
+            << QRect(864, 0, 160, 500);
+        // Larger than the screen, under a 24-pixel panel: its height, and the
+        // 1024 - 800 - 8 = 216 columns right of the main window.
+        QTest::newRow("larger than the screen")
+            << QRect(0, 24, 800, 576) << QSize(1200, 900) << QRect(0, 24, 1024, 576)
+            << QRect(808, 24, 216, 576);
+    }
+
+    void toolWindowPlacement()
+    {
+        QFETCH(QRect, main);
+        QFETCH(QSize, wanted);
+        QFETCH(QRect, available);
+        QTEST(placeToolWindow(main, wanted, QSize(160, 160), available), "placed");
+    }
+
+    // Under TINTMILL_TEST_SCREEN and QT_SCALE_FACTOR (tests/CMakeLists.txt):
+    // each tool window opens on the screen with every control within reach,
+    // and beside the main window, not covering it.
+    void toolWindowsFitBesideTheMainWindow_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("readability check") << "mnuReadability"
+                                           << "frmCheck";
+        QTest::newRow("modern scrollbar CSS") << "mnuModernScrollbar"
+                                              << "frmModernSc";
+    }
+
+    void toolWindowsFitBesideTheMainWindow()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, window);
+        MainWindowFixture f;
+        f.find<QAction>(item)->trigger();
+        auto *tool = f.find<QWidget>(window);
+        QVERIFY(tool && QTest::qWaitForWindowExposed(tool));
+        const QRect available = f.window->screen()->availableGeometry();
+        const QRect toolFrame = tool->frameGeometry();
+        const QRect mainFrame = f.window->frameGeometry();
+        QVERIFY2(available.contains(toolFrame),
+                 qPrintable(shown(toolFrame) + QStringLiteral(" on ") + shown(available)));
+        QVERIFY2(!toolFrame.intersects(mainFrame),
+                 qPrintable(shown(toolFrame) + QStringLiteral(" beside ") + shown(mainFrame)));
+        QStringList outOfReach;
+        collectOutOfReach(*tool->findChild<ToolWindowScroller *>(), *tool, QString(), outOfReach);
         QVERIFY2(outOfReach.isEmpty(), qPrintable(outOfReach.join(u',')));
     }
 
