@@ -61,7 +61,10 @@ ColorFiles::startSession(OverwriteReleaseSession::Mode mode, const QString &empt
         return nullptr;
     }
     m_colorSet.showEditor();
-    return std::make_unique<OverwriteReleaseSession>(mode, m_list, m_colorSet, m_messageBox);
+    auto session =
+        std::make_unique<OverwriteReleaseSession>(mode, m_list, m_colorSet, m_messageBox);
+    emit sessionStarted(session.get());
+    return session;
 }
 
 void ColorFiles::rowClicked(int index)
@@ -88,8 +91,8 @@ void ColorFiles::reportInvalidFile()
 
 void ColorFiles::FileOpen()
 {
-    const QString path =
-        m_fileDialog.getOpenFileName({openTitle, filter(), m_programDirectory.documentsDirectory()});
+    const QString path = m_fileDialog.getOpenFileName(
+        {openTitle, filter(), m_programDirectory.documentsDirectory()});
     if (path.isEmpty())
         return;
     if (m_list.rowOfPath(path)) {
@@ -147,8 +150,8 @@ QString ColorFiles::askDescription()
 void ColorFiles::GFileSave()
 {
     const QString description = askDescription();
-    const QString path =
-        m_fileDialog.getSaveFileName({saveTitle, filter(), m_programDirectory.documentsDirectory()});
+    const QString path = m_fileDialog.getSaveFileName(
+        {saveTitle, filter(), m_programDirectory.documentsDirectory()});
     if (path.isEmpty())
         return;
 

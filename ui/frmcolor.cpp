@@ -5,6 +5,7 @@
 #include "contentscroller.h"
 #include "core/product.h"
 #include "csspage.h"
+#include "editmenu.h"
 #include "frmabout.h"
 #include "frmcheck.h"
 #include "frmmodernsc.h"
@@ -91,6 +92,8 @@ void FrmColor::startUp()
 {
     StartupSequence steps(m_workbench, *this);
     runStartup(steps);
+    // Start-up's colours are where the history begins, however far it got.
+    m_workbench.history.startRecording();
 }
 
 void FrmColor::closeEvent(QCloseEvent *event)
@@ -109,6 +112,10 @@ void FrmColor::buildMenus()
     close->setObjectName(QStringLiteral("mnuClose"));
     // Ends at once: the window's closing steps (and so the settings) are skipped.
     connect(close, &QAction::triggered, this, [this] { m_exitProgram(); });
+
+    QMenu *editMenu = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    editMenu->setObjectName(QStringLiteral("mnuEdit"));
+    buildEditMenu(*editMenu, m_workbench.history.stack());
 
     m_viewMenu = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     m_viewMenu->setObjectName(QStringLiteral("mnuView"));
