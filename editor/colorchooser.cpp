@@ -5,6 +5,8 @@
 #include "platform/services.h"
 #include "scrollbar/scrollbarcoloreditor.h"
 
+#include <QScopedValueRollback>
+
 namespace tintmill {
 
 NumericChoice numericChoice(const std::array<int, 3> &positions)
@@ -48,10 +50,11 @@ void ColorChooser::mainPageChanged(int page)
     }
 }
 
-void ColorChooser::applyColorButton(int index)
+void ColorChooser::applyColorButton(int index, Gesture gesture)
 {
     if (index < 0 || index >= webSafeColorCount)
         return;
+    const QScopedValueRollback walking(m_walking, gesture == Gesture::Walk);
     if (m_editorPage == PageColors)
         m_pageEditor.ColorChange(index);
     else if (m_editorPage == ScrollbarColors)

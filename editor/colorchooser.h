@@ -53,8 +53,20 @@ public:
     // The main tab control changed page: the editor follows the code on show.
     void mainPageChanged(int page);
 
-    // A colour button was pressed or gained the keyboard focus.
-    void applyColorButton(int index);
+    // How a colour button was chosen: pressed (a click, the numeric
+    // chooser, a tool window's apply) or walked onto with the keyboard.
+    enum class Gesture
+    {
+        Press,
+        Walk
+    };
+
+    // A colour button was pressed or gained the keyboard focus. Every colour
+    // chosen for the selected role of the editor on show comes through here.
+    void applyColorButton(int index, Gesture gesture = Gesture::Press);
+    // True while a colour applied by walking the buttons takes effect: the
+    // history merges a walk into one step.
+    bool walking() const { return m_walking; }
 
     // Puts the selected page role's caption on the clipboard.
     void copyActiveValue(Clipboard &clipboard) const;
@@ -66,6 +78,7 @@ private:
     PageColorEditor &m_pageEditor;
     ScrollbarColorEditor &m_scrollbarEditor;
     int m_editorPage = PageColors;
+    bool m_walking = false;
 };
 
 } // namespace tintmill

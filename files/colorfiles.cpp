@@ -67,7 +67,10 @@ ColorFiles::startSession(OverwriteReleaseSession::Mode mode, const QString &empt
         return nullptr;
     }
     m_colorSet.showEditor();
-    return std::make_unique<OverwriteReleaseSession>(mode, m_list, m_colorSet, m_messageBox);
+    auto session =
+        std::make_unique<OverwriteReleaseSession>(mode, m_list, m_colorSet, m_messageBox);
+    emit sessionStarted(session.get());
+    return session;
 }
 
 void ColorFiles::rowClicked(int index)

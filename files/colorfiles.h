@@ -53,6 +53,11 @@ public:
     void clearFiles() { m_list.clearFiles(); }
     void resetScrolling() { m_list.setScrollValue(0); }
 
+signals:
+    // A session of the overwrite and release dialog has begun; it ends when
+    // `session` is destroyed, with the colours as they were at its start.
+    void sessionStarted(tintmill::OverwriteReleaseSession *session);
+
 private:
     std::unique_ptr<OverwriteReleaseSession> startSession(OverwriteReleaseSession::Mode mode,
                                                           const QString &emptyMessage);

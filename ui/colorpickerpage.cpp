@@ -69,10 +69,10 @@ void ColorPickerPage::buildColorButtons()
         connect(button, &ColorButton::clicked, this,
                 [this, index] { m_chooser.applyColorButton(index); });
         connect(button, &ColorButton::tabbedOnto, this,
-                [this, index] { m_chooser.applyColorButton(index); });
+                [this, index] { m_chooser.applyColorButton(index, ColorChooser::Gesture::Walk); });
         connect(button, &ColorButton::arrowPressed, this,
                 [this, index](ColorButton::Direction direction) {
-                    moveOnto(neighbourOf(index, direction));
+                    moveOnto(neighbourOf(index, direction), ColorChooser::Gesture::Walk);
                 });
         m_buttons.at(index) = button;
     }
@@ -142,17 +142,17 @@ void ColorPickerPage::chooseByNumbers()
     }
     // The focus lands on the chosen button, so that the arrows and Tab walk on
     // from it; the colour is applied here, once, to whichever editor is on show.
-    moveOnto(choice.buttonIndex);
+    moveOnto(choice.buttonIndex, ColorChooser::Gesture::Press);
     m_pageEditor.ClearFileHighlight();
 }
 
-void ColorPickerPage::moveOnto(int index)
+void ColorPickerPage::moveOnto(int index, ColorChooser::Gesture gesture)
 {
     if (index < 0 || index >= webSafeColorCount)
         return;
     // Not a Tab reason, so the button does not apply the colour a second time.
     m_buttons.at(index)->setFocus(Qt::OtherFocusReason);
-    m_chooser.applyColorButton(index);
+    m_chooser.applyColorButton(index, gesture);
 }
 
 } // namespace tintmill

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/colorchooser.h"
+
 #include <QWidget>
 #include <array>
 
@@ -9,7 +11,6 @@ class QPushButton;
 namespace tintmill {
 
 class ColorButton;
-class ColorChooser;
 class MessageBox;
 class PageColorEditor;
 
@@ -32,7 +33,7 @@ private:
     void chooseByNumbers();
     // Puts the keyboard focus on button `index` and applies its colour; an
     // index off the grid (-1) leaves everything as it is.
-    void moveOnto(int index);
+    void moveOnto(int index, ColorChooser::Gesture gesture);
 
     ColorChooser &m_chooser;
     PageColorEditor &m_pageEditor;

@@ -5,6 +5,7 @@
 #include "contentscroller.h"
 #include "core/product.h"
 #include "csspage.h"
+#include "editmenu.h"
 #include "frmabout.h"
 #include "frmcheck.h"
 #include "frmmodernsc.h"
@@ -93,6 +94,8 @@ void FrmColor::startUp()
 {
     StartupSequence steps(m_workbench, *this);
     runStartup(steps);
+    // Start-up's colours are where the history begins, however far it got.
+    m_workbench.history.startRecording();
 }
 
 void FrmColor::closeEvent(QCloseEvent *event)
@@ -115,6 +118,10 @@ void FrmColor::buildMenus()
         if (this->close())
             m_exitProgram();
     });
+
+    QMenu *editMenu = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    editMenu->setObjectName(QStringLiteral("mnuEdit"));
+    buildEditMenu(*editMenu, m_workbench.history.stack());
 
     m_viewMenu = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     m_viewMenu->setObjectName(QStringLiteral("mnuView"));

@@ -13,6 +13,7 @@
 #include "files/colorfiles.h"
 #include "files/pagecoloraccess.h"
 #include "files/scrollbarcoloraccess.h"
+#include "history/colorhistory.h"
 #include "memory/pagememory.h"
 #include "memory/scrollbarmemory.h"
 #include "platform/services.h"
@@ -45,6 +46,7 @@ struct Workbench
     ScrollbarColorAccess scrollbarColorAccess{scrollbarEditor, chooser};
     ColorFiles pageFiles{pageColorAccess, services};
     ColorFiles scrollbarFiles{scrollbarColorAccess, services};
+    ColorHistory history{pageEditor, scrollbarEditor, chooser, pageFiles, scrollbarFiles};
 };
 
 } // namespace tintmill

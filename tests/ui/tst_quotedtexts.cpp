@@ -177,7 +177,7 @@ private slots:
 
         // The main window, its tab pages and menus.
         row("frmColor", "windowTitle", "Tintmill");
-        row("frmColor", "items", "ファイル(&F)|表示(&V)|ツール(&T)|バージョン情報(&A)");
+        row("frmColor", "items", "ファイル(&F)|編集(&E)|表示(&V)|ツール(&T)|バージョン情報(&A)");
         row("SSTab1", "tab 0", "色直接選択");
         row("SSTab1", "tab 1", "保存と読込");
         row("SSTab1", "tab 2", "HTMLの作成");
@@ -187,6 +187,8 @@ private slots:
         row("SSTab2", "tab 1", "スクロールバー");
         row("mnuFile", "items", "終了(&X)");
         row("mnuClose", "text", "終了(&X)");
+        row("mnuEdit", "title", "編集(&E)");
+        row("mnuEdit", "items", "元に戻す(&U)|やり直し(&R)");
         row("mnuView", "title", "表示(&V)");
         row("mnuView", "items", "大ブロック(&B)|中ブロック(&M)|小ブロック(&S)");
         row("mnuVer", "text", "バージョン情報(&A)");

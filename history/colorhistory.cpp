@@ -1,0 +1,97 @@
+#include "colorhistory.h"
+
+#include "colorstep.h"
+#include "editor/colorchooser.h"
+#include "editor/pagecoloreditor.h"
+#include "files/colorfiles.h"
+#include "scrollbar/scrollbarcoloreditor.h"
+
+#include <QScopedValueRollback>
+
+namespace tintmill {
+
+ColorHistory::ColorHistory(PageColorEditor &pageEditor, ScrollbarColorEditor &scrollbarEditor,
+                           ColorChooser &chooser, ColorFiles &pageFiles, ColorFiles &scrollbarFiles,
+                           QObject *parent)
+    : QObject(parent), m_pageEditor(pageEditor), m_scrollbarEditor(scrollbarEditor),
+      m_chooser(chooser)
+{
+    m_stack.setUndoLimit(stepLimit);
+    connect(&m_pageEditor, &PageColorEditor::colorsChanged, this, &ColorHistory::record);
+    connect(&m_scrollbarEditor, &ScrollbarColorEditor::colorsChanged, this, &ColorHistory::record);
+    for (int k = 0; k < roleCount; ++k) {
+        // A switch set together with the others (a file opened, a set
+        // recalled) is part of that change, which ends with colorsChanged.
+        connect(&m_scrollbarEditor.enabledToggle(static_cast<ScrRole>(k)), &Toggle::clicked, this,
+                [this] {
+                    if (m_scrollbarEditor.PreviewRefreshEnabled())
+                        record();
+                });
+    }
+    for (ColorFiles *files : {&pageFiles, &scrollbarFiles})
+        connect(files, &ColorFiles::sessionStarted, this, &ColorHistory::pauseWhileAlive);
+}
+
+void ColorHistory::startRecording()
+{
+    m_current = captureColorState(m_pageEditor, m_scrollbarEditor);
+    m_recording = true;
+}
+
+void ColorHistory::record()
+{
+    if (!m_recording || m_restoring || m_pauses > 0)
+        return;
+    ColorState now = captureColorState(m_pageEditor, m_scrollbarEditor);
+    if (now == m_current)
+        return;
+    const std::optional<int> walked =
+        m_chooser.walking() ? singleColorChanged(m_current, now) : std::nullopt;
+    auto *step = new ColorStep([this](const ColorState &state) { restore(state); }, m_current, now,
+                               walked, m_followsUndo);
+    m_current = std::move(now);
+    m_followsUndo = false;
+    m_stack.push(step);
+}
+
+void ColorHistory::restore(const ColorState &state)
+{
+    const QScopedValueRollback restoring(m_restoring, true);
+    const ColorState now = captureColorState(m_pageEditor, m_scrollbarEditor);
+    if (!now.samePageColors(state)) {
+        QStringList fields;
+        for (const QString &caption : state.pageCaptions)
+            fields.append(caption.mid(1));
+        m_pageEditor.applyColorFields(fields);
+        m_pageEditor.ClearFileHighlight();
+        m_pageEditor.clearMemoryChoice();
+        m_chooser.setEditorPage(ColorChooser::PageColors);
+    }
+    if (!now.sameScrollbarColors(state)) {
+        // The stored form a file or a remembered set is applied from.
+        QStringList storedSet{QString()};
+        for (const QString &caption : state.scrollbarCaptions)
+            storedSet.append(caption.mid(1));
+        for (const bool enabled : state.scrollbarEnabled)
+            storedSet.append(enabled ? QStringLiteral("1") : QStringLiteral("0"));
+        m_scrollbarEditor.ApplyFileScrColors(storedSet);
+        m_scrollbarEditor.ClearFileHighlightSc();
+        m_scrollbarEditor.clearMemoryChoice();
+        m_chooser.setEditorPage(ColorChooser::ScrollbarColors);
+    }
+    m_current = captureColorState(m_pageEditor, m_scrollbarEditor);
+    m_followsUndo = true;
+}
+
+void ColorHistory::pauseWhileAlive(QObject *session)
+{
+    ++m_pauses;
+    connect(session, &QObject::destroyed, this, [this] {
+        --m_pauses;
+        // The dialog leaves the colours as they were; should it not, what it
+        // left is one step rather than lost.
+        record();
+    });
+}
+
+} // namespace tintmill

@@ -1,0 +1,308 @@
+#include "support/colorfilewindow.h"
+#include "support/testmain.h"
+#include "support/userclicks.h"
+#include "ui/qtservices.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+using namespace tintmill;
+using test::ColorFileWindow;
+using test::MainWindowFixture;
+
+namespace {
+
+QAction *action(const MainWindowFixture &f, const char *name)
+{
+    return f.find<QAction>(QString::fromLatin1(name));
+}
+
+// What the edit menu shows: the item's text, or "(off)" after it when it
+// cannot be chosen.
+QString item(const MainWindowFixture &f, const char *name)
+{
+    const QAction *menuItem = action(f, name);
+    return menuItem->text() + (menuItem->isEnabled() ? QString() : QStringLiteral(" (off)"));
+}
+
+// A key as the user presses it, to whatever has the keyboard focus.
+void press(int key, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+}
+
+void clickColor(MainWindowFixture &f, int index)
+{
+    QTest::mouseClick(f.find<QWidget>(QStringLiteral("CmdColor_%1").arg(index)), Qt::LeftButton, {},
+                      QPoint(3, 3));
+}
+
+QString background(const MainWindowFixture &f)
+{
+    return f.workbench->pageEditor.caption(PageRole::Background);
+}
+
+QString switches(const MainWindowFixture &f)
+{
+    QString shown;
+    for (int k = 0; k < roleCount; ++k)
+        shown += f.find<QCheckBox>(QStringLiteral("chkScr_%1").arg(k))->isChecked() ? u'1' : u'0';
+    return shown;
+}
+
+} // namespace
+
+class TestColorHistory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keyboardWalkIsOneStep_data();
+    void keyboardWalkIsOneStep();
+    void undoAndRedoOfAFileOpenRestoreTheWholeSet_data();
+    void undoAndRedoOfAFileOpenRestoreTheWholeSet();
+    void aNewChangeAfterAnUndoDropsTheRedo();
+    void shortcutsDoNothingWhileTheDescriptionPromptIsOpen_data();
+    void shortcutsDoNothingWhileTheDescriptionPromptIsOpen();
+};
+
+void TestColorHistory::keyboardWalkIsOneStep_data()
+{
+    // Each move: a key, or "click N" for a mouse click on colour button N.
+    QTest::addColumn<QStringList>("moves");
+    QTest::addColumn<QString>("undoItem");
+    QTest::addColumn<QString>("backgroundAfterUndo");
+    QTest::addColumn<QString>("undoItemAfterUndo");
+    QTest::addColumn<QString>("redoItemAfterUndo");
+
+    // From the first role option the first Tab lands on CmdColor_0 (#000000),
+    // the next ones on #000033 and #000066.
+    QTest::newRow("Tab") << QStringList{"Tab", "Tab", "Tab"}
+                         << "元に戻す(&U): 背景の色を #000066 に"
+                         << "#FFFFFF"
+                         << "元に戻す(&U) (off)"
+                         << "やり直し(&R): 背景の色を #000066 に";
+    QTest::newRow("Shift+Tab") << QStringList{"Tab", "Tab", "Tab", "Backtab"}
+                               << "元に戻す(&U): 背景の色を #000033 に"
+                               << "#FFFFFF"
+                               << "元に戻す(&U) (off)"
+                               << "やり直し(&R): 背景の色を #000033 に";
+    // Right to CmdColor_1 (#000033), down a row of six to CmdColor_7 (#003333).
+    QTest::newRow("arrows") << QStringList{"Tab", "Right", "Down"}
+                            << "元に戻す(&U): 背景の色を #003333 に"
+                            << "#FFFFFF"
+                            << "元に戻す(&U) (off)"
+                            << "やり直し(&R): 背景の色を #003333 に";
+    QTest::newRow("a click after the walk")
+        << QStringList{"Tab", "Tab", "click 215"} << "元に戻す(&U): 背景の色を #FFFFFF に"
+        << "#000033"
+        << "元に戻す(&U): 背景の色を #000033 に"
+        << "やり直し(&R): 背景の色を #FFFFFF に";
+}
+
+void TestColorHistory::keyboardWalkIsOneStep()
+{
+    QFETCH(QStringList, moves);
+    QFETCH(QString, undoItem);
+    MainWindowFixture f;
+    QCOMPARE(item(f, "mnuUndo"), QStringLiteral("元に戻す(&U) (off)"));
+    QCOMPARE(item(f, "mnuRedo"), QStringLiteral("やり直し(&R) (off)"));
+    f.find<QWidget>(QStringLiteral("OptCol_0"))->setFocus(Qt::OtherFocusReason);
+
+    for (const QString &move : std::as_const(moves)) {
+        if (move.startsWith(QStringLiteral("click ")))
+            clickColor(f, move.mid(6).toInt());
+        else if (move == QStringLiteral("Tab"))
+            press(Qt::Key_Tab);
+        else if (move == QStringLiteral("Backtab"))
+            press(Qt::Key_Backtab, Qt::ShiftModifier);
+        else
+            press(move == QStringLiteral("Right") ? Qt::Key_Right : Qt::Key_Down);
+    }
+    QCOMPARE(item(f, "mnuUndo"), undoItem);
+    QCOMPARE(item(f, "mnuRedo"), QStringLiteral("やり直し(&R) (off)"));
+
+    press(Qt::Key_Z, Qt::ControlModifier);
+    QTEST(background(f), "backgroundAfterUndo");
+    QTEST(item(f, "mnuUndo"), "undoItemAfterUndo");
+    QTEST(item(f, "mnuRedo"), "redoItemAfterUndo");
+    // Nothing but the background was ever touched.
+    QCOMPARE(f.workbench->pageEditor.PageColorData().mid(6), QStringLiteral("000000FF0000000000"
+                                                                            "000000000000"
+                                                                            "0000FF000000"));
+}
+
+void TestColorHistory::undoAndRedoOfAFileOpenRestoreTheWholeSet_data()
+{
+    QTest::addColumn<QString>("openButton");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("editorPage");
+    QTest::addColumn<QString>("undoItem");
+    QTest::addColumn<QString>("dataBefore");
+    QTest::addColumn<QString>("switchesBefore");
+    QTest::addColumn<QString>("dataAfter");
+    QTest::addColumn<QString>("switchesAfter");
+
+    // Before the open: the background made black (page), or the face
+    // switched on (scrollbar).
+    QTest::newRow("page colours") << "CmdOpen"
+                                  << "a.iro"
+                                  << QByteArray(
+                                         "a#FFFFFF000000CCCCCC0000FF990099FF0000999999FF00FF\r\n")
+                                  << 0 << "元に戻す(&U): 背景・テキストetcの色をまとめて変更"
+                                  << "000000000000FF00000000000000000000000000FF000000"
+                                  << "00100000"
+                                  << "FFFFFF000000CCCCCC0000FF990099FF0000999999FF00FF"
+                                  << "00100000";
+    QTest::newRow("scrollbar colours and switches")
+        << "cmdOpenSc"
+        << "b.scb"
+        << QByteArray("b#FF0000FFFFFF00FF00000000CCCCCC000000FFFFFF999999\r\n"
+                      "1\r\n0\r\n0\r\n1\r\n1\r\n0\r\n0\r\n1\r\n")
+        << 1 << "元に戻す(&U): スクロールバーの色をまとめて変更"
+        << "CCCCCCFFFFFFCCCCCC000000CCCCCC000000FFFFFF999999"
+        << "00100000"
+        << "FF0000FFFFFF00FF00000000CCCCCC000000FFFFFF999999"
+        << "10011001";
+}
+
+void TestColorHistory::undoAndRedoOfAFileOpenRestoreTheWholeSet()
+{
+    QFETCH(QString, openButton);
+    QFETCH(int, editorPage);
+    QFETCH(QString, dataBefore);
+    QFETCH(QString, switchesBefore);
+    QFETCH(QString, dataAfter);
+    QFETCH(QString, switchesAfter);
+    ColorFileWindow w;
+    const auto data = [&w, editorPage] {
+        return editorPage == 0 ? w.workbench->pageEditor.PageColorData()
+                               : w.workbench->scrollbarEditor.ScrColorData();
+    };
+    ColorFiles &files = editorPage == 0 ? w.workbench->pageFiles : w.workbench->scrollbarFiles;
+    test::clickControl(w.find<QWidget>(QStringLiteral("chkScr_2")));
+    w.window->editorTabs().setCurrentIndex(0);
+    clickColor(w, 0);
+    w.window->mainTabs().setCurrentIndex(1);
+    QCOMPARE(w.workbench->pageEditor.PageColorData(),
+             QStringLiteral("000000000000FF00000000000000000000000000FF000000"));
+
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, bytes);
+    w.press(openButton.toLatin1().constData(), w.writeFile(fileName, bytes));
+    QCOMPARE(data(), dataAfter);
+    QCOMPARE(switches(w), switchesAfter);
+    QTEST(item(w, "mnuUndo"), "undoItem");
+    QCOMPARE(files.list().chosenRow().value_or(-1), 0);
+
+    // The other editor is on show: undoing brings the one it changes.
+    w.window->editorTabs().setCurrentIndex(1 - editorPage);
+    const qsizetype previewWrites = w.fakes.previewBrowser.urls.size();
+    action(w, "mnuUndo")->trigger();
+    QCOMPARE(data(), dataBefore);
+    QCOMPARE(switches(w), switchesBefore);
+    QCOMPARE(w.window->editorTabs().currentIndex(), editorPage);
+    QVERIFY(!files.list().chosenRow());
+    QCOMPARE(files.list().fileCount(), 1);
+    // The preview page is written once for the whole set.
+    QCOMPARE(w.fakes.previewBrowser.urls.size() - previewWrites, editorPage);
+
+    action(w, "mnuRedo")->trigger();
+    QCOMPARE(data(), dataAfter);
+    QCOMPARE(switches(w), switchesAfter);
+    QCOMPARE(item(w, "mnuRedo"), QStringLiteral("やり直し(&R) (off)"));
+    QTEST(item(w, "mnuUndo"), "undoItem");
+}
+
+void TestColorHistory::aNewChangeAfterAnUndoDropsTheRedo()
+{
+    MainWindowFixture f;
+    clickColor(f, 0);
+    clickColor(f, 5);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(background(f), QStringLiteral("#000000"));
+    QCOMPARE(item(f, "mnuUndo"), QStringLiteral("元に戻す(&U): 背景の色を #000000 に"));
+    QCOMPARE(item(f, "mnuRedo"), QStringLiteral("やり直し(&R): 背景の色を #0000FF に"));
+
+    clickColor(f, 30);
+    QCOMPARE(item(f, "mnuUndo"), QStringLiteral("元に戻す(&U): 背景の色を #00FF00 に"));
+    QCOMPARE(item(f, "mnuRedo"), QStringLiteral("やり直し(&R) (off)"));
+    press(Qt::Key_Y, Qt::ControlModifier);
+    press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(background(f), QStringLiteral("#00FF00"));
+
+    press(Qt::Key_Z, Qt::ControlModifier);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(background(f), QStringLiteral("#FFFFFF"));
+    QCOMPARE(item(f, "mnuUndo"), QStringLiteral("元に戻す(&U) (off)"));
+    QCOMPARE(item(f, "mnuRedo"), QStringLiteral("やり直し(&R): 背景の色を #000000 に"));
+}
+
+void TestColorHistory::shortcutsDoNothingWhileTheDescriptionPromptIsOpen_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("typedTextAfter");
+
+    // The box's own undo takes back what was typed; there is nothing to redo.
+    QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier) << "";
+    QTest::newRow("Ctrl+Shift+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::ShiftModifier)
+                                  << "ab";
+    QTest::newRow("Ctrl+Y") << int(Qt::Key_Y) << int(Qt::ControlModifier) << "ab";
+}
+
+void TestColorHistory::shortcutsDoNothingWhileTheDescriptionPromptIsOpen()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    // The real prompt, over fakes for everything else.
+    test::FakeServices fakes;
+    QtInputBox prompt;
+    Workbench workbench({fakes.messageBox, prompt, fakes.fileDialog, fakes.clipboard,
+                         fakes.previewBrowser, fakes.programDirectory});
+    FrmColor window(workbench, new QWidget);
+    window.startUp();
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.buildLatePages();
+    QTest::mouseClick(window.findChild<QWidget *>(QStringLiteral("CmdColor_0")), Qt::LeftButton, {},
+                      QPoint(3, 3));
+    QTest::mouseClick(window.findChild<QWidget *>(QStringLiteral("CmdColor_5")), Qt::LeftButton, {},
+                      QPoint(3, 3));
+    workbench.history.stack().undo();
+    const int index = workbench.history.stack().index();
+
+    QString typedText = QStringLiteral("(prompt not seen)");
+    std::function<void()> answer = [&] {
+        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        if (dialog == nullptr || QApplication::activeWindow() != dialog) {
+            QTimer::singleShot(10, &window, answer);
+            return;
+        }
+        auto *box = dialog->findChild<QLineEdit *>();
+        QTest::keyClicks(box, QStringLiteral("ab"));
+        QTest::keyClick(box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        // Pressed with the pointer on the main window, too.
+        QTest::keyClick(&window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        typedText = box->text();
+        dialog->reject();
+    };
+    QTimer::singleShot(0, &window, answer);
+    window.mainTabs().setCurrentIndex(1);
+    window.findChild<QPushButton *>(QStringLiteral("CmdSave"))->click();
+
+    QTEST(typedText, "typedTextAfter");
+    QCOMPARE(workbench.history.stack().index(), index);
+    QCOMPARE(workbench.pageEditor.caption(PageRole::Background), QStringLiteral("#000000"));
+}
+
+TINTMILL_TEST_MAIN(TestColorHistory)
+#include "tst_colorhistory.moc"
