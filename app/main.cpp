@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "fontconfigpreload.h"
 #include "ui/application.h"
 #include "ui/frmcolor.h"
@@ -7,6 +8,10 @@
 
 int main(int argc, char *argv[])
 {
+    // Any argument asks for the command line, decided before anything of the
+    // user interface is set up: it needs no display and starts at once.
+    if (argc > 1)
+        return tintmill::runCommandLine(argc, argv);
     // The browser engine's sandbox refuses to run as root; the preview only
     // ever shows the program's own local page. (The engine itself is loaded
     // later, if at all, and reads this then.)

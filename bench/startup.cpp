@@ -2,7 +2,8 @@
 // under a private Xvfb server: first paint of the main window from process
 // start, and memory (PSS) of the whole process tree 3 s after that paint;
 // plus, for Tintmill, the time from first showing the scrollbar editor to the
-// preview painted. See bench/README.md.
+// preview painted. Then the command line: process start to exit without a
+// display, beside a bare QCoreApplication. See bench/README.md.
 //
 // Usage: tintmill_bench_startup [RUNS] [LABEL=EXECUTABLE ...]
 //   RUNS         runs of each program, round-robin (default 7)
@@ -20,6 +21,7 @@
 #include <ctime>
 #include <map>
 #include <optional>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -240,6 +242,40 @@ Run measure(const Program &program, const QString &display, const QString &probe
     return run;
 }
 
+// From just before the start to the exit, with no display and no platform
+// named, as a build script or CI job runs the command line; and the processor
+// time the process used (user and system), which moves less with the load.
+struct Exit
+{
+    double wallMs = 0;
+    double cpuMs = 0;
+};
+
+double childrenCpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+std::optional<Exit> exitOf(const QString &program, const QStringList &arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    const double cpuBefore = childrenCpuMs();
+    const qint64 started = now();
+    process.start(program, arguments);
+    if (!process.waitForFinished(giveUpMs))
+        return std::nullopt;
+    return Exit{static_cast<double>(now() - started) / 1e6, childrenCpuMs() - cpuBefore};
+}
+
 std::optional<double> median(std::vector<double> values)
 {
     if (values.empty())
@@ -344,6 +380,45 @@ int main(int argc, char *argv[])
             qPrintable(shown(medianOf(results[i], &Run::previewMs), "%.0f ms")),
             qPrintable(shown(medianOf(results[i], &Run::stallMs), "%.0f ms")),
             qPrintable(shown(medianOf(results[i], &Run::memoryWithPreviewMiB), "%.0f MiB")));
+    }
+
+    // The command line, round-robin as above, on a page colour file.
+    const QString colorFile = folder.filePath(QStringLiteral("bench.iro"));
+    QFile iro(colorFile);
+    if (!iro.open(QIODevice::WriteOnly) ||
+        iro.write("#FFFFFF000000FF00000000000000000000000000FF000000\r\n") != 51)
+        return 1;
+    iro.close();
+    const QString tintmill = QStringLiteral(TINTMILL_EXECUTABLE);
+    const std::vector<std::pair<QString, std::pair<QString, QStringList>>> commands{
+        {QStringLiteral("bare QCoreApplication"), {QStringLiteral(TINTMILL_FLOOR_CORE), {}}},
+        {QStringLiteral("tintmill --version"), {tintmill, {QStringLiteral("--version")}}},
+        {QStringLiteral("tintmill --export css FILE"),
+         {tintmill, {QStringLiteral("--export"), QStringLiteral("css"), colorFile}}},
+        {QStringLiteral("tintmill --check FILE"),
+         {tintmill, {QStringLiteral("--check"), colorFile}}},
+    };
+    const int commandRuns = runs * 5;
+    std::vector<std::vector<double>> exits(commands.size());
+    std::vector<std::vector<double>> cpus(commands.size());
+    for (int round = 0; round < commandRuns; ++round) {
+        for (size_t k = 0; k < commands.size(); ++k) {
+            const size_t i = (k + static_cast<size_t>(round)) % commands.size();
+            if (const auto exit = exitOf(commands[i].second.first, commands[i].second.second)) {
+                exits[i].push_back(exit->wallMs);
+                cpus[i].push_back(exit->cpuMs);
+            }
+        }
+    }
+    std::printf("\n%d runs each, medians, no display\n\n", commandRuns);
+    std::printf("| command line | start → exit | × bare | processor time |\n|---|---|---|---|\n");
+    const std::optional<double> bareExit = median(exits[0]);
+    for (size_t i = 0; i < commands.size(); ++i) {
+        const std::optional<double> exit = median(exits[i]);
+        std::printf("| %s | %s | %s | %s |\n", qPrintable(commands[i].first),
+                    qPrintable(shown(exit, "%.1f ms")),
+                    qPrintable(shown(ratio(exit, bareExit), "%.2f")),
+                    qPrintable(shown(median(cpus[i]), "%.1f ms")));
     }
     return 0;
 }

@@ -1,8 +1,8 @@
 #include "contrasttable.h"
 
 #include "colorbutton.h"
+#include "editor/readabilitytexts.h"
 #include "fonts.h"
-#include "readabilitytexts.h"
 #include "twips.h"
 
 #include <QHeaderView>

@@ -20,6 +20,7 @@
 #include "scrollbarcodepage.h"
 #include "scrollbareditorpage.h"
 #include "startupsequence.h"
+#include "tools/export/frmexport.h"
 #include "twips.h"
 #include "viewmenu.h"
 #include "workbench.h"
@@ -137,6 +138,7 @@ void FrmColor::buildMenus()
     m_toolsMenu->setObjectName(QStringLiteral("mnuTools"));
     addReadabilityCheckItem(*m_toolsMenu, *this, m_workbench.readability);
     addModernScrollbarItem(*m_toolsMenu, *this, m_workbench.modernScrollbarCode);
+    addExportItem(*m_toolsMenu, *this, m_workbench.colorExport);
 
     QAction *about = menuBar()->addAction(QStringLiteral("バージョン情報(&A)"));
     about->setObjectName(QStringLiteral("mnuVer"));

@@ -1,8 +1,8 @@
 #include "suggestionlist.h"
 
 #include "colorswatch.h"
+#include "editor/readabilitytexts.h"
 #include "fonts.h"
-#include "readabilitytexts.h"
 
 #include <QGridLayout>
 #include <QLabel>

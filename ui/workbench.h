@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codegen/bodytaggenerator.h"
+#include "codegen/colorexportcode.h"
 #include "codegen/linkrulegenerator.h"
 #include "codegen/modernscrollbarcode.h"
 #include "codegen/scrollbarcode.h"
@@ -42,6 +43,7 @@ struct Workbench
     ScrollbarMemory scrollbarMemory{scrollbarEditor, chooser, services.messageBox,
                                     services.inputBox};
     ModernScrollbarCode modernScrollbarCode{scrollbarEditor, services.clipboard};
+    ColorExportCode colorExport{pageEditor, scrollbarEditor, services};
     PageColorAccess pageColorAccess{pageEditor};
     ScrollbarColorAccess scrollbarColorAccess{scrollbarEditor, chooser};
     ColorFiles pageFiles{pageColorAccess, services};

@@ -2,6 +2,7 @@
 #include "support/testmain.h"
 #include "support/userclicks.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <functional>
 
@@ -89,6 +90,26 @@ private slots:
                                        "a:active{color:#ff9900}\r\n";
         QTest::newRow("link rules not generated yet") << false << nothing << "cmdClipLC"
                                                       << "";
+        QTest::newRow("export, palette") << false << Steps([](MainWindowFixture &f) {
+            f.find<QAction>("mnuExport")->trigger();
+            f.find<QComboBox>("cboExportFormat")->setCurrentIndex(3);
+        }) << "cmdExportCopy"
+                                         << "GIMP Palette\n"
+                                            "Name: Tintmill\n"
+                                            "Columns: 1\n"
+                                            "#\n"
+                                            "255 255 204\t背景の色\n"
+                                            " 51  51  51\tテキストの色\n"
+                                            "  0   0 255\t未訪問のリンクの色\n"
+                                            "153   0 153\t訪問済のリンクの色\n"
+                                            "  0 204 153\tオンマウスのリンクの色\n"
+                                            "255 153   0\tクリック時のリンクの色\n"
+                                            "204 255 204\t中ブロックの色\n"
+                                            "255 102 102\t小ブロックの色\n"
+                                            "153 102  51\tscrollbar-base-color\n"
+                                            "255 255 204\tscrollbar-track-color\n"
+                                            "204 153 102\tscrollbar-face-color\n"
+                                            "  0   0   0\tscrollbar-arrow-color\n";
         QTest::newRow("scrollbar rule block") << true << nothing << "cmdScrCripY"
                                               << "body{\r\n"
                                                  "scrollbar-base-color:#996633;\r\n"

@@ -158,6 +158,7 @@ private slots:
         QTest::newRow("frmAbout") << QStringLiteral("frmAbout");
         QTest::newRow("frmCheck") << QStringLiteral("frmCheck");
         QTest::newRow("frmModernSc") << QStringLiteral("frmModernSc");
+        QTest::newRow("frmExport") << QStringLiteral("frmExport");
     }
 
     void everyWidgetSitsWhereDesigned()
@@ -185,6 +186,10 @@ private slots:
                 {QStringLiteral("frmModernSc"),
                  [&w] {
                      w.find<QAction>("mnuModernScrollbar")->trigger();
+                 }},
+                {QStringLiteral("frmExport"),
+                 [&w] {
+                     w.find<QAction>("mnuExport")->trigger();
                  }},
             };
             actual = w.placesIn(window, openers.value(window));

@@ -112,7 +112,7 @@ private slots:
             QTest::newRow(qPrintable(QStringLiteral("frmColor-%1").arg(mainPages[page])))
                 << "frmColor" << page << 0;
         QTest::newRow("frmColor-scrollbarEditor") << "frmColor" << 0 << 1;
-        for (const char *tool : {"frmOverW", "frmAbout", "frmCheck", "frmModernSc"})
+        for (const char *tool : {"frmOverW", "frmAbout", "frmCheck", "frmModernSc", "frmExport"})
             QTest::newRow(tool) << tool << 0 << 0;
     }
 
@@ -158,9 +158,10 @@ private slots:
             });
             w.find<QAction>("mnuVer")->trigger();
         } else {
-            w.find<QAction>(window == QLatin1String("frmCheck") ? "mnuReadability"
-                                                                : "mnuModernScrollbar")
-                ->trigger();
+            const QMap<QString, const char *> items{{"frmCheck", "mnuReadability"},
+                                                    {"frmModernSc", "mnuModernScrollbar"},
+                                                    {"frmExport", "mnuExport"}};
+            w.find<QAction>(items.value(window))->trigger();
             auto *tool = w.window->findChild<QWidget *>(window);
             QVERIFY(tool && QTest::qWaitForWindowActive(tool));
             shot = shotOf(tool);

@@ -1,0 +1,120 @@
+#include "colorexport.h"
+
+#include "cssexport.h"
+#include "gplexport.h"
+#include "scssexport.h"
+#include "tokensexport.h"
+
+namespace tintmill {
+
+namespace {
+
+struct PageEntryName
+{
+    PageRole role;
+    const char *group;
+    const char *key;
+    const char *cssName;
+    const char *label;
+};
+
+// Top to bottom as the role options stand in the main window.
+constexpr std::array<PageEntryName, roleCount> pageEntryNames{{
+    {PageRole::Background, "page", "background", "page-background", "背景の色"},
+    {PageRole::Text, "page", "text", "page-text", "テキストの色"},
+    {PageRole::Link, "link", "unvisited", "link", "未訪問のリンクの色"},
+    {PageRole::VisitedLink, "link", "visited", "link-visited", "訪問済のリンクの色"},
+    {PageRole::HoverLink, "link", "hover", "link-hover", "オンマウスのリンクの色"},
+    {PageRole::ActiveLink, "link", "active", "link-active", "クリック時のリンクの色"},
+    {PageRole::MediumBlock, "block", "medium-background", "block-medium-background",
+     "中ブロックの色"},
+    {PageRole::SmallBlock, "block", "small-background", "block-small-background", "小ブロックの色"},
+}};
+
+} // namespace
+
+QList<ExportEntry> exportEntries(const ExportColors &colors)
+{
+    QList<ExportEntry> entries;
+    if (colors.page) {
+        for (const PageEntryName &name : pageEntryNames) {
+            entries.append({QString::fromLatin1(name.group), QString::fromLatin1(name.key),
+                            QString::fromLatin1(name.cssName), QString::fromUtf8(name.label),
+                            colors.page->at(toIndex(name.role))});
+        }
+    }
+    if (colors.scrollbar) {
+        for (const ScrRole role : allScrRoles) {
+            if (!colors.scrollbar->isEnabled(role))
+                continue;
+            // "scrollbar-face-color" gives the token "face" and "--scrollbar-face".
+            const QString property = scrollbarPropertyName(role);
+            QString key = property.mid(QStringLiteral("scrollbar-").size());
+            key.chop(QStringLiteral("-color").size());
+            entries.append({QStringLiteral("scrollbar"), key, QStringLiteral("scrollbar-") + key,
+                            property, colors.scrollbar->color(role)});
+        }
+    }
+    return entries;
+}
+
+QString exportHex(ColorNumber color)
+{
+    // Not captionOf: its digits follow the legacy padding, which drops a
+    // digit of some colours that are not web-safe.
+    return QStringLiteral("#%1%2%3")
+        .arg(color & 0xFFU, 2, 16, QLatin1Char('0'))
+        .arg((color >> 8U) & 0xFFU, 2, 16, QLatin1Char('0'))
+        .arg((color >> 16U) & 0xFFU, 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+QString oneLineDescription(const QString &description)
+{
+    QString line = description;
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    line.replace(u'\r', u' ');
+    line.replace(u'\n', u' ');
+    return line;
+}
+
+QString exportText(ExportFormat format, const ExportColors &colors)
+{
+    switch (format) {
+    case ExportFormat::Css:
+        return cssExport(colors);
+    case ExportFormat::Scss:
+        return scssExport(colors);
+    case ExportFormat::Tokens:
+        return tokensExport(colors);
+    case ExportFormat::Gpl:
+        break;
+    }
+    return gplExport(colors);
+}
+
+QString exportFormatName(ExportFormat format)
+{
+    static constexpr std::array<const char *, exportFormatCount> names{"css", "scss", "tokens",
+                                                                       "gpl"};
+    return QString::fromLatin1(names.at(static_cast<size_t>(format)));
+}
+
+std::optional<ExportFormat> exportFormatNamed(const QString &name)
+{
+    for (int k = 0; k < exportFormatCount; ++k) {
+        const auto format = static_cast<ExportFormat>(k);
+        if (exportFormatName(format) == name)
+            return format;
+    }
+    return std::nullopt;
+}
+
+QString exportFileSuffix(ExportFormat format)
+{
+    // Design tools look for ".tokens.json" (or ".tokens") to know the file.
+    return format == ExportFormat::Tokens ? QStringLiteral("tokens.json")
+                                          : exportFormatName(format);
+}
+
+} // namespace tintmill

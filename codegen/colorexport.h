@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/color.h"
+#include "core/roles.h"
+#include "scrollbar/scrollbarcolorset.h"
+
+#include <QList>
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace tintmill {
+
+// The formats the colours are exported in, for tools outside the browser:
+// CSS custom properties, SCSS variables, design tokens (JSON), a GIMP palette.
+enum class ExportFormat
+{
+    Css = 0,
+    Scss = 1,
+    Tokens = 2,
+    Gpl = 3,
+};
+
+inline constexpr int exportFormatCount = 4;
+
+// What is exported: a page colour set, a scrollbar colour set (only the roles
+// switched on take part), or both, and the set's description if it has one.
+struct ExportColors
+{
+    QString description;
+    std::optional<std::array<ColorNumber, roleCount>> page; // by PageRole index
+    std::optional<ScrollbarColorSet> scrollbar;
+};
+
+// One exported colour, named for each format. `group` and `key` name the
+// design token ("link" / "visited"), `cssName` the custom property and SCSS
+// variable without its sign ("link-visited"), `label` the palette entry as
+// the main window names the role ("訪問済のリンクの色").
+struct ExportEntry
+{
+    QString group;
+    QString key;
+    QString cssName;
+    QString label;
+    ColorNumber color = 0;
+};
+
+// The colours in the order the main window shows the page roles (background,
+// text, link, visited, hover, active, medium block, small block), then the
+// scrollbar roles that are switched on, in their own order.
+QList<ExportEntry> exportEntries(const ExportColors &colors);
+
+// "#RRGGBB", upper case.
+QString exportHex(ColorNumber color);
+
+// The description made safe for a one-line comment: line breaks become
+// spaces.
+QString oneLineDescription(const QString &description);
+
+// The text of `colors` in `format`: UTF-8 text, LF line ends, two-space
+// indents, ending with a line end.
+QString exportText(ExportFormat format, const ExportColors &colors);
+
+// The name the command line takes: "css", "scss", "tokens", "gpl".
+QString exportFormatName(ExportFormat format);
+std::optional<ExportFormat> exportFormatNamed(const QString &name);
+// The extension a saved file gets when none is typed, without the dot.
+QString exportFileSuffix(ExportFormat format);
+
+} // namespace tintmill

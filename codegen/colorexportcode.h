@@ -1,0 +1,51 @@
+#pragma once
+
+#include "colorexport.h"
+#include "platform/toggle.h"
+
+#include <QObject>
+#include <QString>
+
+namespace tintmill {
+
+class PageColorEditor;
+class ScrollbarColorEditor;
+struct Services;
+
+// The export of the current colours, kept up to date: every page colour,
+// every scrollbar colour and on/off box, and the choice of format rebuild it
+// at once, so the window that shows it follows the editors live.
+class ColorExportCode : public QObject
+{
+    Q_OBJECT
+
+public:
+    ColorExportCode(const PageColorEditor &pageEditor, const ScrollbarColorEditor &scrollbarEditor,
+                    const Services &services, QObject *parent = nullptr);
+
+    // The format, by ExportFormat's number.
+    OptionGroup format{exportFormatCount};
+
+    ExportFormat selectedFormat() const { return static_cast<ExportFormat>(format.selected()); }
+    ExportColors colors() const;
+    const QString &text() const { return m_text; }
+
+    void copy();
+    // Asks where to save, adds the format's extension to a name typed without
+    // one, and writes the text whole or not at all. A failure is reported;
+    // false when nothing was written.
+    bool save();
+
+signals:
+    void textChanged(const QString &text);
+
+private:
+    void update();
+
+    const PageColorEditor &m_pageEditor;
+    const ScrollbarColorEditor &m_scrollbarEditor;
+    const Services &m_services;
+    QString m_text;
+};
+
+} // namespace tintmill

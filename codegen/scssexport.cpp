@@ -1,0 +1,19 @@
+#include "scssexport.h"
+
+#include <QStringList>
+
+namespace tintmill {
+
+QString scssExport(const ExportColors &colors)
+{
+    QStringList lines;
+    if (!colors.description.isEmpty())
+        lines << QStringLiteral("// %1").arg(oneLineDescription(colors.description)) << QString();
+    for (const ExportEntry &entry : exportEntries(colors))
+        lines << QStringLiteral("$%1: %2;").arg(entry.cssName, exportHex(entry.color));
+    if (lines.isEmpty())
+        return {};
+    return lines.join(u'\n') + u'\n';
+}
+
+} // namespace tintmill

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "colorexport.h"
+
+#include <QString>
+
+namespace tintmill {
+
+// Design tokens in the Design Tokens Community Group format (2025.10): one
+// colour token per colour, grouped "page", "link", "block", "scrollbar", each
+// with its sRGB components (0 to 1) and its hex form; the set's description
+// as the file's "$description".
+QString tokensExport(const ExportColors &colors);
+
+} // namespace tintmill
