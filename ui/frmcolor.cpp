@@ -19,6 +19,7 @@
 #include "scrollbarcodepage.h"
 #include "scrollbareditorpage.h"
 #include "startupsequence.h"
+#include "tools/nearest/frmnearest.h"
 #include "twips.h"
 #include "viewmenu.h"
 #include "workbench.h"
@@ -124,6 +125,7 @@ void FrmColor::buildMenus()
     m_toolsMenu->setObjectName(QStringLiteral("mnuTools"));
     addReadabilityCheckItem(*m_toolsMenu, *this, m_workbench.readability);
     addModernScrollbarItem(*m_toolsMenu, *this, m_workbench.modernScrollbarCode);
+    addNearestColorItem(*m_toolsMenu, *this, m_workbench.chooser);
 
     QAction *about = menuBar()->addAction(QStringLiteral("バージョン情報(&A)"));
     about->setObjectName(QStringLiteral("mnuVer"));
