@@ -158,6 +158,7 @@ private slots:
         QTest::newRow("frmAbout") << QStringLiteral("frmAbout");
         QTest::newRow("frmCheck") << QStringLiteral("frmCheck");
         QTest::newRow("frmModernSc") << QStringLiteral("frmModernSc");
+        QTest::newRow("frmNearest") << QStringLiteral("frmNearest");
     }
 
     void everyWidgetSitsWhereDesigned()
@@ -185,6 +186,10 @@ private slots:
                 {QStringLiteral("frmModernSc"),
                  [&w] {
                      w.find<QAction>("mnuModernScrollbar")->trigger();
+                 }},
+                {QStringLiteral("frmNearest"),
+                 [&w] {
+                     w.find<QAction>("mnuNearest")->trigger();
                  }},
             };
             actual = w.placesIn(window, openers.value(window));

@@ -152,6 +152,8 @@ FrmNearest::FrmNearest(ColorChooser &chooser, ScreenColorPicker *picker, QWidget
     m_apply = named(new QPushButton(QStringLiteral("適用"), this), "cmdNearestApply");
     m_apply->setToolTip(QStringLiteral("選んだ色を、メインウィンドウで選択中の役割に適用します"
                                        "（その色のボタンを押したのと同じです）"));
+    // Enter in the text box applies, so that a pasted colour takes one key.
+    m_apply->setDefault(true);
     twips::place(m_apply, 4440, 4650, 1200, 375);
     connect(m_apply, &QPushButton::clicked, &m_nearest, &NearestColor::apply);
     auto *close = named(new QPushButton(QStringLiteral("閉じる(&C)"), this), "cmdNearestClose");
