@@ -1,13 +1,19 @@
 #pragma once
 
 // Pieces the in-process benchmarks share: a throwaway program folder for the
-// real main window, and the median and 95th percentile of a series.
+// real main window, the median and 95th percentile of a series, the clocks,
+// and the event loop run until a change is painted.
 
 #include "platform/services.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <cstddef>
+#include <ctime>
 #include <vector>
 
 namespace tintmill::bench {
@@ -26,6 +32,13 @@ private:
     QTemporaryDir m_folder;
 };
 
+// The page colours never reach the browser view; it is not measured here.
+class NoPreviewBrowser final : public PreviewBrowser
+{
+public:
+    void navigate(const QUrl & /*url*/) override {}
+};
+
 struct Summary
 {
     double median;
@@ -39,6 +52,50 @@ inline Summary summarise(std::vector<double> times)
         return times.at(static_cast<std::size_t>(q * static_cast<double>(times.size() - 1) + 0.5));
     };
     return {at(0.5), at(0.95)};
+}
+
+inline double millisecondsSince(const QElapsedTimer &clock)
+{
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
+// CPU time of the whole process, every thread: the painting engine hands
+// large fills to helper threads. Unlike the wall clock, it leaves out the time
+// spent waiting while other programs had the processor.
+inline double processCpuMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// Lets the platform show `window` and paint it a first time.
+inline bool waitUntilExposed(QWidget *window)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!(window->windowHandle() && window->windowHandle()->isExposed())) {
+        if (clock.elapsed() > 5000)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    QCoreApplication::processEvents();
+    return true;
+}
+
+// Dispatches what a change left queued, again until nothing more arrives
+// (deferred work, layout), then paints what it left dirty in every window at
+// once, rather than at the platform's next frame.
+inline void settle()
+{
+    for (int round = 0; round < 4; ++round)
+        QCoreApplication::sendPostedEvents();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        QEvent paintDirty(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(window, &paintDirty);
+    }
 }
 
 } // namespace tintmill::bench

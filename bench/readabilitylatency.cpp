@@ -31,62 +31,11 @@ using namespace tintmill::bench;
 
 namespace {
 
-// The page colours never reach the browser view; it is not measured here.
-class NoPreviewBrowser final : public PreviewBrowser
-{
-public:
-    void navigate(const QUrl & /*url*/) override {}
-};
-
-double millisecondsSince(const QElapsedTimer &clock)
-{
-    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
-}
-
-// CPU time of the whole process, every thread: the painting engine hands
-// large fills to helper threads. Unlike the wall clock, it leaves out the time
-// spent waiting while other programs had the processor.
-double processCpuMilliseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
 struct Timings
 {
     Summary wall;
     Summary cpu;
 };
-
-// Lets the platform show `window` and paint it a first time.
-bool waitUntilExposed(QWidget *window)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!(window->windowHandle() && window->windowHandle()->isExposed())) {
-        if (clock.elapsed() > 5000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    QCoreApplication::processEvents();
-    return true;
-}
-
-// Dispatches what a change left queued, again until nothing more arrives
-// (deferred work, layout), then paints what it left dirty in every window at
-// once, rather than at the platform's next frame.
-void settle()
-{
-    for (int round = 0; round < 4; ++round)
-        QCoreApplication::sendPostedEvents();
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (!window->isVisible())
-            continue;
-        QEvent paintDirty(QEvent::UpdateRequest);
-        QCoreApplication::sendEvent(window, &paintDirty);
-    }
-}
 
 } // namespace
 

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev libqt6svg6 libgl-dev libfontconfig-dev
     libgtest-dev googletest
     clang libclang-rt-14-dev clang-format
-    fonts-noto-cjk qt6-translations-l10n xvfb xauth
+    fonts-noto-cjk qt6-translations-l10n xvfb xauth dbus-daemon
     desktop-file-utils appstream dpkg-dev file
 )
 

@@ -21,6 +21,7 @@
 #include "scrollbareditorpage.h"
 #include "startupsequence.h"
 #include "tools/export/frmexport.h"
+#include "tools/nearest/frmnearest.h"
 #include "twips.h"
 #include "viewmenu.h"
 #include "workbench.h"
@@ -139,6 +140,7 @@ void FrmColor::buildMenus()
     addReadabilityCheckItem(*m_toolsMenu, *this, m_workbench.readability);
     addModernScrollbarItem(*m_toolsMenu, *this, m_workbench.modernScrollbarCode);
     addExportItem(*m_toolsMenu, *this, m_workbench.colorExport);
+    addNearestColorItem(*m_toolsMenu, *this, m_workbench.chooser);
 
     QAction *about = menuBar()->addAction(QStringLiteral("バージョン情報(&A)"));
     about->setObjectName(QStringLiteral("mnuVer"));

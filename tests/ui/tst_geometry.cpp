@@ -159,6 +159,7 @@ private slots:
         QTest::newRow("frmCheck") << QStringLiteral("frmCheck");
         QTest::newRow("frmModernSc") << QStringLiteral("frmModernSc");
         QTest::newRow("frmExport") << QStringLiteral("frmExport");
+        QTest::newRow("frmNearest") << QStringLiteral("frmNearest");
     }
 
     void everyWidgetSitsWhereDesigned()
@@ -190,6 +191,10 @@ private slots:
                 {QStringLiteral("frmExport"),
                  [&w] {
                      w.find<QAction>("mnuExport")->trigger();
+                 }},
+                {QStringLiteral("frmNearest"),
+                 [&w] {
+                     w.find<QAction>("mnuNearest")->trigger();
                  }},
             };
             actual = w.placesIn(window, openers.value(window));

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "color.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tintmill {
+
+// A colour as a web author writes it in a style sheet, reduced to the 8-bit
+// sRGB colour a browser paints. The alpha is kept apart: the web-safe colours
+// are opaque, so it can only be reported, never matched.
+struct CssColor
+{
+    ColorNumber color = 0;
+    double alpha = 1;
+};
+
+// Reads `#rgb`, `#rgba`, `#rrggbb`, `#rrggbbaa`, `rgb()`/`rgba()` and
+// `hsl()`/`hsla()` in their comma and space forms, and the named colours, as
+// CSS Color 4 does: any letter case, numbers and percentages clamped to their
+// ranges, hues in any angle unit or none. Spaces around the colour and one
+// trailing `;` are allowed, as text pasted from a style sheet carries them.
+// Nothing for anything else.
+std::optional<CssColor> parseCssColor(std::string_view text);
+
+// "#RRGGBB" for any colour, not only the web-safe ones that captions hold.
+std::string cssHexText(ColorNumber color);
+
+} // namespace tintmill

@@ -1,0 +1,47 @@
+#include "nearestcolor.h"
+
+#include "colorchooser.h"
+
+namespace tintmill {
+
+NearestColor::NearestColor(ColorChooser &chooser, QObject *parent)
+    : QObject(parent), m_chooser(chooser)
+{}
+
+void NearestColor::setText(const QString &text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    m_given = parseCssColor(text.toStdString());
+    if (m_given)
+        m_matches = nearestWebSafe(m_given->color);
+    const bool chosenMoved = m_chosen != 0;
+    m_chosen = 0;
+    emit changed();
+    if (chosenMoved)
+        emit chosenChanged(m_chosen);
+}
+
+void NearestColor::setPicked(ColorNumber color)
+{
+    setText(QString::fromStdString(cssHexText(color)));
+}
+
+void NearestColor::choose(int rank)
+{
+    if (rank < 0 || rank >= nearestMatchCount || rank == m_chosen)
+        return;
+    m_chosen = rank;
+    emit chosenChanged(rank);
+}
+
+bool NearestColor::apply()
+{
+    if (!m_given)
+        return false;
+    m_chooser.applyColorButton(m_matches.at(m_chosen).index);
+    return true;
+}
+
+} // namespace tintmill

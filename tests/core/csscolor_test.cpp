@@ -1,0 +1,90 @@
+#include "core/csscolor.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace tintmill {
+namespace {
+
+struct CssColorRow
+{
+    const char *name;
+    const char *text;
+    // The colour as RRGGBB, or nullptr when the text is not a colour.
+    const char *rrggbb;
+    double alpha;
+};
+
+class CssColorTest : public testing::TestWithParam<CssColorRow>
+{
+};
+
+TEST_P(CssColorTest, ReadsTheColourABrowserWouldPaint)
+{
+    const CssColorRow &row = GetParam();
+    const std::optional<CssColor> color = parseCssColor(row.text);
+    if (row.rrggbb == nullptr) {
+        EXPECT_FALSE(color.has_value()) << cssHexText(color->color);
+        return;
+    }
+    ASSERT_TRUE(color.has_value());
+    EXPECT_EQ(cssHexText(color->color), std::string("#") + row.rrggbb);
+    EXPECT_NEAR(color->alpha, row.alpha, 1e-9);
+}
+
+// Channels by hand: a percentage p is p × 255 / 100, rounded half up; hsl by
+// the six hue sectors of CSS Color 4 (hue/60 picks the sector; the middle
+// channel is l ± s·min(l, 1−l) scaled along it).
+INSTANTIATE_TEST_SUITE_P(
+    Forms, CssColorTest,
+    testing::Values(CssColorRow{"ShortHexAnyCase", "#FfF", "FFFFFF", 1},
+                    CssColorRow{"LongHex", "#3366cc", "3366CC", 1},
+                    CssColorRow{"ShortHexWithAlpha", "#0f08", "00FF00", 136.0 / 255},
+                    CssColorRow{"LongHexWithAlpha", "#11223380", "112233", 128.0 / 255},
+                    CssColorRow{"FiveHexDigits", "#12345", nullptr, 0},
+                    CssColorRow{"NotHex", "#12345g", nullptr, 0},
+                    CssColorRow{"PercentagesSpaceForm", "rgb(100% 0% 0%)", "FF0000", 1},
+                    // 50 % is 127.5, which rounds up.
+                    CssColorRow{"PercentagesCommaForm", "rgb(50%, 50%, 50%)", "808080", 1},
+                    CssColorRow{"RgbaCommaForm", "rgba(255, 128, 0, 0.5)", "FF8000", 0.5},
+                    CssColorRow{"RgbWithSlashAlphaPercent", "RGB(0 0 255 / 25%)", "0000FF", 0.25},
+                    // 300 clamps to 255, −20 to 0; 12.5 rounds up to 13.
+                    CssColorRow{"NumbersClamped", "rgb(300 -20 12.5)", "FF000D", 1},
+                    CssColorRow{"PercentClampedAndNone", "rgb(120% 50 none)", "FF3200", 1},
+                    CssColorRow{"AlphaClamped", "rgba(1, 2, 3, 7)", "010203", 1},
+                    CssColorRow{"CommaFormMixingNumbersAndPercent", "rgb(10%, 20, 30)", nullptr, 0},
+                    CssColorRow{"CommaFormWithNone", "rgb(none, 0, 0)", nullptr, 0},
+                    CssColorRow{"TwoChannels", "rgb(1, 2)", nullptr, 0},
+                    CssColorRow{"FourChannelsNoSlash", "rgb(1 2 3 4)", nullptr, 0},
+                    CssColorRow{"Unclosed", "rgb(1, 2, 3", nullptr, 0},
+                    CssColorRow{"UnitOnRgb", "rgb(1px 2 3)", nullptr, 0},
+                    // Hue 360 is hue 0.
+                    CssColorRow{"HueFullCircle", "hsl(360 100% 50%)", "FF0000", 1},
+                    // s 100 %, l 25 %: the green channel is 2 × 0.25 = 0.5 → 127.5 → 128.
+                    CssColorRow{"HueInDegreesCommaForm", "hsl(120deg, 100%, 25%)", "008000", 1},
+                    CssColorRow{"NegativeHue", "hsl(-120 100% 50%)", "0000FF", 1},
+                    CssColorRow{"HueInTurnsWithAlpha", "HSLA(0.5turn 100% 50% / 25%)", "00FFFF",
+                                0.25},
+                    CssColorRow{"HueInGradians", "hsl(100grad 100% 50%)", "80FF00", 1},
+                    // Saturation 150 % is 100 %; lightness −5 % is 0 %: black.
+                    CssColorRow{"SaturationLightnessClamped", "hsl(200 150% -5%)", "000000", 1},
+                    // hue 30, s 100 %, l 50 %: red full, green half way, 127.5 → 128.
+                    CssColorRow{"SpaceFormPlainNumbers", "hsl(30 100 50)", "FF8000", 1},
+                    CssColorRow{"CommaFormWithoutPercent", "hsl(10, 20, 30)", nullptr, 0},
+                    CssColorRow{"PercentHue", "hsl(10% 20% 30%)", nullptr, 0},
+                    CssColorRow{"Named", "rebeccapurple", "663399", 1},
+                    CssColorRow{"NamedAnyCaseSpacesSemicolon", "  SteelBlue ; ", "4682B4", 1},
+                    CssColorRow{"NamedGreySpelling", "lightslategrey", "778899", 1},
+                    CssColorRow{"FirstName", "AliceBlue", "F0F8FF", 1},
+                    CssColorRow{"LastName", "yellowgreen", "9ACD32", 1},
+                    // "transparent" has no colour to snap to.
+                    CssColorRow{"Transparent", "transparent", nullptr, 0},
+                    CssColorRow{"UnknownName", "bluish", nullptr, 0},
+                    CssColorRow{"Empty", "  ", nullptr, 0},
+                    CssColorRow{"TwoSemicolons", "#fff;;", nullptr, 0},
+                    CssColorRow{"Declaration", "color: #fff;", nullptr, 0},
+                    CssColorRow{"OtherFunction", "lab(50% 20 30)", nullptr, 0}),
+    [](const testing::TestParamInfo<CssColorRow> &param) { return param.param.name; });
+
+} // namespace
+} // namespace tintmill

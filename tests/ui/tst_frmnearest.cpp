@@ -1,0 +1,122 @@
+#include "support/mainwindowfixture.h"
+#include "support/testmain.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace tintmill;
+using test::MainWindowFixture;
+
+namespace {
+
+// The main window with the tool open.
+struct ToolWindow : MainWindowFixture
+{
+    ToolWindow() { find<QAction>("mnuNearest")->trigger(); }
+
+    template<typename T = QWidget> T *inTool(const QString &name) const
+    {
+        return find<QDialog>("frmNearest")->findChild<T *>(name);
+    }
+    QString text(const char *name) const { return inTool<QLabel>(name)->text(); }
+};
+
+} // namespace
+
+class TestFrmNearest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void appliesTheChosenColourAsItsButtonWould_data()
+    {
+        QTest::addColumn<QString>("typed");
+        // Editor page of SSTab2 (0 page colours, 1 scrollbar), its role option.
+        QTest::addColumn<int>("editorPage");
+        QTest::addColumn<QString>("roleOption");
+        QTest::addColumn<int>("rank");
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("difference");
+        QTest::addColumn<QString>("chosenOption");
+        QTest::addColumn<QString>("note");
+        // The role's caption after "適用"; unchanged when nothing was read.
+        QTest::addColumn<QString>("captionName");
+        QTest::addColumn<QString>("caption");
+
+        // #1DA1F2: 3.68 to #0099FF, 5.01 to the #3399FF that plain RGB distance prefers.
+        QTest::newRow("brand blue to the text") << "#1DA1F2" << 0 << "OptCol_1" << 0 << "#1DA1F2"
+                                                << "色差（CIEDE2000）：3.68（はっきりした差）"
+                                                << "#0099FF　3.68（はっきりした差）"
+                                                << ""
+                                                << "LblCol_1"
+                                                << "#0099FF";
+        QTest::newRow("second nearest to a link, pasted with a semicolon")
+            << "  rgb(230 0 18);" << 0 << "OptCol_3" << 1 << "#E60012"
+            << "色差（CIEDE2000）：5.77（はっきりした差）"
+            << "#FF0000　5.92（はっきりした差）"
+            << ""
+            << "LblCol_3"
+            << "#FF0000";
+        QTest::newRow("scrollbar editor's face") << "steelblue" << 1 << "optScr_2" << 3 << "#4682B4"
+                                                 << "色差（CIEDE2000）：8.48（大きな差）"
+                                                 << "#0099FF　10.06（大きな差）"
+                                                 << ""
+                                                 << "lblScr_2"
+                                                 << "#0099FF";
+        QTest::newRow("web-safe with alpha")
+            << "#3366cc80" << 0 << "OptCol_0" << 0 << "#3366CC"
+            << "色差（CIEDE2000）：0.00（同じ色）"
+            << "#3366CC　0.00（同じ色）"
+            << "透明度（アルファ値）は無視して、不透明な色として探しています。"
+            << "LblCol_0"
+            << "#3366CC";
+        QTest::newRow("not a colour")
+            << "#12345" << 0 << "OptCol_2" << 0 << ""
+            << ""
+            << "—"
+            << "CSSの色として読めません。#RRGGBB、#RGB、rgb()、hsl()、色の名前（steelblue "
+               "など）で書いてください。"
+            << "LblCol_2"
+            << "#FF0000";
+    }
+    void appliesTheChosenColourAsItsButtonWould()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, editorPage);
+        QFETCH(QString, roleOption);
+        QFETCH(int, rank);
+        ToolWindow w;
+        w.find<QTabWidget>("SSTab2")->setCurrentIndex(editorPage);
+        QTest::mouseClick(w.find<QWidget>(roleOption), Qt::LeftButton);
+
+        QTest::keyClicks(w.inTool<QLineEdit>("txtCssColor"), typed);
+        QTest::mouseClick(w.inTool(QStringLiteral("optNearest_%1").arg(rank)), Qt::LeftButton);
+        QTEST(w.text("lblGiven"), "given");
+        QTEST(w.text("lblDifference"), "difference");
+        QTEST(w.inTool<QRadioButton>(QStringLiteral("optNearest_%1").arg(rank))->text(),
+              "chosenOption");
+        QTEST(w.text("lblCssNote"), "note");
+
+        QTest::mouseClick(w.inTool("cmdNearestApply"), Qt::LeftButton);
+        QFETCH(QString, captionName);
+        QTEST(w.find<QLabel>(captionName)->text(), "caption");
+    }
+
+    void pickButtonSaysWhyItCannotPickHere()
+    {
+        ToolWindow w;
+        QCOMPARE(w.find<QAction>("mnuNearest")->text(), QStringLiteral("近いWebセーフ色(&N)…"));
+        const auto *pick = w.inTool<QPushButton>("cmdPickScreen");
+        QCOMPARE(pick->text(), QStringLiteral("画面から拾う"));
+        QVERIFY(!pick->isEnabled());
+        QCOMPARE(pick->toolTip(),
+                 QStringLiteral("この画面（offscreen）では画面を読み取れず、デスクトップのポータル"
+                                "も使えないため、画面から色を拾えません。"));
+    }
+};
+
+TINTMILL_TEST_MAIN(TestFrmNearest)
+#include "tst_frmnearest.moc"

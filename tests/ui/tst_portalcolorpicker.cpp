@@ -1,0 +1,178 @@
+#include "support/testmain.h"
+#include "ui/tools/nearest/portalcolorpicker.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QProcess>
+#include <QSignalSpy>
+
+using namespace tintmill;
+
+namespace {
+
+// "#RRGGBB" of a colour number 0x00BBGGRR, written out here rather than
+// taken from the program.
+QString rrggbb(ColorNumber color)
+{
+    return QStringLiteral("#%1%2%3")
+        .arg(color & 0xFFU, 2, 16, QLatin1Char('0'))
+        .arg(color >> 8U & 0xFFU, 2, 16, QLatin1Char('0'))
+        .arg(color >> 16U & 0xFFU, 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+const QString desktopPath = QStringLiteral("/org/freedesktop/portal/desktop");
+
+} // namespace
+
+// The Screenshot interface of a desktop portal, as far as picking a colour
+// goes: it answers PickColor at once with the handle the caller can work out,
+// then sends the request's Response with what it was told to.
+class FakeScreenshotPortal : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
+    Q_PROPERTY(uint version READ version)
+
+public:
+    FakeScreenshotPortal(const QDBusConnection &bus, uint version) : m_bus(bus), m_version(version)
+    {}
+
+    uint version() const { return m_version; }
+
+    uint response = 0;
+    QVariantMap results;
+    QStringList calls;
+
+public slots:
+    QDBusObjectPath PickColor(const QString &parentWindow, const QVariantMap &options,
+                              const QDBusMessage &message)
+    {
+        calls << parentWindow + QLatin1Char('|') + options.value("handle_token").toString();
+        QString sender = message.service().mid(1);
+        sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+        const QString handle =
+            QStringLiteral("%1/request/%2/%3")
+                .arg(desktopPath, sender, options.value(QStringLiteral("handle_token")).toString());
+        message.setDelayedReply(true);
+        m_bus.send(message.createReply(QVariant::fromValue(QDBusObjectPath(handle))));
+        QDBusMessage answer = QDBusMessage::createSignal(
+            handle, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+        answer << response << results;
+        m_bus.send(answer);
+        return {};
+    }
+
+private:
+    QDBusConnection m_bus;
+    uint m_version;
+};
+
+class TestPortalColorPicker : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A message bus of the test's own, so that the calls and answers are real
+    // D-Bus traffic and no desktop's portal can answer in the fake's place.
+    void initTestCase()
+    {
+        m_bus.start(QStringLiteral("dbus-daemon"),
+                    {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                     QStringLiteral("--print-address=1")});
+        QVERIFY2(m_bus.waitForStarted(), "dbus-daemon (Debian package dbus-daemon) is needed");
+        QTRY_VERIFY(m_bus.canReadLine());
+        m_address = QString::fromUtf8(m_bus.readLine()).trimmed();
+        QVERIFY(!m_address.isEmpty());
+    }
+    void cleanupTestCase()
+    {
+        m_bus.terminate();
+        m_bus.waitForFinished();
+    }
+
+    void picksThroughThePortal_data()
+    {
+        // 0: no portal on the bus at all.
+        QTest::addColumn<uint>("version");
+        QTest::addColumn<uint>("response");
+        QTest::addColumn<QString>("reason");
+        // "#RRGGBB" picked, "cancelled: reason", or "" when picking cannot start.
+        QTest::addColumn<QString>("outcome");
+
+        QTest::newRow("colour picked") << 2U << 0U << ""
+                                       << "#1E90FF";
+        QTest::newRow("cancelled by the user") << 2U << 1U << ""
+                                               << "cancelled: ";
+        QTest::newRow("ended by the portal")
+            << 2U << 2U << ""
+            << "cancelled: デスクトップのポータルから色を受け取れませんでした。";
+        QTest::newRow("portal without PickColor")
+            << 1U << 0U
+            << "このデスクトップのポータルは色の取得（PickColor）に対応していないため、"
+               "画面から色を拾えません。"
+            << "";
+        QTest::newRow("no portal")
+            << 0U << 0U
+            << "デスクトップのポータル（画面の取得）が見つからないため、画面から色を拾えません。"
+            << "";
+    }
+    void picksThroughThePortal()
+    {
+        QFETCH(uint, version);
+        QFETCH(uint, response);
+        const QString row = QString::fromLatin1(QTest::currentDataTag());
+        QDBusConnection portalBus = QDBusConnection::connectToBus(m_address, "portal " + row);
+        QDBusConnection clientBus = QDBusConnection::connectToBus(m_address, "client " + row);
+        QVERIFY(portalBus.isConnected() && clientBus.isConnected());
+        FakeScreenshotPortal portal(portalBus, version);
+        // #1E90FF as the portal gives it: each channel 0..1.
+        QDBusArgument color;
+        color.beginStructure();
+        color << 30 / 255.0 << 144 / 255.0 << 1.0;
+        color.endStructure();
+        portal.results = {{QStringLiteral("color"), QVariant::fromValue(color)}};
+        portal.response = response;
+        if (version > 0) {
+            QVERIFY(portalBus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+            QVERIFY(portalBus.registerObject(desktopPath, &portal,
+                                             QDBusConnection::ExportAllSlots |
+                                                 QDBusConnection::ExportAllProperties));
+        }
+
+        {
+            PortalColorPicker picker(clientBus);
+            QSignalSpy availability(&picker, &ScreenColorPicker::availabilityChanged);
+            QTRY_COMPARE(availability.count(), 1);
+            QTEST(picker.unavailableReason(), "reason");
+
+            QSignalSpy picked(&picker, &ScreenColorPicker::picked);
+            QSignalSpy cancelled(&picker, &ScreenColorPicker::cancelled);
+            picker.pick();
+            QString outcome;
+            if (picker.unavailableReason().isEmpty()) {
+                QTRY_COMPARE(picked.count() + cancelled.count(), 1);
+                QCOMPARE(portal.calls, QStringList{"|tintmill1"});
+                outcome = picked.isEmpty() ? "cancelled: " + cancelled.first().first().toString()
+                                           : rrggbb(picked.first().first().value<ColorNumber>());
+            } else {
+                QTest::qWait(50);
+                QVERIFY(portal.calls.isEmpty());
+            }
+            QTEST(outcome, "outcome");
+        }
+        portalBus.unregisterObject(desktopPath);
+        portalBus.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop"));
+        QDBusConnection::disconnectFromBus("portal " + row);
+        QDBusConnection::disconnectFromBus("client " + row);
+    }
+
+private:
+    QProcess m_bus;
+    QString m_address;
+};
+
+TINTMILL_TEST_MAIN(TestPortalColorPicker)
+#include "tst_portalcolorpicker.moc"

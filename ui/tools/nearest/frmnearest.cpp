@@ -1,0 +1,278 @@
+#include "frmnearest.h"
+
+#include "portalcolorpicker.h"
+#include "ui/colorbutton.h"
+#include "ui/colorswatch.h"
+#include "ui/controls.h"
+#include "ui/twips.h"
+#include "x11screenpicker.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
+
+namespace tintmill {
+
+namespace {
+
+// The way of picking that the display server allows, if any.
+ScreenColorPicker *screenColorPicker()
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("xcb"))
+        return new X11ScreenPicker;
+    if (platform.startsWith(QLatin1String("wayland")))
+        return new PortalColorPicker(QDBusConnection::sessionBus());
+    return nullptr;
+}
+
+// A word for how far apart two colours look, by their CIEDE2000 difference.
+QString differenceWord(double distance)
+{
+    if (distance == 0)
+        return QStringLiteral("同じ色");
+    if (distance < 1)
+        return QStringLiteral("見分けにくい");
+    if (distance < 3)
+        return QStringLiteral("わずかな差");
+    if (distance < 6)
+        return QStringLiteral("はっきりした差");
+    if (distance < 12)
+        return QStringLiteral("大きな差");
+    return QStringLiteral("別の色");
+}
+
+QString differenceText(double distance)
+{
+    return QStringLiteral("%1（%2）")
+        .arg(QString::number(distance, 'f', 2), differenceWord(distance));
+}
+
+QString hexText(ColorNumber color)
+{
+    return QString::fromStdString(cssHexText(color));
+}
+
+QIcon swatchIcon(ColorNumber color, QSize size, const QColor &frame)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(toQColor(color));
+    QPainter painter(&pixmap);
+    painter.setPen(frame);
+    painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+    return QIcon(pixmap);
+}
+
+// The first time: right of the main window if it fits, else left of it, else
+// as far right as the screen allows; level with its top, within the screen.
+void placeBeside(QWidget &window, const QWidget &mainWindow)
+{
+    const QRect main = mainWindow.frameGeometry();
+    const QRect screen = mainWindow.screen()->availableGeometry();
+    const int gap = 8;
+    int x = main.right() + 1 + gap;
+    if (x + window.width() > screen.right() + 1)
+        x = main.left() - gap - window.width();
+    if (x < screen.left())
+        x = std::max(screen.left(), screen.right() + 1 - window.width());
+    const int y = std::clamp(main.top(), screen.top(),
+                             std::max(screen.top(), screen.bottom() + 1 - window.height()));
+    window.move(x, y);
+}
+
+} // namespace
+
+FrmNearest::FrmNearest(ColorChooser &chooser, ScreenColorPicker *picker, QWidget *parent)
+    : QDialog(parent, Qt::Tool), m_nearest(chooser), m_picker(picker)
+{
+    setObjectName(QStringLiteral("frmNearest"));
+    setWindowTitle(QStringLiteral("近いWebセーフ色"));
+    setModal(false);
+    setFixedSize(twips::rect(0, 0, 7260, 5160).size());
+
+    auto *textLabel = label("lblCssColor", QStringLiteral("CSSの色(&I)："), this);
+    twips::place(textLabel, 240, 225, 1200, 300);
+    m_text = named(new QLineEdit(this), "txtCssColor");
+    m_text->setPlaceholderText(QStringLiteral("#1DA1F2、rgb(29 161 242)、steelblue など"));
+    twips::place(m_text, 1440, 180, 3600, 375);
+    textLabel->setBuddy(m_text);
+    m_pick = named(new QPushButton(QStringLiteral("画面から拾う"), this), "cmdPickScreen");
+    twips::place(m_pick, 5160, 180, 1860, 375);
+
+    m_note = label("lblCssNote", QString(), this);
+    m_note->setWordWrap(true);
+    twips::place(m_note, 1440, 585, 5580, 480);
+
+    auto *givenCaption = label("lblGivenCaption", QStringLiteral("指定した色"), this);
+    twips::place(givenCaption, 240, 1140, 3300, 270);
+    m_givenSwatch = new ColorSwatch(this);
+    m_givenSwatch->setObjectName(QStringLiteral("picGiven"));
+    m_givenSwatch->setFixedSize(twips::rect(0, 0, 3300, 660).size());
+    twips::place(m_givenSwatch, 240, 1440, 3300, 660);
+    m_given = label("lblGiven", QString(), this);
+    twips::place(m_given, 240, 2130, 3300, 270);
+
+    auto *nearestCaption =
+        label("lblNearestCaption", QStringLiteral("いちばん近いWebセーフ色"), this);
+    twips::place(nearestCaption, 3720, 1140, 3300, 270);
+    m_nearestSwatch = new ColorSwatch(this);
+    m_nearestSwatch->setObjectName(QStringLiteral("picNearest"));
+    m_nearestSwatch->setFixedSize(twips::rect(0, 0, 3300, 660).size());
+    twips::place(m_nearestSwatch, 3720, 1440, 3300, 660);
+    m_nearestText = label("lblNearest", QString(), this);
+    twips::place(m_nearestText, 3720, 2130, 3300, 270);
+
+    m_difference = label("lblDifference", QString(), this);
+    twips::place(m_difference, 240, 2460, 6780, 270);
+
+    auto *frame =
+        named(new QGroupBox(QStringLiteral("適用する色（色差 CIEDE2000）"), this), "FrameNearest");
+    twips::place(frame, 240, 2820, 6780, 1680);
+    auto *group = new QButtonGroup(this);
+    for (int rank = 0; rank < nearestMatchCount; ++rank) {
+        QRadioButton *option = optionButton(
+            QStringLiteral("optNearest_%1").arg(rank).toLatin1().constData(), QString(), frame);
+        option->setIconSize(twips::rect(0, 0, 480, 240).size());
+        twips::placeInFrame(option, 120, 240 + 330 * rank, 6540, 300);
+        group->addButton(option, rank);
+        m_options.at(rank) = option;
+    }
+    connect(group, &QButtonGroup::idClicked, &m_nearest, &NearestColor::choose);
+    connect(&m_nearest, &NearestColor::chosenChanged, this,
+            [this](int rank) { m_options.at(rank)->setChecked(true); });
+
+    m_apply = named(new QPushButton(QStringLiteral("適用"), this), "cmdNearestApply");
+    m_apply->setToolTip(QStringLiteral("選んだ色を、メインウィンドウで選択中の役割に適用します"
+                                       "（その色のボタンを押したのと同じです）"));
+    // Enter in the text box applies, so that a pasted colour takes one key.
+    m_apply->setDefault(true);
+    twips::place(m_apply, 4440, 4650, 1200, 375);
+    connect(m_apply, &QPushButton::clicked, &m_nearest, &NearestColor::apply);
+    auto *close = named(new QPushButton(QStringLiteral("閉じる(&C)"), this), "cmdNearestClose");
+    twips::place(close, 5820, 4650, 1200, 375);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+
+    connect(m_text, &QLineEdit::textEdited, &m_nearest, &NearestColor::setText);
+    connect(&m_nearest, &NearestColor::changed, this, &FrmNearest::showColor);
+    showColor();
+
+    if (m_picker != nullptr) {
+        m_picker->setParent(this);
+        connect(m_picker, &ScreenColorPicker::availabilityChanged, this, &FrmNearest::showPicker);
+        connect(m_picker, &ScreenColorPicker::picked, this, [this](ColorNumber color) {
+            m_nearest.setPicked(color);
+            raise();
+            activateWindow();
+        });
+        connect(m_picker, &ScreenColorPicker::cancelled, this, [this](const QString &reason) {
+            if (reason.isEmpty())
+                showColor();
+            else
+                showNote(reason);
+        });
+        connect(m_pick, &QPushButton::clicked, m_picker, &ScreenColorPicker::pick);
+    }
+    showPicker();
+
+    setTabOrder(m_text, m_pick);
+    setTabOrder(m_pick, m_options.front());
+    setTabOrder(m_options.back(), m_apply);
+    setTabOrder(m_apply, close);
+}
+
+void FrmNearest::showColor()
+{
+    if (m_text->text() != m_nearest.text())
+        m_text->setText(m_nearest.text());
+    const std::optional<CssColor> &given = m_nearest.given();
+    if (!given) {
+        showNote(m_nearest.text().trimmed().isEmpty()
+                     ? QString()
+                     : QStringLiteral("CSSの色として読めません。#RRGGBB、#RGB、rgb()、hsl()、"
+                                      "色の名前（steelblue など）で書いてください。"));
+    } else if (given->alpha < 1) {
+        showNote(QStringLiteral("透明度（アルファ値）は無視して、不透明な色として探しています。"));
+    } else {
+        showNote({});
+    }
+
+    m_givenSwatch->setVisible(given.has_value());
+    m_nearestSwatch->setVisible(given.has_value());
+    m_apply->setEnabled(given.has_value());
+    const QColor frame = palette().color(QPalette::WindowText);
+    for (int rank = 0; rank < nearestMatchCount; ++rank) {
+        QRadioButton *option = m_options.at(rank);
+        option->setEnabled(given.has_value());
+        const int index = given ? m_nearest.matches().at(rank).index : -1;
+        // A new icon repaints the option even when it shows the same colour.
+        if (index != m_optionIndexes.at(rank)) {
+            m_optionIndexes.at(rank) = index;
+            option->setIcon(given ? swatchIcon(webSafeColor(index), option->iconSize(), frame)
+                                  : QIcon());
+        }
+        option->setText(given ? QStringLiteral("%1　%2").arg(
+                                    hexText(webSafeColor(index)),
+                                    differenceText(m_nearest.matches().at(rank).distance))
+                              : QStringLiteral("—"));
+    }
+    m_options.at(m_nearest.chosen())->setChecked(true);
+    if (!given) {
+        m_given->clear();
+        m_nearestText->clear();
+        m_difference->clear();
+        return;
+    }
+    const WebSafeMatch &nearest = m_nearest.matches().front();
+    m_givenSwatch->setColor(given->color);
+    m_given->setText(hexText(given->color));
+    m_nearestSwatch->setColor(webSafeColor(nearest.index));
+    m_nearestText->setText(hexText(webSafeColor(nearest.index)));
+    m_difference->setText(QStringLiteral("色差（CIEDE2000）：") + differenceText(nearest.distance));
+}
+
+void FrmNearest::showPicker()
+{
+    const QString reason =
+        m_picker != nullptr
+            ? m_picker->unavailableReason()
+            : QStringLiteral("この画面（%1）では画面を読み取れず、デスクトップのポータルも"
+                             "使えないため、画面から色を拾えません。")
+                  .arg(QGuiApplication::platformName());
+    m_pick->setEnabled(reason.isEmpty());
+    m_pick->setToolTip(reason.isEmpty()
+                           ? QStringLiteral("画面のどこかをクリックして、その色を拾います"
+                                            "（Esc で取りやめ）")
+                           : reason);
+}
+
+void FrmNearest::showNote(const QString &note)
+{
+    m_note->setText(note);
+}
+
+QAction *addNearestColorItem(QMenu &menu, QWidget &owner, ColorChooser &chooser)
+{
+    QAction *item = menu.addAction(QStringLiteral("近いWebセーフ色(&N)…"));
+    item->setObjectName(QStringLiteral("mnuNearest"));
+    QObject::connect(item, &QAction::triggered, &owner, [&owner, &chooser] {
+        auto *window = owner.findChild<FrmNearest *>(QString(), Qt::FindDirectChildrenOnly);
+        if (window == nullptr) {
+            window = new FrmNearest(chooser, screenColorPicker(), &owner);
+            placeBeside(*window, owner);
+        }
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
+    return item;
+}
+
+} // namespace tintmill

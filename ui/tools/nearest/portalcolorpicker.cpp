@@ -1,0 +1,125 @@
+#include "portalcolorpicker.h"
+
+#include "portalrequest.h"
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
+#include <algorithm>
+#include <cmath>
+
+namespace tintmill {
+
+namespace {
+
+const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString screenshotInterface = QStringLiteral("org.freedesktop.portal.Screenshot");
+
+ColorNumber byte(double value)
+{
+    return static_cast<ColorNumber>(std::lround(std::clamp(value, 0.0, 1.0) * 255));
+}
+
+} // namespace
+
+PortalColorPicker::PortalColorPicker(const QDBusConnection &bus, QObject *parent)
+    : ScreenColorPicker(parent), m_bus(bus),
+      m_reason(QStringLiteral("デスクトップのポータルに問い合わせています…"))
+{
+    // Asked without waiting: the portal may first have to be started.
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        portalService, portalPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("Get"));
+    get << screenshotInterface << QStringLiteral("version");
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(get), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher *call) {
+                call->deleteLater();
+                const QDBusPendingReply<QDBusVariant> reply = *call;
+                if (reply.isError()) {
+                    setReason(QStringLiteral("デスクトップのポータル（画面の取得）が見つからない"
+                                             "ため、画面から色を拾えません。"));
+                } else if (reply.value().variant().toUInt() < 2) {
+                    setReason(QStringLiteral("このデスクトップのポータルは色の取得（PickColor）に"
+                                             "対応していないため、画面から色を拾えません。"));
+                } else {
+                    setReason({});
+                }
+            });
+}
+
+void PortalColorPicker::setReason(const QString &reason)
+{
+    m_reason = reason;
+    emit availabilityChanged();
+}
+
+void PortalColorPicker::pick()
+{
+    if (!m_reason.isEmpty() || m_request)
+        return;
+    // The portal answers on a path made from our bus name and a token of our
+    // choosing; listening there before the call cannot miss a quick answer.
+    const QString token = QStringLiteral("tintmill%1").arg(++m_requestCount);
+    QString sender = m_bus.baseService().mid(1);
+    sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+    listen(QStringLiteral("%1/request/%2/%3").arg(portalPath, sender, token));
+
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        portalService, portalPath, screenshotInterface, QStringLiteral("PickColor"));
+    call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher *reply) {
+                reply->deleteLater();
+                const QDBusPendingReply<QDBusObjectPath> handle = *reply;
+                if (handle.isError()) {
+                    delete m_request;
+                    emit cancelled(
+                        QStringLiteral("デスクトップのポータルが色の取得を断りました（%1）。")
+                            .arg(handle.error().message()));
+                    return;
+                }
+                // Portals older than the token convention answer elsewhere.
+                if (m_request && handle.value().path() != m_request->path())
+                    listen(handle.value().path());
+            });
+}
+
+void PortalColorPicker::listen(const QString &requestPath)
+{
+    delete m_request;
+    m_request = new PortalRequest(requestPath, m_bus, this);
+    connect(m_request, &PortalRequest::Response, this, &PortalColorPicker::finish);
+}
+
+void PortalColorPicker::finish(uint response, const QVariantMap &results)
+{
+    m_request->deleteLater();
+    m_request = nullptr;
+    if (response == 1) {
+        emit cancelled({});
+        return;
+    }
+    const QVariant color = results.value(QStringLiteral("color"));
+    if (response == 0 && color.canConvert<QDBusArgument>()) {
+        const auto argument = color.value<QDBusArgument>();
+        if (argument.currentSignature() == QLatin1String("(ddd)")) {
+            double red = 0;
+            double green = 0;
+            double blue = 0;
+            argument.beginStructure();
+            argument >> red >> green >> blue;
+            argument.endStructure();
+            emit picked(byte(red) | byte(green) << 8U | byte(blue) << 16U);
+            return;
+        }
+    }
+    emit cancelled(QStringLiteral("デスクトップのポータルから色を受け取れませんでした。"));
+}
+
+} // namespace tintmill
