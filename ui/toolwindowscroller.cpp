@@ -39,8 +39,8 @@ QRect placeToolWindow(const QRect &main, const QSize &wanted, const QSize &minim
                       const QRect &available)
 {
     const int level = main.top();
-    // The first of `candidates` (tops left) that covers the main window
-    // least, for a window of `size`.
+    // Where a window of `size` covers the main window least; of equal ones
+    // the first candidate: level with it, right before left.
     const auto leastCovering = [&](const QSize &size) {
         const auto clampX = [&](int x) {
             return std::clamp(x, available.left(), available.right() + 1 - size.width());
@@ -74,17 +74,15 @@ QRect placeToolWindow(const QRect &main, const QSize &wanted, const QSize &minim
         return best;
     };
 
+    // Whole: on the right, on the left, or else below or above.
     const QSize size = wanted.boundedTo(available.size());
-    const int roomRight = available.right() - main.right() - gap;
-    const int roomLeft = main.left() - gap - available.left();
-    // Whole, on either side, or else above or below the main window.
-    if (size.width() <= roomRight || size.width() <= roomLeft)
-        return leastCovering(size);
     const QRect whole = leastCovering(size);
     if (!whole.intersects(main))
         return whole;
     // Narrowed to the room on one side, scrolling inside, while it stays
-    // wide enough to use; else as narrow as that, covering as little as may be.
+    // wide enough to use; else that narrow, covering as little as may be.
+    const int roomRight = available.right() - main.right() - gap;
+    const int roomLeft = main.left() - gap - available.left();
     const int room = std::max(roomRight, roomLeft);
     const QSize narrowed(std::max(room, std::min(minimum.width(), size.width())), size.height());
     return leastCovering(narrowed);
