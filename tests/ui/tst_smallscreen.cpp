@@ -236,6 +236,10 @@ private slots:
                                            << "frmCheck";
         QTest::newRow("modern scrollbar CSS") << "mnuModernScrollbar"
                                               << "frmModernSc";
+        QTest::newRow("export") << "mnuExport"
+                                << "frmExport";
+        QTest::newRow("nearest web-safe colour") << "mnuNearest"
+                                                 << "frmNearest";
     }
 
     void toolWindowsFitBesideTheMainWindow()

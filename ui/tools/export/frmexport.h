@@ -8,6 +8,7 @@ class QMenu;
 namespace tintmill {
 
 class ColorExportCode;
+class ToolWindowScroller;
 
 // The tool window `frmExport`: the current colours in a format that today's
 // web and design tools read (CSS, SCSS, design tokens, a GIMP palette). It
@@ -19,6 +20,12 @@ class FrmExport : public QDialog
 
 public:
     explicit FrmExport(ColorExportCode &code, QWidget *parent = nullptr);
+
+    // Shows the window beside `mainWindow`, fitted to its screen.
+    void showBeside(const QWidget &mainWindow);
+
+private:
+    ToolWindowScroller *m_scroller;
 };
 
 // Adds "書き出し(&E)…" to the Tools menu. The item opens the one window of its

@@ -4,6 +4,7 @@
 #include "ui/colorbutton.h"
 #include "ui/colorswatch.h"
 #include "ui/controls.h"
+#include "ui/toolwindowscroller.h"
 #include "ui/twips.h"
 #include "x11screenpicker.h"
 
@@ -16,8 +17,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
-#include <QScreen>
-#include <algorithm>
 
 namespace tintmill {
 
@@ -71,23 +70,6 @@ QIcon swatchIcon(ColorNumber color, QSize size, const QColor &frame)
     return QIcon(pixmap);
 }
 
-// The first time: right of the main window if it fits, else left of it, else
-// as far right as the screen allows; level with its top, within the screen.
-void placeBeside(QWidget &window, const QWidget &mainWindow)
-{
-    const QRect main = mainWindow.frameGeometry();
-    const QRect screen = mainWindow.screen()->availableGeometry();
-    const int gap = 8;
-    int x = main.right() + 1 + gap;
-    if (x + window.width() > screen.right() + 1)
-        x = main.left() - gap - window.width();
-    if (x < screen.left())
-        x = std::max(screen.left(), screen.right() + 1 - window.width());
-    const int y = std::clamp(main.top(), screen.top(),
-                             std::max(screen.top(), screen.bottom() + 1 - window.height()));
-    window.move(x, y);
-}
-
 } // namespace
 
 FrmNearest::FrmNearest(ColorChooser &chooser, ScreenColorPicker *picker, QWidget *parent)
@@ -96,45 +78,49 @@ FrmNearest::FrmNearest(ColorChooser &chooser, ScreenColorPicker *picker, QWidget
     setObjectName(QStringLiteral("frmNearest"));
     setWindowTitle(QStringLiteral("近いWebセーフ色"));
     setModal(false);
-    setFixedSize(twips::rect(0, 0, 7260, 5160).size());
+    // The controls sit where designed on a page of the window's designed
+    // size, which scrolls inside the window on a small screen.
+    auto *content = new QWidget;
+    content->setObjectName(QStringLiteral("toolContent"));
+    content->setFixedSize(twips::rect(0, 0, 7260, 5160).size());
 
-    auto *textLabel = label("lblCssColor", QStringLiteral("CSSの色(&I)："), this);
+    auto *textLabel = label("lblCssColor", QStringLiteral("CSSの色(&I)："), content);
     twips::place(textLabel, 240, 225, 1200, 300);
-    m_text = named(new QLineEdit(this), "txtCssColor");
+    m_text = named(new QLineEdit(content), "txtCssColor");
     m_text->setPlaceholderText(QStringLiteral("#1DA1F2、rgb(29 161 242)、steelblue など"));
     twips::place(m_text, 1440, 180, 3600, 375);
     textLabel->setBuddy(m_text);
-    m_pick = named(new QPushButton(QStringLiteral("画面から拾う"), this), "cmdPickScreen");
+    m_pick = named(new QPushButton(QStringLiteral("画面から拾う"), content), "cmdPickScreen");
     twips::place(m_pick, 5160, 180, 1860, 375);
 
-    m_note = label("lblCssNote", QString(), this);
+    m_note = label("lblCssNote", QString(), content);
     m_note->setWordWrap(true);
     twips::place(m_note, 1440, 585, 5580, 480);
 
-    auto *givenCaption = label("lblGivenCaption", QStringLiteral("指定した色"), this);
+    auto *givenCaption = label("lblGivenCaption", QStringLiteral("指定した色"), content);
     twips::place(givenCaption, 240, 1140, 3300, 270);
-    m_givenSwatch = new ColorSwatch(this);
+    m_givenSwatch = new ColorSwatch(content);
     m_givenSwatch->setObjectName(QStringLiteral("picGiven"));
     m_givenSwatch->setFixedSize(twips::rect(0, 0, 3300, 660).size());
     twips::place(m_givenSwatch, 240, 1440, 3300, 660);
-    m_given = label("lblGiven", QString(), this);
+    m_given = label("lblGiven", QString(), content);
     twips::place(m_given, 240, 2130, 3300, 270);
 
     auto *nearestCaption =
-        label("lblNearestCaption", QStringLiteral("いちばん近いWebセーフ色"), this);
+        label("lblNearestCaption", QStringLiteral("いちばん近いWebセーフ色"), content);
     twips::place(nearestCaption, 3720, 1140, 3300, 270);
-    m_nearestSwatch = new ColorSwatch(this);
+    m_nearestSwatch = new ColorSwatch(content);
     m_nearestSwatch->setObjectName(QStringLiteral("picNearest"));
     m_nearestSwatch->setFixedSize(twips::rect(0, 0, 3300, 660).size());
     twips::place(m_nearestSwatch, 3720, 1440, 3300, 660);
-    m_nearestText = label("lblNearest", QString(), this);
+    m_nearestText = label("lblNearest", QString(), content);
     twips::place(m_nearestText, 3720, 2130, 3300, 270);
 
-    m_difference = label("lblDifference", QString(), this);
+    m_difference = label("lblDifference", QString(), content);
     twips::place(m_difference, 240, 2460, 6780, 270);
 
-    auto *frame =
-        named(new QGroupBox(QStringLiteral("適用する色（色差 CIEDE2000）"), this), "FrameNearest");
+    auto *frame = named(new QGroupBox(QStringLiteral("適用する色（色差 CIEDE2000）"), content),
+                        "FrameNearest");
     twips::place(frame, 240, 2820, 6780, 1680);
     auto *group = new QButtonGroup(this);
     for (int rank = 0; rank < nearestMatchCount; ++rank) {
@@ -149,14 +135,14 @@ FrmNearest::FrmNearest(ColorChooser &chooser, ScreenColorPicker *picker, QWidget
     connect(&m_nearest, &NearestColor::chosenChanged, this,
             [this](int rank) { m_options.at(rank)->setChecked(true); });
 
-    m_apply = named(new QPushButton(QStringLiteral("適用"), this), "cmdNearestApply");
+    m_apply = named(new QPushButton(QStringLiteral("適用"), content), "cmdNearestApply");
     m_apply->setToolTip(QStringLiteral("選んだ色を、メインウィンドウで選択中の役割に適用します"
                                        "（その色のボタンを押したのと同じです）"));
     // Enter in the text box applies, so that a pasted colour takes one key.
     m_apply->setDefault(true);
     twips::place(m_apply, 4440, 4650, 1200, 375);
     connect(m_apply, &QPushButton::clicked, &m_nearest, &NearestColor::apply);
-    auto *close = named(new QPushButton(QStringLiteral("閉じる(&C)"), this), "cmdNearestClose");
+    auto *close = named(new QPushButton(QStringLiteral("閉じる(&C)"), content), "cmdNearestClose");
     twips::place(close, 5820, 4650, 1200, 375);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
@@ -186,6 +172,12 @@ FrmNearest::FrmNearest(ColorChooser &chooser, ScreenColorPicker *picker, QWidget
     setTabOrder(m_pick, m_options.front());
     setTabOrder(m_options.back(), m_apply);
     setTabOrder(m_apply, close);
+    m_scroller = new ToolWindowScroller(content, this);
+}
+
+void FrmNearest::showBeside(const QWidget &mainWindow)
+{
+    m_scroller->showBeside(mainWindow);
 }
 
 void FrmNearest::showColor()
@@ -264,13 +256,9 @@ QAction *addNearestColorItem(QMenu &menu, QWidget &owner, ColorChooser &chooser)
     item->setObjectName(QStringLiteral("mnuNearest"));
     QObject::connect(item, &QAction::triggered, &owner, [&owner, &chooser] {
         auto *window = owner.findChild<FrmNearest *>(QString(), Qt::FindDirectChildrenOnly);
-        if (window == nullptr) {
+        if (window == nullptr)
             window = new FrmNearest(chooser, screenColorPicker(), &owner);
-            placeBeside(*window, owner);
-        }
-        window->show();
-        window->raise();
-        window->activateWindow();
+        window->showBeside(owner);
     });
     return item;
 }

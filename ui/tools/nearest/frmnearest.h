@@ -16,6 +16,7 @@ namespace tintmill {
 class ColorChooser;
 class ColorSwatch;
 class ScreenColorPicker;
+class ToolWindowScroller;
 
 // The tool window `frmNearest`: a colour typed as CSS or picked from the
 // screen, beside the web-safe colour nearest to it, with the next nearest to
@@ -31,6 +32,8 @@ public:
     FrmNearest(ColorChooser &chooser, ScreenColorPicker *picker, QWidget *parent = nullptr);
 
     NearestColor &nearest() { return m_nearest; }
+    // Shows the window beside `mainWindow`, fitted to its screen.
+    void showBeside(const QWidget &mainWindow);
 
 private:
     void showColor();
@@ -51,6 +54,7 @@ private:
     // The colour button index each option shows, −1 for none.
     std::array<int, nearestMatchCount> m_optionIndexes{-1, -1, -1, -1};
     QPushButton *m_apply;
+    ToolWindowScroller *m_scroller;
 };
 
 // Adds "近いWebセーフ色(&N)…" to `menu`. The item opens the one window of its
