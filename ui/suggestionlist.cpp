@@ -72,7 +72,12 @@ void SuggestionList::showReport(const ReadabilityInput &input, const Readability
     for (int line = 0; line < sampleLineCount; ++line) {
         const Row &row = m_rows.at(line);
         const LineAdvice &advice = report.advice.at(line);
-        const ColorNumber current = input.colors.at(toIndex(sampleLineRoles.at(line)));
+        // On the left, the colour the suggestion would replace: the block's
+        // background where that is what changes.
+        const PageRole replaced = !advice.suggestion && advice.background
+                                      ? previewBlockRoles.at(advice.background->block)
+                                      : sampleLineRoles.at(line);
+        const ColorNumber current = input.colors.at(toIndex(replaced));
         row.current->setColor(current);
         row.currentText->setText(readabilitytexts::colorText(current));
 

@@ -117,6 +117,8 @@ private slots:
         // Dark text suits white and red, light text blue: no text colour suits
         // all three, so the medium block gets a background.
         QTRY_COMPARE(suggestions(f), mediumEverywhere);
+        // Beside it, the colour it would replace: the block's, not the line's.
+        QCOMPARE(f.find<QLabel>("lblCurrent_3")->text(), QStringLiteral("#0000FF"));
 
         // Opening it again brings back the same window.
         openCheck(f);
