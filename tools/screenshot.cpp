@@ -1,6 +1,7 @@
 // Saves a picture of the main window as it starts, for the README; with
-// --readability, a picture of the readability check window instead.
-// Usage: tintmill_screenshot OUTPUT.png [MAIN_TAB_PAGE] [--readability]
+// --readability (or --tool=ITEM:WINDOW, a Tools menu item and the window it
+// opens), a picture of that tool window instead.
+// Usage: tintmill_screenshot OUTPUT.png [MAIN_TAB_PAGE] [--readability | --tool=ITEM:WINDOW]
 
 #include "ui/application.h"
 #include "ui/frmcolor.h"
@@ -18,10 +19,16 @@ int main(int argc, char *argv[])
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
     QStringList arguments = QApplication::arguments();
-    const bool readability = arguments.removeAll(QStringLiteral("--readability")) > 0;
+    QStringList tool;
+    if (arguments.removeAll(QStringLiteral("--readability")) > 0)
+        tool = QStringList{QStringLiteral("mnuReadability"), QStringLiteral("frmCheck")};
+    for (qsizetype i = arguments.size() - 1; i > 0; --i) {
+        if (arguments.at(i).startsWith(QStringLiteral("--tool=")))
+            tool = arguments.takeAt(i).mid(7).split(QLatin1Char(':'));
+    }
     if (arguments.size() < 2) {
-        std::fprintf(stderr,
-                     "usage: tintmill_screenshot OUTPUT.png [MAIN_TAB_PAGE] [--readability]\n");
+        std::fprintf(stderr, "usage: tintmill_screenshot OUTPUT.png [MAIN_TAB_PAGE] "
+                             "[--readability | --tool=ITEM:WINDOW]\n");
         return 2;
     }
 
@@ -31,9 +38,18 @@ int main(int argc, char *argv[])
         window.mainTabs().setCurrentIndex(arguments.at(2).toInt());
     window.show();
     QWidget *shown = &window;
-    if (readability) {
-        window.findChild<QAction *>(QStringLiteral("mnuReadability"))->trigger();
-        shown = window.findChild<QWidget *>(QStringLiteral("frmCheck"));
+    if (tool.size() == 2) {
+        auto *item = window.findChild<QAction *>(tool.at(0));
+        if (item == nullptr) {
+            std::fprintf(stderr, "no menu item %s\n", qPrintable(tool.at(0)));
+            return 2;
+        }
+        item->trigger();
+        shown = window.findChild<QWidget *>(tool.at(1));
+        if (shown == nullptr) {
+            std::fprintf(stderr, "no window %s\n", qPrintable(tool.at(1)));
+            return 2;
+        }
     }
 
     int status = 1;
