@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Renders every page of the main window headless into docs/: screenshot.png
-# for the first page, screenshot-NAME.png for the others, and readability.png
-# for the readability check window.
+# for the first page, screenshot-NAME.png for the others, and readability.png,
+# export.png and nearest.png for the tool windows.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,3 +16,5 @@ for page in "${!pages[@]}"; do
     build/default/tools/tintmill_screenshot "docs/${pages[$page]}.png" "$page"
 done
 build/default/tools/tintmill_screenshot docs/readability.png 0 --readability
+build/default/tools/tintmill_screenshot docs/export.png 0 --tool=mnuExport:frmExport
+build/default/tools/tintmill_screenshot docs/nearest.png 0 --tool=mnuNearest:frmNearest
