@@ -1,8 +1,8 @@
 #include "commandline.h"
 #include "fontconfigpreload.h"
-#include "ui/application.h"
-#include "ui/frmcolor.h"
-#include "ui/guardedapplication.h"
+#include "ui/desktop/guardedapplication.h"
+#include "ui/mainwindow/application.h"
+#include "ui/mainwindow/frmcolor.h"
 
 #include <unistd.h>
 

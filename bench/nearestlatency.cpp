@@ -7,8 +7,8 @@
 
 #include "bench/benchsupport.h"
 #include "editor/nearestcolor.h"
-#include "ui/frmcolor.h"
-#include "ui/qtservices.h"
+#include "ui/desktop/qtservices.h"
+#include "ui/mainwindow/frmcolor.h"
 #include "ui/workbench.h"
 
 #include <QAction>

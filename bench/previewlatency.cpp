@@ -9,11 +9,11 @@
 #include "platform/textfile.h"
 #include "scrollbar/legacyscrollbarstyle.h"
 #include "scrollbar/previewpage.h"
-#include "ui/colorbutton.h"
-#include "ui/frmcolor.h"
-#include "ui/previewhost.h"
-#include "ui/qtservices.h"
-#include "ui/twips.h"
+#include "ui/desktop/qtservices.h"
+#include "ui/mainwindow/frmcolor.h"
+#include "ui/preview/previewhost.h"
+#include "ui/widgets/colorbutton.h"
+#include "ui/widgets/twips.h"
 #include "ui/workbench.h"
 
 #include <QApplication>

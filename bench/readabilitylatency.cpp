@@ -8,8 +8,8 @@
 #include "bench/benchsupport.h"
 #include "core/color.h"
 #include "core/contrast.h"
-#include "ui/frmcolor.h"
-#include "ui/qtservices.h"
+#include "ui/desktop/qtservices.h"
+#include "ui/mainwindow/frmcolor.h"
 #include "ui/workbench.h"
 
 #include <QAbstractButton>

@@ -3,8 +3,8 @@
 // opens), a picture of that tool window instead.
 // Usage: tintmill_screenshot OUTPUT.png [MAIN_TAB_PAGE] [--readability | --tool=ITEM:WINDOW]
 
-#include "ui/application.h"
-#include "ui/frmcolor.h"
+#include "ui/mainwindow/application.h"
+#include "ui/mainwindow/frmcolor.h"
 
 #include <QAction>
 #include <QApplication>

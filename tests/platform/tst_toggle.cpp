@@ -1,6 +1,6 @@
 #include "platform/toggle.h"
 #include "support/testmain.h"
-#include "ui/binding.h"
+#include "ui/widgets/binding.h"
 
 #include <QCheckBox>
 #include <QRadioButton>

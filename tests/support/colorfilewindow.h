@@ -1,7 +1,7 @@
 #pragma once
 
 #include "mainwindowfixture.h"
-#include "ui/rowcell.h"
+#include "ui/saveload/rowcell.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,8 +2,8 @@
 
 #include "fakes.h"
 #include "scrollbar/scrollbarcoloreditor.h"
-#include "ui/previewhost.h"
-#include "ui/twips.h"
+#include "ui/preview/previewhost.h"
+#include "ui/widgets/twips.h"
 
 #include <QImage>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "fakes.h"
-#include "ui/fonts.h"
-#include "ui/frmcolor.h"
+#include "ui/mainwindow/frmcolor.h"
+#include "ui/widgets/fonts.h"
 #include "ui/workbench.h"
 
 #include <QTabWidget>

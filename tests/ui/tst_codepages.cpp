@@ -1,6 +1,6 @@
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
-#include "ui/codetextbox.h"
+#include "ui/widgets/codetextbox.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
-#include "ui/colorbutton.h"
+#include "ui/widgets/colorbutton.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "support/colorfilewindow.h"
 #include "support/testmain.h"
 #include "support/userclicks.h"
-#include "ui/qtservices.h"
+#include "ui/desktop/qtservices.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "support/testmain.h"
-#include "ui/fonts.h"
+#include "ui/widgets/fonts.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,12 +2,12 @@
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
 #include "support/userclicks.h"
-#include "ui/application.h"
-#include "ui/colorbutton.h"
-#include "ui/contentscroller.h"
-#include "ui/frmabout.h"
-#include "ui/previewwidgets.h"
-#include "ui/twips.h"
+#include "ui/about/frmabout.h"
+#include "ui/mainwindow/application.h"
+#include "ui/preview/previewwidgets.h"
+#include "ui/widgets/colorbutton.h"
+#include "ui/widgets/contentscroller.h"
+#include "ui/widgets/twips.h"
 
 #include <QComboBox>
 #include <QLabel>

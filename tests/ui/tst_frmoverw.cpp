@@ -1,7 +1,7 @@
 #include "files/colorfiles.h"
 #include "support/colorfilewindow.h"
 #include "support/testmain.h"
-#include "ui/frmoverw.h"
+#include "ui/saveload/frmoverw.h"
 
 #include <QAccessible>
 #include <QLabel>

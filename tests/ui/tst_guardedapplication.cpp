@@ -1,5 +1,5 @@
 #include "support/testmain.h"
-#include "ui/guardedapplication.h"
+#include "ui/desktop/guardedapplication.h"
 
 #include <stdexcept>
 

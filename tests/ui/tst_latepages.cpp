@@ -1,8 +1,8 @@
 #include "support/fakes.h"
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
-#include "ui/fonts.h"
-#include "ui/frmcolor.h"
+#include "ui/mainwindow/frmcolor.h"
+#include "ui/widgets/fonts.h"
 #include "ui/workbench.h"
 
 #include <QTabWidget>

@@ -1,7 +1,7 @@
 #include "support/livepreview.h"
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
-#include "ui/browsermoduleloader.h"
+#include "ui/desktop/browsermoduleloader.h"
 
 #include <QFile>
 #include <QLabel>

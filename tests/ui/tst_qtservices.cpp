@@ -1,6 +1,6 @@
 #include "support/testmain.h"
-#include "ui/qtservices.h"
-#include "ui/toolkittranslations.h"
+#include "ui/desktop/qtservices.h"
+#include "ui/desktop/toolkittranslations.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #include "support/testmain.h"
-#include "ui/application.h"
-#include "ui/frmcolor.h"
+#include "ui/mainwindow/application.h"
+#include "ui/mainwindow/frmcolor.h"
 
 #include <QDir>
 #include <QFile>

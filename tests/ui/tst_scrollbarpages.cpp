@@ -1,8 +1,8 @@
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
-#include "ui/colorbutton.h"
-#include "ui/scrollbardiagram.h"
-#include "ui/swatchoption.h"
+#include "ui/scrollbar/scrollbardiagram.h"
+#include "ui/scrollbar/swatchoption.h"
+#include "ui/widgets/colorbutton.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "support/testmain.h"
 #include "support/textrows.h"
-#include "ui/fonts.h"
-#include "ui/rowcell.h"
-#include "ui/scrollingrowlist.h"
+#include "ui/saveload/rowcell.h"
+#include "ui/saveload/scrollingrowlist.h"
+#include "ui/widgets/fonts.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
-#include "ui/contentscroller.h"
-#include "ui/toolwindowscroller.h"
+#include "ui/widgets/contentscroller.h"
+#include "ui/widgets/toolwindowscroller.h"
 
 #include <QMenuBar>
 #include <QScreen>

@@ -1,7 +1,7 @@
 #include "support/diskentries.h"
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
-#include "ui/unixsignalclose.h"
+#include "ui/desktop/unixsignalclose.h"
 
 #include <QProcess>
 #include <csignal>

@@ -1,10 +1,10 @@
 #include "frmexport.h"
 
 #include "codegen/colorexportcode.h"
-#include "ui/codetextbox.h"
-#include "ui/controls.h"
-#include "ui/toolwindowscroller.h"
-#include "ui/twips.h"
+#include "ui/widgets/codetextbox.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/toolwindowscroller.h"
+#include "ui/widgets/twips.h"
 
 #include <QComboBox>
 #include <QLabel>

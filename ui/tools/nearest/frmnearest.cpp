@@ -1,11 +1,11 @@
 #include "frmnearest.h"
 
 #include "portalcolorpicker.h"
-#include "ui/colorbutton.h"
-#include "ui/colorswatch.h"
-#include "ui/controls.h"
-#include "ui/toolwindowscroller.h"
-#include "ui/twips.h"
+#include "ui/widgets/colorbutton.h"
+#include "ui/widgets/colorswatch.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/toolwindowscroller.h"
+#include "ui/widgets/twips.h"
 #include "x11screenpicker.h"
 
 #include <QButtonGroup>

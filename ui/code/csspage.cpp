@@ -1,11 +1,11 @@
 #include "csspage.h"
 
-#include "binding.h"
 #include "codegen/linkrulegenerator.h"
 #include "codegen/stylegenerator.h"
-#include "colorbutton.h"
-#include "controls.h"
-#include "twips.h"
+#include "ui/widgets/binding.h"
+#include "ui/widgets/colorbutton.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/twips.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,12 +1,12 @@
 #include "frmmodernsc.h"
 
-#include "binding.h"
 #include "codegen/modernscrollbarcode.h"
-#include "codetextbox.h"
-#include "controls.h"
-#include "icons.h"
-#include "toolwindowscroller.h"
-#include "twips.h"
+#include "ui/widgets/binding.h"
+#include "ui/widgets/codetextbox.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/icons.h"
+#include "ui/widgets/toolwindowscroller.h"
+#include "ui/widgets/twips.h"
 
 #include <QLabel>
 #include <QMenu>

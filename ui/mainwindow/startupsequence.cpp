@@ -1,10 +1,10 @@
 #include "startupsequence.h"
 
-#include "colorbutton.h"
-#include "colorpickerpage.h"
 #include "frmcolor.h"
-#include "pagerolespage.h"
-#include "workbench.h"
+#include "ui/picker/colorpickerpage.h"
+#include "ui/picker/pagerolespage.h"
+#include "ui/widgets/colorbutton.h"
+#include "ui/workbench.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -1,6 +1,6 @@
 #include "swatchoption.h"
 
-#include "colorbutton.h"
+#include "ui/widgets/colorbutton.h"
 
 #include <QPainter>
 

@@ -1,13 +1,13 @@
 #include "application.h"
 
 #include "core/product.h"
-#include "fonts.h"
 #include "frmcolor.h"
-#include "guardedapplication.h"
-#include "previewhost.h"
 #include "tintmill_version.h"
-#include "unixsignalclose.h"
-#include "workbench.h"
+#include "ui/desktop/guardedapplication.h"
+#include "ui/desktop/unixsignalclose.h"
+#include "ui/preview/previewhost.h"
+#include "ui/widgets/fonts.h"
+#include "ui/workbench.h"
 
 #include <QGuiApplication>
 

@@ -1,10 +1,10 @@
 #include "previewblocks.h"
 
-#include "colorbutton.h"
 #include "editor/pagecoloreditor.h"
-#include "fonts.h"
 #include "previewwidgets.h"
-#include "twips.h"
+#include "ui/widgets/colorbutton.h"
+#include "ui/widgets/fonts.h"
+#include "ui/widgets/twips.h"
 
 namespace tintmill {
 

@@ -1,8 +1,8 @@
 #include "previewminiature.h"
 
-#include "colorbutton.h"
-#include "fonts.h"
-#include "twips.h"
+#include "ui/widgets/colorbutton.h"
+#include "ui/widgets/fonts.h"
+#include "ui/widgets/twips.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -3,7 +3,7 @@
 #include "contrasttable.h"
 #include "editor/readabilitycheck.h"
 #include "suggestionlist.h"
-#include "toolwindowscroller.h"
+#include "ui/widgets/toolwindowscroller.h"
 #include "visionpreviews.h"
 
 #include <QDialogButtonBox>

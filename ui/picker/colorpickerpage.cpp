@@ -1,11 +1,11 @@
 #include "colorpickerpage.h"
 
-#include "colorbutton.h"
 #include "core/color.h"
 #include "editor/colorchooser.h"
 #include "editor/pagecoloreditor.h"
 #include "platform/services.h"
-#include "twips.h"
+#include "ui/widgets/colorbutton.h"
+#include "ui/widgets/twips.h"
 
 #include <QComboBox>
 #include <QLabel>

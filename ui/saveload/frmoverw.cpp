@@ -1,9 +1,9 @@
 #include "frmoverw.h"
 
 #include "files/overwritereleasesession.h"
-#include "mousemovewatch.h"
 #include "scrollingrowlist.h"
-#include "twips.h"
+#include "ui/widgets/mousemovewatch.h"
+#include "ui/widgets/twips.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 #include "previewhost.h"
 
 #include "browser/browsermodule.h"
-#include "browsermoduleloader.h"
 #include "platform/textfile.h"
 #include "scrollbar/legacyscrollbarstyle.h"
 #include "scrollbar/previewpage.h"
+#include "ui/desktop/browsermoduleloader.h"
 
 #include <QDesktopServices>
 #include <QEvent>

@@ -1,10 +1,10 @@
 #include "scrollbarcodepage.h"
 
-#include "binding.h"
 #include "codegen/scrollbarcode.h"
-#include "controls.h"
 #include "digitkeyeventfilter.h"
-#include "twips.h"
+#include "ui/widgets/binding.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/twips.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

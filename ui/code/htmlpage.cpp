@@ -1,8 +1,8 @@
 #include "htmlpage.h"
 
 #include "codegen/bodytaggenerator.h"
-#include "controls.h"
-#include "twips.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "contrasttable.h"
 
-#include "colorbutton.h"
 #include "editor/readabilitytexts.h"
-#include "fonts.h"
-#include "twips.h"
+#include "ui/widgets/colorbutton.h"
+#include "ui/widgets/fonts.h"
+#include "ui/widgets/twips.h"
 
 #include <QHeaderView>
 #include <QPainter>

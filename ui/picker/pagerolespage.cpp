@@ -2,8 +2,8 @@
 
 #include "editor/colorchooser.h"
 #include "editor/pagecoloreditor.h"
-#include "fonts.h"
-#include "twips.h"
+#include "ui/widgets/fonts.h"
+#include "ui/widgets/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "memoryframe.h"
 
-#include "icons.h"
 #include "memory/colormemory.h"
-#include "mousemovewatch.h"
 #include "scrollingrowlist.h"
-#include "twips.h"
+#include "ui/widgets/icons.h"
+#include "ui/widgets/mousemovewatch.h"
+#include "ui/widgets/twips.h"
 
 #include <QPushButton>
 

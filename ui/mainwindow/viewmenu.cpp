@@ -1,9 +1,9 @@
 #include "viewmenu.h"
 
-#include "binding.h"
 #include "editor/viewoptions.h"
-#include "previewblocks.h"
-#include "previewwidgets.h"
+#include "ui/preview/previewblocks.h"
+#include "ui/preview/previewwidgets.h"
+#include "ui/widgets/binding.h"
 
 #include <QMenu>
 

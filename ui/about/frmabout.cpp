@@ -1,10 +1,10 @@
 #include "frmabout.h"
 
 #include "core/product.h"
-#include "icons.h"
-#include "qtservices.h"
 #include "tintmill_version.h"
-#include "twips.h"
+#include "ui/desktop/qtservices.h"
+#include "ui/widgets/icons.h"
+#include "ui/widgets/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

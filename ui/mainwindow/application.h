@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/programdirectory.h"
-#include "qtservices.h"
-#include "toolkittranslations.h"
+#include "ui/desktop/qtservices.h"
+#include "ui/desktop/toolkittranslations.h"
 
 #include <memory>
 

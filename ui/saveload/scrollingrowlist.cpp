@@ -2,7 +2,7 @@
 
 #include "platform/rowlist.h"
 #include "rowcell.h"
-#include "twips.h"
+#include "ui/widgets/twips.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 #include "suggestionlist.h"
 
-#include "colorswatch.h"
 #include "editor/readabilitytexts.h"
-#include "fonts.h"
+#include "ui/widgets/colorswatch.h"
+#include "ui/widgets/fonts.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "saveloadpage.h"
 
-#include "twips.h"
+#include "ui/widgets/twips.h"
 
 #include <QGroupBox>
 

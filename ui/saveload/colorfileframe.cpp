@@ -2,9 +2,9 @@
 
 #include "files/colorfiles.h"
 #include "frmoverw.h"
-#include "icons.h"
-#include "mousemovewatch.h"
-#include "twips.h"
+#include "ui/widgets/icons.h"
+#include "ui/widgets/mousemovewatch.h"
+#include "ui/widgets/twips.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,11 +1,11 @@
 #include "scrollbareditorpage.h"
 
-#include "binding.h"
-#include "fonts.h"
 #include "scrollbar/scrollbarcoloreditor.h"
 #include "scrollbardiagram.h"
 #include "swatchoption.h"
-#include "twips.h"
+#include "ui/widgets/binding.h"
+#include "ui/widgets/fonts.h"
+#include "ui/widgets/twips.h"
 
 #include <QCheckBox>
 #include <QLabel>
