@@ -1,5 +1,5 @@
 #include "support/diskentries.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -123,5 +123,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestCommandLine)
+TINTMILL_LIBRARY_TEST_MAIN(TestCommandLine)
 #include "tst_commandline.moc"

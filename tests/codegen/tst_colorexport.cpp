@@ -1,5 +1,5 @@
 #include "codegen/colorexport.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -183,5 +183,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestColorExport)
+TINTMILL_LIBRARY_TEST_MAIN(TestColorExport)
 #include "tst_colorexport.moc"

@@ -3,7 +3,7 @@
 #include "scrollbar/scrollbarcoloreditor.h"
 #include "support/diskentries.h"
 #include "support/fakes.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 #include <QFile>
 
@@ -84,5 +84,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestColorExportCode)
+TINTMILL_LIBRARY_TEST_MAIN(TestColorExportCode)
 #include "tst_colorexportcode.moc"

@@ -1,5 +1,5 @@
 #include "codegen/modernscrollbarcss.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 using namespace tintmill;
 
@@ -129,5 +129,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestModernScrollbarCss)
+TINTMILL_LIBRARY_TEST_MAIN(TestModernScrollbarCss)
 #include "tst_modernscrollbarcss.moc"

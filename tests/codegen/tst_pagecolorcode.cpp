@@ -1,5 +1,5 @@
 #include "codegen/pagecolorcode.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 using namespace tintmill;
 
@@ -125,5 +125,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestPageColorCode)
+TINTMILL_LIBRARY_TEST_MAIN(TestPageColorCode)
 #include "tst_pagecolorcode.moc"

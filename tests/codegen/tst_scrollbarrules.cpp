@@ -1,6 +1,6 @@
 #include "codegen/digitkeyfilter.h"
 #include "codegen/scrollbarrules.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 using namespace tintmill;
 
@@ -155,5 +155,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestScrollbarRules)
+TINTMILL_LIBRARY_TEST_MAIN(TestScrollbarRules)
 #include "tst_scrollbarrules.moc"

@@ -1,5 +1,5 @@
 #include "codegen/styleattribute.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 using namespace tintmill;
 
@@ -32,5 +32,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestStyleAttribute)
+TINTMILL_LIBRARY_TEST_MAIN(TestStyleAttribute)
 #include "tst_styleattribute.moc"

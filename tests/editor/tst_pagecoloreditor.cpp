@@ -2,7 +2,7 @@
 #include "editor/pagecoloreditor.h"
 #include "scrollbar/scrollbarcoloreditor.h"
 #include "support/fakes.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 #include <QSignalSpy>
 
@@ -145,5 +145,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestPageColorEditor)
+TINTMILL_LIBRARY_TEST_MAIN(TestPageColorEditor)
 #include "tst_pagecoloreditor.moc"

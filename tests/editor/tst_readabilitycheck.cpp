@@ -1,7 +1,7 @@
 #include "editor/pagecoloreditor.h"
 #include "editor/readabilitycheck.h"
 #include "editor/viewoptions.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 #include <QSignalSpy>
 
@@ -46,5 +46,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestReadabilityCheck)
+TINTMILL_LIBRARY_TEST_MAIN(TestReadabilityCheck)
 #include "tst_readabilitycheck.moc"

@@ -1,5 +1,5 @@
 #include "editor/startup.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 #include <stdexcept>
 
@@ -78,5 +78,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestStartup)
+TINTMILL_LIBRARY_TEST_MAIN(TestStartup)
 #include "tst_startup.moc"

@@ -1,7 +1,7 @@
 #include "editor/settingsfile.h"
 #include "editor/viewoptions.h"
 #include "support/fakes.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 #include <QFile>
 
@@ -115,5 +115,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestViewOptions)
+TINTMILL_LIBRARY_TEST_MAIN(TestViewOptions)
 #include "tst_viewoptions.moc"

@@ -1,8 +1,9 @@
 #include "files/colorfileformat.h"
 #include "files/colorfileio.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 
@@ -217,5 +218,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestColorFileFormat)
+TINTMILL_LIBRARY_TEST_MAIN(TestColorFileFormat)
 #include "tst_colorfileformat.moc"

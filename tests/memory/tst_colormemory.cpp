@@ -4,7 +4,7 @@
 #include "memory/scrollbarmemory.h"
 #include "scrollbar/scrollbarcoloreditor.h"
 #include "support/fakes.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 #include <QSignalSpy>
 
@@ -168,5 +168,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestColorMemory)
+TINTMILL_LIBRARY_TEST_MAIN(TestColorMemory)
 #include "tst_colormemory.moc"

@@ -1,6 +1,6 @@
 #include "memory/defaultname.h"
 #include "memory/memorystore.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 using namespace tintmill;
 
@@ -162,5 +162,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestMemoryStore)
+TINTMILL_LIBRARY_TEST_MAIN(TestMemoryStore)
 #include "tst_memorystore.moc"

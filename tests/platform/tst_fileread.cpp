@@ -1,6 +1,6 @@
 #include "platform/fileread.h"
 #include "support/diskentries.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 #include <QElapsedTimer>
 
@@ -137,5 +137,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestFileRead)
+TINTMILL_LIBRARY_TEST_MAIN(TestFileRead)
 #include "tst_fileread.moc"

@@ -1,6 +1,6 @@
 #include "platform/filewrite.h"
 #include "support/diskentries.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 #include <cerrno>
 #include <optional>
@@ -278,5 +278,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestFileWrite)
+TINTMILL_LIBRARY_TEST_MAIN(TestFileWrite)
 #include "tst_filewrite.moc"

@@ -2,7 +2,7 @@
 #include "platform/programdirectory.h"
 #include "support/diskentries.h"
 #include "support/fakes.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -147,5 +147,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestProgramDirectory)
+TINTMILL_LIBRARY_TEST_MAIN(TestProgramDirectory)
 #include "tst_programdirectory.moc"

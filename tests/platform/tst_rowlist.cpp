@@ -1,5 +1,5 @@
 #include "platform/rowlist.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 #include "support/textrows.h"
 
 #include <QSignalSpy>
@@ -194,5 +194,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestRowList)
+TINTMILL_LIBRARY_TEST_MAIN(TestRowList)
 #include "tst_rowlist.moc"

@@ -1,6 +1,6 @@
 #include "platform/programdirectory.h"
 #include "platform/textfile.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -141,5 +141,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestTextFile)
+TINTMILL_LIBRARY_TEST_MAIN(TestTextFile)
 #include "tst_textfile.moc"

@@ -1,6 +1,6 @@
 #include "scrollbar/legacyscrollbarstyle.h"
 #include "scrollbar/previewpage.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 using namespace tintmill;
 
@@ -202,5 +202,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestLegacyScrollbarStyle)
+TINTMILL_LIBRARY_TEST_MAIN(TestLegacyScrollbarStyle)
 #include "tst_legacyscrollbarstyle.moc"

@@ -1,6 +1,6 @@
 #include "scrollbar/scrollbarcoloreditor.h"
 #include "support/fakes.h"
-#include "support/testmain.h"
+#include "support/librarytestmain.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -240,5 +240,5 @@ private slots:
     }
 };
 
-TINTMILL_TEST_MAIN(TestScrollbarColorEditor)
+TINTMILL_LIBRARY_TEST_MAIN(TestScrollbarColorEditor)
 #include "tst_scrollbarcoloreditor.moc"
