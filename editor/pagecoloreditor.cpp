@@ -38,12 +38,15 @@ void PageColorEditor::ColorChange(int tmpIndex)
     clearMemoryChoice();
 }
 
-void PageColorEditor::applyColorFields(const QStringList &fields)
+void PageColorEditor::applyColorSet(const PageColorSet &set)
 {
-    Q_ASSERT(fields.size() >= roleCount);
-    for (int k = 0; k < roleCount; ++k)
-        m_captions.at(k) = QStringLiteral("#") + fields.at(k);
+    m_captions = set.captions;
     emit colorsChanged();
+}
+
+PageColorSet PageColorEditor::colorSet(const QString &description) const
+{
+    return {description, m_captions};
 }
 
 QString PageColorEditor::PageColorData() const

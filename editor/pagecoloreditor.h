@@ -1,11 +1,11 @@
 #pragma once
 
+#include "colorset/pagecolorset.h"
 #include "core/color.h"
 #include "core/roles.h"
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <array>
 
 namespace tintmill {
@@ -31,9 +31,11 @@ public:
     // chosen by hand no longer comes from an open file or a remembered set.
     void ColorChange(int tmpIndex);
 
-    // Replaces the whole set with eight stored RRGGBB texts in role order,
-    // keeping their letter case in the captions.
-    void applyColorFields(const QStringList &fields);
+    // Replaces the whole set with a saved or remembered one, keeping the
+    // letter case of its captions. Its description is not the editor's.
+    void applyColorSet(const PageColorSet &set);
+    // The current set under `description`.
+    PageColorSet colorSet(const QString &description = QString()) const;
 
     // The 48-character data string: the RRGGBB of every role in index order.
     QString PageColorData() const;

@@ -3,6 +3,7 @@
 #include "core/roles.h"
 #include "platform/textfile.h"
 
+#include <QStringList>
 #include <algorithm>
 
 namespace tintmill::colorfile {
@@ -20,12 +21,23 @@ bool isWebSafePair(QStringView pair)
     return std::ranges::any_of(steps, [pair](QLatin1String step) { return pair == step; });
 }
 
-} // namespace
-
-int fieldCount(ColorFileKind kind)
+QString dataOf(const std::array<QString, roleCount> &captions)
 {
-    return kind == ColorFileKind::Page ? pageFieldCount : scrollbarFieldCount;
+    QString data;
+    for (const QString &caption : captions)
+        data += caption.right(6);
+    return data;
 }
+
+std::array<QString, roleCount> captionsOf(const QString &data)
+{
+    std::array<QString, roleCount> captions;
+    for (int k = 0; k < roleCount; ++k)
+        captions.at(k) = u'#' + data.mid(qsizetype{6} * k, 6);
+    return captions;
+}
+
+} // namespace
 
 bool funcFile(const QString &tempData)
 {
@@ -56,19 +68,6 @@ QString FolderOf(const QString &path)
 QString pathOf(const QString &folder, const QString &fileName)
 {
     return folder + separator + fileName;
-}
-
-QStringList inArray(const QString &IroData, const QString &strInfo)
-{
-    QStringList fields{strInfo};
-    for (int k = 0; k < roleCount; ++k)
-        fields.append(IroData.mid(qsizetype{6} * k, 6));
-    return fields;
-}
-
-QString dataOf(const QStringList &storedSet)
-{
-    return storedSet.mid(1, roleCount).join(QString());
 }
 
 QString descriptionProblem(const QString &description)
@@ -105,24 +104,20 @@ QString descriptionProblem(const QString &description)
         .arg(named);
 }
 
-QString fileText(ColorFileKind kind, const QStringList &storedSet)
+QString fileText(const StoredColorSet &set)
 {
-    QStringList lines{storedSet.value(0) + u'#' + dataOf(storedSet)};
-    if (kind == ColorFileKind::Scrollbar) {
-        for (int k = 0; k < checkCount; ++k)
-            lines.append(storedSet.value(1 + roleCount + k) == QLatin1String("1")
-                             ? QStringLiteral("1")
-                             : QStringLiteral("0"));
+    const QString data = std::visit([](const auto &kind) { return dataOf(kind.captions); }, set);
+    QStringList lines{descriptionOf(set) + u'#' + data};
+    if (const auto *scrollbar = std::get_if<StoredScrollbarSet>(&set)) {
+        for (const bool enabled : scrollbar->enabled)
+            lines.append(enabled ? QStringLiteral("1") : QStringLiteral("0"));
     }
     return joinCrLf(lines);
 }
 
-QByteArray fileBytes(ColorFileKind kind, const QByteArray &descriptionBytes,
-                     const QStringList &storedSet)
+QByteArray fileBytes(const QByteArray &descriptionBytes, const StoredColorSet &set)
 {
-    QStringList withoutDescription = storedSet;
-    withoutDescription[0] = QString();
-    return descriptionBytes + encodeCp932(fileText(kind, withoutDescription));
+    return descriptionBytes + encodeCp932(fileText(withDescription(set, QString())));
 }
 
 namespace {
@@ -177,6 +172,23 @@ FileContent readScrollbarColorFile(const QByteArray &bytes)
 FileContent readColorFile(ColorFileKind kind, const QByteArray &bytes)
 {
     return kind == ColorFileKind::Page ? readPageColorFile(bytes) : readScrollbarColorFile(bytes);
+}
+
+StoredColorSet setOf(const FileContent &read, StoredColorSet current)
+{
+    std::visit(
+        [&read](auto &kind) {
+            kind.description = read.description;
+            kind.captions = captionsOf(read.data);
+        },
+        current);
+    if (auto *scrollbar = std::get_if<StoredScrollbarSet>(&current)) {
+        for (int k = 0; k < checkCount; ++k) {
+            if (const std::optional<bool> check = read.checks.at(static_cast<size_t>(k)))
+                scrollbar->enabled.at(static_cast<size_t>(k)) = *check;
+        }
+    }
+    return current;
 }
 
 } // namespace tintmill::colorfile

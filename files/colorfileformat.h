@@ -1,8 +1,9 @@
 #pragma once
 
+#include "colorset/storedcolorset.h"
+
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -19,11 +20,6 @@ enum class ColorFileKind
 namespace colorfile {
 
 inline constexpr int checkCount = 8;
-// A stored set: description, eight RRGGBB colours, and for scrollbar sets the
-// eight boxes as "0"/"1".
-inline constexpr int pageFieldCount = 9;
-inline constexpr int scrollbarFieldCount = 17;
-int fieldCount(ColorFileKind kind);
 
 // No colour file comes near this: a description is held to descriptionLimit
 // characters (two bytes each at most), the rest is under a hundred bytes.
@@ -42,28 +38,20 @@ QString FileNameOf(const QString &path);
 QString FolderOf(const QString &path);
 QString pathOf(const QString &folder, const QString &fileName);
 
-// Splits a 48-character data string into eight colour fields and puts the
-// description before them: the stored form of a page set. Scrollbar sets
-// append their eight boxes to it.
-QStringList inArray(const QString &IroData, const QString &strInfo);
-// The data string of a stored set: its eight colour fields joined.
-QString dataOf(const QStringList &storedSet);
-
 // Why a description cannot be saved so that the file reads back as it was
 // written: a "#" (the record would split in the wrong place), a line break,
 // a character code page 932 cannot hold, or more than descriptionLimit
 // characters. Empty when it can be saved.
 QString descriptionProblem(const QString &description);
 
-// The file's whole text for a stored set (9 or 17 fields), every line ending
-// in CR LF: description "#" data, then for scrollbar sets one line "1" or "0"
-// per box.
-QString fileText(ColorFileKind kind, const QStringList &storedSet);
+// The file's whole text for a set, every line ending in CR LF: description
+// "#" data (the last six characters of every caption in role order), then
+// for scrollbar sets one line "1" or "0" per switch.
+QString fileText(const StoredColorSet &set);
 // The same file as bytes, its description given as the bytes to write:
 // a file written again keeps the description exactly as it was read, also
-// where the bytes are not code page 932.
-QByteArray fileBytes(ColorFileKind kind, const QByteArray &descriptionBytes,
-                     const QStringList &storedSet);
+// where the bytes are not code page 932. The set's own description is not used.
+QByteArray fileBytes(const QByteArray &descriptionBytes, const StoredColorSet &set);
 
 enum class ReadOutcome
 {
@@ -93,6 +81,12 @@ FileContent readPageColorFile(const QByteArray &bytes);
 // unreadable.
 FileContent readScrollbarColorFile(const QByteArray &bytes);
 FileContent readColorFile(ColorFileKind kind, const QByteArray &bytes);
+
+// The set a valid file holds, over `current` of the file's kind: the file's
+// description and colours (captions "#" and the six characters read) and,
+// for scrollbar sets, the switches its check lines set; a switch without a
+// line keeps its state in `current`.
+StoredColorSet setOf(const FileContent &read, StoredColorSet current);
 
 } // namespace colorfile
 } // namespace tintmill

@@ -16,7 +16,7 @@ std::optional<int> ColorFileList::rowOfPath(const QString &path) const
     return std::nullopt;
 }
 
-QStringList ColorFileList::storedSet(int index) const
+StoredColorSet ColorFileList::storedSet(int index) const
 {
     if (index == fileCount() && m_snapshot)
         return *m_snapshot;
@@ -27,7 +27,8 @@ QString ColorFileList::text(int row, int column) const
 {
     if (row >= fileCount())
         return {};
-    return column == 0 ? colorfile::FileNameOf(entry(row).path) : entry(row).storedSet.value(0);
+    return column == 0 ? colorfile::FileNameOf(entry(row).path)
+                       : descriptionOf(entry(row).storedSet);
 }
 
 QString ColorFileList::toolTip(int row, int column) const
@@ -39,7 +40,7 @@ QString ColorFileList::toolTip(int row, int column) const
     return folder.isEmpty() ? QStringLiteral("/") : folder;
 }
 
-int ColorFileList::AddData(const QString &tempPath, const QStringList &storedSet,
+int ColorFileList::AddData(const QString &tempPath, const StoredColorSet &storedSet,
                            const QByteArray &descriptionBytes, const QByteArray &bytesOnDisk)
 {
     m_entries.push_back({tempPath, storedSet, descriptionBytes, bytesOnDisk});
@@ -48,7 +49,7 @@ int ColorFileList::AddData(const QString &tempPath, const QStringList &storedSet
     return fileCount() - 1;
 }
 
-void ColorFileList::replaceSet(int row, const QStringList &storedSet,
+void ColorFileList::replaceSet(int row, const StoredColorSet &storedSet,
                                const QByteArray &descriptionBytes, const QByteArray &bytesOnDisk)
 {
     ColorFileEntry &entry = m_entries.at(static_cast<size_t>(row));
@@ -69,7 +70,7 @@ void ColorFileList::clearFiles()
     entriesChanged();
 }
 
-void ColorFileList::appendSnapshot(const QStringList &storedSet)
+void ColorFileList::appendSnapshot(const StoredColorSet &storedSet)
 {
     m_snapshot = storedSet;
 }
@@ -83,9 +84,8 @@ void ColorFileList::takeSnapshotColours(int row)
 {
     if (!m_snapshot)
         return;
-    QStringList &set = m_entries.at(static_cast<size_t>(row)).storedSet;
-    for (qsizetype field = 1; field < set.size() && field < m_snapshot->size(); ++field)
-        set[field] = m_snapshot->at(field);
+    StoredColorSet &set = m_entries.at(static_cast<size_t>(row)).storedSet;
+    set = withDescription(*m_snapshot, descriptionOf(set));
 }
 
 int ColorFileList::release(const std::vector<bool> &released)

@@ -4,18 +4,17 @@
 #include "platform/rowlist.h"
 
 #include <QByteArray>
-#include <QStringList>
 #include <optional>
 #include <vector>
 
 namespace tintmill {
 
-// One listed colour file: where it is and the set it holds, in stored form
-// (field 0 the description, which its row shows).
+// One listed colour file: where it is and the set it holds (its description
+// is what the row shows).
 struct ColorFileEntry
 {
     QString path;
-    QStringList storedSet;
+    StoredColorSet storedSet;
     // The description as the file holds it, written back as it stands when
     // the file is overwritten.
     QByteArray descriptionBytes;
@@ -50,26 +49,26 @@ public:
     const ColorFileEntry &entry(int row) const { return m_entries.at(static_cast<size_t>(row)); }
     std::optional<int> rowOfPath(const QString &path) const;
     // Entry `index`'s stored set, or the snapshot at index fileCount().
-    QStringList storedSet(int index) const;
+    StoredColorSet storedSet(int index) const;
 
     QString text(int row, int column) const override;
     QString toolTip(int row, int column) const override;
 
     // Lists a file as the last row, scrolled into view; returns its row.
-    int AddData(const QString &tempPath, const QStringList &storedSet,
+    int AddData(const QString &tempPath, const StoredColorSet &storedSet,
                 const QByteArray &descriptionBytes, const QByteArray &bytesOnDisk = {});
     // The file of `row` now holds `storedSet` (saved over again).
-    void replaceSet(int row, const QStringList &storedSet, const QByteArray &descriptionBytes,
+    void replaceSet(int row, const StoredColorSet &storedSet, const QByteArray &descriptionBytes,
                     const QByteArray &bytesOnDisk = {});
     // The file of `row` was written again and now holds `bytesOnDisk`.
     void setBytesOnDisk(int row, const QByteArray &bytesOnDisk);
     // Every file goes; row 0 is blank again.
     void clearFiles();
 
-    void appendSnapshot(const QStringList &storedSet);
+    void appendSnapshot(const StoredColorSet &storedSet);
     void removeSnapshot();
     bool hasSnapshot() const { return m_snapshot.has_value(); }
-    // The colours (and boxes) of the snapshot become those of `row`'s file;
+    // The colours (and switches) of the snapshot become those of `row`'s file;
     // its description stays.
     void takeSnapshotColours(int row);
 
@@ -83,7 +82,7 @@ private:
 
     ColorFileKind m_kind;
     std::vector<ColorFileEntry> m_entries;
-    std::optional<QStringList> m_snapshot;
+    std::optional<StoredColorSet> m_snapshot;
 };
 
 } // namespace tintmill

@@ -131,15 +131,8 @@ void ColorFiles::FileOpen()
         return;
     }
 
-    // Boxes without a check line in the file keep their state.
-    QStringList set = m_colorSet.currentSet(read.description);
-    const QStringList colours = colorfile::inArray(read.data, read.description);
-    for (qsizetype field = 1; field < colours.size(); ++field)
-        set[field] = colours.at(field);
-    for (int k = 0; k < colorfile::checkCount && m_list.kind() == ColorFileKind::Scrollbar; ++k) {
-        if (const std::optional<bool> check = read.checks.at(static_cast<size_t>(k)))
-            set[colours.size() + k] = *check ? QStringLiteral("1") : QStringLiteral("0");
-    }
+    // Switches without a check line in the file keep their state.
+    const StoredColorSet set = colorfile::setOf(read, m_colorSet.currentSet(QString()));
 
     const int row = m_list.AddData(path, set, read.descriptionBytes, file.bytes);
     m_colorSet.apply(set);
@@ -176,8 +169,8 @@ void ColorFiles::GFileSave()
     if (path.isEmpty())
         return;
 
-    const QStringList set = m_colorSet.currentSet(description);
-    const WriteResult written = writeColorFile(path, colorfile::fileText(m_list.kind(), set));
+    const StoredColorSet set = m_colorSet.currentSet(description);
+    const WriteResult written = writeColorFile(path, colorfile::fileText(set));
     if (!written.ok()) {
         m_messageBox.show(QStringLiteral("ファイルを保存できませんでした。%1\n\n%2")
                               .arg(writeFailureText(written), path),

@@ -2,25 +2,23 @@
 
 #include "colorfileformat.h"
 
-#include <QStringList>
-
 namespace tintmill {
 
 class RowList;
 
 // What the colour files need of the colour set of their kind: read it as a
-// stored set, replace it with one, and the neighbours to tell.
+// set value, replace it with one, and the neighbours to tell.
 class ColorSetAccess
 {
 public:
     virtual ~ColorSetAccess() = default;
 
     virtual ColorFileKind kind() const = 0;
-    // The current set in stored form under `description` (9 or 17 fields).
-    virtual QStringList currentSet(const QString &description) const = 0;
-    // Replaces the current set with a stored one (colours, and boxes for
-    // scrollbar sets).
-    virtual void apply(const QStringList &storedSet) = 0;
+    // The current set under `description`, of this kind.
+    virtual StoredColorSet currentSet(const QString &description) const = 0;
+    // Replaces the current set with one of this kind (colours, and switches
+    // for scrollbar sets).
+    virtual void apply(const StoredColorSet &set) = 0;
     // The remembered-set list of this kind loses its chosen row.
     virtual void clearMemoryChoice() = 0;
     // Brings this kind's editor to the front, where it has a page of its own.

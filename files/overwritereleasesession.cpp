@@ -90,10 +90,9 @@ void OverwriteReleaseSession::OverWrite(int tempIndex)
     m_rows.leave();
     m_hoverActive = false;
 
-    QStringList written = m_list.storedSet(m_list.fileCount());
-    written[0] = entry.storedSet.value(0);
-    const WriteResult result = writeColorFileBytes(
-        entry.path, colorfile::fileBytes(m_list.kind(), entry.descriptionBytes, written));
+    const WriteResult result =
+        writeColorFileBytes(entry.path, colorfile::fileBytes(entry.descriptionBytes,
+                                                             m_list.storedSet(m_list.fileCount())));
     if (!result.ok()) {
         // The list keeps the colours the file still holds; the dialog stays
         // open for another try or another file.

@@ -1,19 +1,18 @@
 #include "pagecoloraccess.h"
 
-#include "core/roles.h"
 #include "editor/pagecoloreditor.h"
 #include "platform/rowlist.h"
 
 namespace tintmill {
 
-QStringList PageColorAccess::currentSet(const QString &description) const
+StoredColorSet PageColorAccess::currentSet(const QString &description) const
 {
-    return colorfile::inArray(m_editor.PageColorData(), description);
+    return m_editor.colorSet(description);
 }
 
-void PageColorAccess::apply(const QStringList &storedSet)
+void PageColorAccess::apply(const StoredColorSet &set)
 {
-    m_editor.applyColorFields(storedSet.mid(1, roleCount));
+    m_editor.applyColorSet(std::get<PageColorSet>(set));
 }
 
 void PageColorAccess::clearMemoryChoice()

@@ -13,8 +13,8 @@ public:
     explicit PageColorAccess(PageColorEditor &editor) : m_editor(editor) {}
 
     ColorFileKind kind() const override { return ColorFileKind::Page; }
-    QStringList currentSet(const QString &description) const override;
-    void apply(const QStringList &storedSet) override;
+    StoredColorSet currentSet(const QString &description) const override;
+    void apply(const StoredColorSet &set) override;
     void clearMemoryChoice() override;
     void showEditor() override {}
     void clearMarksOnChange(RowList &list) override;

@@ -6,18 +6,14 @@
 
 namespace tintmill {
 
-QStringList ScrollbarColorAccess::currentSet(const QString &description) const
+StoredColorSet ScrollbarColorAccess::currentSet(const QString &description) const
 {
-    QStringList set = colorfile::inArray(m_editor.ScrColorData(), description);
-    for (int k = 0; k < roleCount; ++k)
-        set.append(m_editor.isEnabled(static_cast<ScrRole>(k)) ? QStringLiteral("1")
-                                                               : QStringLiteral("0"));
-    return set;
+    return m_editor.storedSet(description);
 }
 
-void ScrollbarColorAccess::apply(const QStringList &storedSet)
+void ScrollbarColorAccess::apply(const StoredColorSet &set)
 {
-    m_editor.ApplyFileScrColors(storedSet);
+    m_editor.ApplyFileScrColors(std::get<StoredScrollbarSet>(set));
 }
 
 void ScrollbarColorAccess::clearMemoryChoice()

@@ -17,8 +17,8 @@ public:
     {}
 
     ColorFileKind kind() const override { return ColorFileKind::Scrollbar; }
-    QStringList currentSet(const QString &description) const override;
-    void apply(const QStringList &storedSet) override;
+    StoredColorSet currentSet(const QString &description) const override;
+    void apply(const StoredColorSet &set) override;
     void clearMemoryChoice() override;
     void showEditor() override;
     void clearMarksOnChange(RowList &list) override;

@@ -29,11 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // What was read, saved again (where the description may be saved at all).
     if (!descriptionProblem(read.description).isEmpty())
         return 0;
-    QStringList set = inArray(read.data, read.description);
-    for (const std::optional<bool> &check : read.checks)
-        set.append(check.value_or(false) ? QStringLiteral("1") : QStringLiteral("0"));
+    const StoredColorSet blank = TINTMILL_FUZZ_KIND == ColorFileKind::Page
+                                     ? StoredColorSet(PageColorSet{})
+                                     : StoredColorSet(StoredScrollbarSet{});
     const FileContent again =
-        readColorFile(TINTMILL_FUZZ_KIND, encodeCp932(fileText(TINTMILL_FUZZ_KIND, set)));
+        readColorFile(TINTMILL_FUZZ_KIND, encodeCp932(fileText(setOf(read, blank))));
     FUZZ_CHECK(again.outcome == ReadOutcome::Valid);
     FUZZ_CHECK(again.description == read.description);
     FUZZ_CHECK(again.data == read.data);

@@ -59,22 +59,14 @@ void ColorHistory::restore(const ColorState &state)
     const QScopedValueRollback restoring(m_restoring, true);
     const ColorState now = captureColorState(m_pageEditor, m_scrollbarEditor);
     if (!now.samePageColors(state)) {
-        QStringList fields;
-        for (const QString &caption : state.pageCaptions)
-            fields.append(caption.mid(1));
-        m_pageEditor.applyColorFields(fields);
+        m_pageEditor.applyColorSet({QString(), state.pageCaptions});
         m_pageEditor.ClearFileHighlight();
         m_pageEditor.clearMemoryChoice();
         m_chooser.setEditorPage(ColorChooser::PageColors);
     }
     if (!now.sameScrollbarColors(state)) {
-        // The stored form a file or a remembered set is applied from.
-        QStringList storedSet{QString()};
-        for (const QString &caption : state.scrollbarCaptions)
-            storedSet.append(caption.mid(1));
-        for (const bool enabled : state.scrollbarEnabled)
-            storedSet.append(enabled ? QStringLiteral("1") : QStringLiteral("0"));
-        m_scrollbarEditor.ApplyFileScrColors(storedSet);
+        m_scrollbarEditor.ApplyFileScrColors(
+            {QString(), state.scrollbarCaptions, state.scrollbarEnabled});
         m_scrollbarEditor.ClearFileHighlightSc();
         m_scrollbarEditor.clearMemoryChoice();
         m_chooser.setEditorPage(ColorChooser::ScrollbarColors);

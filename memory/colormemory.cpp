@@ -13,9 +13,8 @@ const QString descriptionPrompt =
 
 } // namespace
 
-ColorMemory::ColorMemory(int fieldCount, MessageBox &messageBox, InputBox &inputBox,
-                         QObject *parent)
-    : QObject(parent), m_messageBox(messageBox), m_inputBox(inputBox), m_store(fieldCount)
+ColorMemory::ColorMemory(MessageBox &messageBox, InputBox &inputBox, QObject *parent)
+    : QObject(parent), m_messageBox(messageBox), m_inputBox(inputBox)
 {}
 
 void ColorMemory::remember()
@@ -27,7 +26,7 @@ void ColorMemory::remember()
     }
     // Cancelling is not a refusal: the set is remembered under a default name.
     const QString answer = m_inputBox.getText(descriptionPrompt).value_or(QString());
-    if (m_store.MemMem(currentColorData(), answer, currentExtraFields()))
+    if (m_store.MemMem(currentSet(), answer))
         clearFileHighlight();
 }
 

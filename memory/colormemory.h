@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
 namespace tintmill {
 
@@ -20,8 +19,7 @@ class ColorMemory : public QObject
     Q_OBJECT
 
 public:
-    ColorMemory(int fieldCount, MessageBox &messageBox, InputBox &inputBox,
-                QObject *parent = nullptr);
+    ColorMemory(MessageBox &messageBox, InputBox &inputBox, QObject *parent = nullptr);
 
     MemoryStore &store() { return m_store; }
     const MemoryStore &store() const { return m_store; }
@@ -41,11 +39,10 @@ public:
 protected:
     // Before anything else: the scrollbar kind brings its editor to the front.
     virtual void showEditor() {}
-    // The current set: 48 characters of RRGGBB groups, and the fields kept after them.
-    virtual QString currentColorData() const = 0;
-    virtual QStringList currentExtraFields() const { return {}; }
-    // Puts a stored entry (description first) back into the editor.
-    virtual void applyEntry(const QStringList &entry) = 0;
+    // The current colours (and switches) of the kind.
+    virtual StoredColorSet currentSet() const = 0;
+    // Puts a remembered set back into the editor.
+    virtual void applyEntry(const StoredColorSet &entry) = 0;
     // The open-file list of the same kind drops its marks.
     virtual void clearFileHighlight() = 0;
     // After a row was applied and chosen.

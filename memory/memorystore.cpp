@@ -1,13 +1,12 @@
 #include "memorystore.h"
 
-#include "core/roles.h"
 #include "defaultname.h"
+
+#include <QStringList>
 
 namespace tintmill {
 
-MemoryStore::MemoryStore(int fieldCount, QObject *parent)
-    : RowList(1, viewportHeight, parent), m_fieldCount(fieldCount)
-{}
+MemoryStore::MemoryStore(QObject *parent) : RowList(1, viewportHeight, parent) {}
 
 QString MemoryStore::text(int row, int) const
 {
@@ -17,34 +16,22 @@ QString MemoryStore::text(int row, int) const
 int MemoryStore::MaxNumGet() const
 {
     QStringList descriptions;
-    for (const QStringList &fields : m_entries)
-        descriptions.append(fields.at(0));
+    for (const StoredColorSet &set : m_entries)
+        descriptions.append(descriptionOf(set));
     return nextDefaultNumber(descriptions);
 }
 
-std::optional<QString> MemoryStore::MemMem(const QString &colorData, QString ans,
-                                           const QStringList &extraFields)
+std::optional<QString> MemoryStore::MemMem(const StoredColorSet &set, QString ans)
 {
     if (isFull())
         return std::nullopt;
     if (ans.isEmpty())
         ans = defaultNamePrefix + QString::number(MaxNumGet());
-    inArrayMem(colorData, ans, extraFields);
+    m_entries.append(withDescription(set, ans));
     setEntryCount(entryCount());
     scrollToEnd();
     choose(entryCount() - 1);
     return ans;
-}
-
-void MemoryStore::inArrayMem(const QString &colorData, const QString &strInfo,
-                             const QStringList &extraFields)
-{
-    Q_ASSERT(1 + roleCount + extraFields.size() == m_fieldCount);
-    QStringList fields{strInfo};
-    for (int k = 0; k < roleCount; ++k)
-        fields.append(colorData.mid(6 * k, 6));
-    fields.append(extraFields);
-    m_entries.append(fields);
 }
 
 bool MemoryStore::forgetChosen()

@@ -1,19 +1,17 @@
 #pragma once
 
+#include "colorset/storedcolorset.h"
 #include "platform/rowlist.h"
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 namespace tintmill {
 
-// One store of remembered colour sets, shown as a list of one row per entry.
-// An entry is a description followed by the set's fields: eight RRGGBB colour
-// texts in role order, then whatever else the kind of set keeps (the
-// scrollbar set's eight on/off flags "0"/"1"). Entry i is row i; the chosen
-// row is the entry the current colours came from, and the one forgetting removes.
+// One store of remembered colour sets, shown as a list of one row per entry,
+// each row the set's description. Entry i is row i; the chosen row is the
+// entry the current colours came from, and the one forgetting removes.
 //
 // Nothing here is ever written to disk: a store starts empty with every run.
 class MemoryStore : public RowList
@@ -25,29 +23,25 @@ public:
     // Four rows fit without scrolling.
     static constexpr int viewportHeight = 1130;
 
-    // `fieldCount` counts the description too: 9 for page sets, 17 for scrollbar sets.
-    explicit MemoryStore(int fieldCount, QObject *parent = nullptr);
+    explicit MemoryStore(QObject *parent = nullptr);
 
-    int fieldCount() const { return m_fieldCount; }
     int entryCount() const { return static_cast<int>(m_entries.size()); }
     // True while the store holds at least one entry.
     bool MemFlag() const { return !m_entries.isEmpty(); }
     bool isFull() const { return entryCount() >= capacity; }
-    const QStringList &entry(int index) const { return m_entries.at(index); }
-    QString description(int index) const { return m_entries.at(index).at(0); }
+    const StoredColorSet &entry(int index) const { return m_entries.at(index); }
+    QString description(int index) const { return descriptionOf(m_entries.at(index)); }
 
     QString text(int row, int column) const override;
 
     // The number the next default description gets.
     int MaxNumGet() const;
 
-    // Remembers the set whose colours are `colorData` (eight RRGGBB groups,
-    // 48 characters) with `extraFields` after them, under `ans`, or under the
+    // Remembers the colours (and switches) of `set` under `ans`, or under the
     // next default name when `ans` is empty. The new row comes into view as
     // the chosen one. Returns the description used; nothing when the store is
     // full, which then stays as it was.
-    std::optional<QString> MemMem(const QString &colorData, QString ans,
-                                  const QStringList &extraFields = {});
+    std::optional<QString> MemMem(const StoredColorSet &set, QString ans);
 
     // Removes the chosen entry; the entries below move up one row with their
     // colours and no row is chosen afterwards. Without a chosen row nothing
@@ -58,11 +52,7 @@ public:
     void clear();
 
 private:
-    void inArrayMem(const QString &colorData, const QString &strInfo,
-                    const QStringList &extraFields);
-
-    int m_fieldCount;
-    QList<QStringList> m_entries;
+    QList<StoredColorSet> m_entries;
 };
 
 } // namespace tintmill

@@ -1,28 +1,27 @@
 #include "pagememory.h"
 
-#include "core/roles.h"
 #include "editor/pagecoloreditor.h"
 
 namespace tintmill {
 
 PageMemory::PageMemory(PageColorEditor &editor, MessageBox &messageBox, InputBox &inputBox,
                        QObject *parent)
-    : ColorMemory(1 + roleCount, messageBox, inputBox, parent), m_editor(editor)
+    : ColorMemory(messageBox, inputBox, parent), m_editor(editor)
 {
     // A colour chosen by hand, or a file's colours, replace the remembered set.
     connect(&m_editor, &PageColorEditor::memoryChoiceClearRequested, this,
             &PageMemory::clearChoice);
 }
 
-QString PageMemory::currentColorData() const
+StoredColorSet PageMemory::currentSet() const
 {
-    return m_editor.PageColorData();
+    return m_editor.colorSet();
 }
 
-void PageMemory::applyEntry(const QStringList &entry)
+void PageMemory::applyEntry(const StoredColorSet &entry)
 {
     // The captions read exactly as they did when the set was remembered.
-    m_editor.applyColorFields(entry.mid(1, roleCount));
+    m_editor.applyColorSet(std::get<PageColorSet>(entry));
 }
 
 void PageMemory::clearFileHighlight()

@@ -6,7 +6,7 @@ namespace tintmill {
 
 class PageColorEditor;
 
-// The remembered page colour sets (up to twenty, nine fields each).
+// The remembered page colour sets (up to twenty).
 class PageMemory final : public ColorMemory
 {
     Q_OBJECT
@@ -18,8 +18,8 @@ public:
     MemoryStore &MemData() { return store(); }
 
 protected:
-    QString currentColorData() const override;
-    void applyEntry(const QStringList &entry) override;
+    StoredColorSet currentSet() const override;
+    void applyEntry(const StoredColorSet &entry) override;
     void clearFileHighlight() override;
 
 private:

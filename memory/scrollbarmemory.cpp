@@ -1,6 +1,5 @@
 #include "scrollbarmemory.h"
 
-#include "core/roles.h"
 #include "editor/colorchooser.h"
 #include "scrollbar/scrollbarcoloreditor.h"
 
@@ -8,8 +7,7 @@ namespace tintmill {
 
 ScrollbarMemory::ScrollbarMemory(ScrollbarColorEditor &editor, ColorChooser &chooser,
                                  MessageBox &messageBox, InputBox &inputBox, QObject *parent)
-    : ColorMemory(1 + 2 * roleCount, messageBox, inputBox, parent), m_editor(editor),
-      m_chooser(chooser)
+    : ColorMemory(messageBox, inputBox, parent), m_editor(editor), m_chooser(chooser)
 {
     // Only a whole set from a file replaces the remembered one; a single
     // colour chosen by hand leaves the chosen row as it is.
@@ -22,24 +20,15 @@ void ScrollbarMemory::showEditor()
     m_chooser.setEditorPage(ColorChooser::ScrollbarColors);
 }
 
-QString ScrollbarMemory::currentColorData() const
+StoredColorSet ScrollbarMemory::currentSet() const
 {
-    return m_editor.ScrColorData();
+    return m_editor.storedSet();
 }
 
-QStringList ScrollbarMemory::currentExtraFields() const
-{
-    QStringList flags;
-    for (int k = 0; k < roleCount; ++k)
-        flags.append(m_editor.isEnabled(static_cast<ScrRole>(k)) ? QStringLiteral("1")
-                                                                 : QStringLiteral("0"));
-    return flags;
-}
-
-void ScrollbarMemory::applyEntry(const QStringList &entry)
+void ScrollbarMemory::applyEntry(const StoredColorSet &entry)
 {
     // Sets colours and flags with the preview held off, then writes it once.
-    m_editor.ApplyFileScrColors(entry);
+    m_editor.ApplyFileScrColors(std::get<StoredScrollbarSet>(entry));
 }
 
 void ScrollbarMemory::clearFileHighlight()

@@ -7,8 +7,8 @@ namespace tintmill {
 class ColorChooser;
 class ScrollbarColorEditor;
 
-// The remembered scrollbar colour sets (up to twenty, seventeen fields each:
-// description, eight colours, eight on/off flags). Every action first brings
+// The remembered scrollbar colour sets (up to twenty, each with its eight
+// colours and eight on/off flags). Every action first brings
 // the scrollbar editor to the front, so the user sees what it acts on.
 class ScrollbarMemory final : public ColorMemory
 {
@@ -22,9 +22,8 @@ public:
 
 protected:
     void showEditor() override;
-    QString currentColorData() const override;
-    QStringList currentExtraFields() const override;
-    void applyEntry(const QStringList &entry) override;
+    StoredColorSet currentSet() const override;
+    void applyEntry(const StoredColorSet &entry) override;
     void clearFileHighlight() override;
     void rowApplied() override;
 

@@ -12,8 +12,6 @@ constexpr std::array<const char *, roleCount> startupColors{
     "cccccc", "ffffff", "cccccc", "000000", "cccccc", "000000", "ffffff", "999999",
 };
 
-constexpr int storedSetFields = 1 + 2 * roleCount;
-
 } // namespace
 
 ScrollbarColorEditor::ScrollbarColorEditor(PreviewBrowser &browser, ProgramDirectory &directory,
@@ -40,6 +38,14 @@ ScrollbarColorSet ScrollbarColorEditor::colorSet() const
     ScrollbarColorSet set;
     set.colors = m_colors;
     set.captions = m_captions;
+    for (int k = 0; k < roleCount; ++k)
+        set.enabled.at(k) = m_enabled.at(k).isChecked();
+    return set;
+}
+
+StoredScrollbarSet ScrollbarColorEditor::storedSet(const QString &description) const
+{
+    StoredScrollbarSet set{description, m_captions, {}};
     for (int k = 0; k < roleCount; ++k)
         set.enabled.at(k) = m_enabled.at(k).isChecked();
     return set;
@@ -72,20 +78,19 @@ QString ScrollbarColorEditor::ScrColorData() const
     return data;
 }
 
-void ScrollbarColorEditor::ApplyFileScrColors(const QStringList &storedSet)
+void ScrollbarColorEditor::ApplyFileScrColors(const StoredScrollbarSet &set)
 {
-    if (storedSet.size() < storedSetFields)
+    if (!set.isComplete())
         return;
     for (int k = 0; k < roleCount; ++k)
-        m_colors.at(k) = HexToColor(storedSet.at(1 + k).toStdString());
+        m_colors.at(k) = HexToColor(set.captions.at(k).right(6).toStdString());
     {
         PreviewRefreshPause pause(*this);
         for (int k = 0; k < roleCount; ++k)
-            m_enabled.at(k).setChecked(storedSet.at(1 + roleCount + k).trimmed().toInt() != 0);
+            m_enabled.at(k).setChecked(set.enabled.at(k));
     }
     WritePreviewPage();
-    for (int k = 0; k < roleCount; ++k)
-        m_captions.at(k) = QStringLiteral("#") + storedSet.at(1 + k);
+    m_captions = set.captions;
     emit colorsChanged();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colorset/storedscrollbarset.h"
 #include "core/color.h"
 #include "core/roles.h"
 #include "platform/toggle.h"
@@ -8,7 +9,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <array>
 
 namespace tintmill {
@@ -38,6 +38,9 @@ public:
     Toggle &enabledToggle(ScrRole role) { return m_enabled.at(toIndex(role)); }
     const Toggle &enabledToggle(ScrRole role) const { return m_enabled.at(toIndex(role)); }
     ScrollbarColorSet colorSet() const;
+    // The current colours and switches under `description`, as saved and
+    // remembered.
+    StoredScrollbarSet storedSet(const QString &description = QString()) const;
 
     ScrRole selectedRole() const { return m_selectedRole; }
     // Selecting a role moves the label border to it.
@@ -52,11 +55,10 @@ public:
     // in role order. The flags are not part of it.
     QString ScrColorData() const;
 
-    // Replaces colours and flags with a stored set of 17 fields: description,
-    // eight RRGGBB texts (their letter case kept in the captions), eight flags
-    // "0"/"1". The preview is rewritten once, however many flags change. A set
-    // with fewer fields is ignored.
-    void ApplyFileScrColors(const QStringList &storedSet);
+    // Replaces colours and flags with a saved or remembered set, the letter
+    // case of its captions kept. The preview is rewritten once, however many
+    // flags change. A set without all eight colours is ignored.
+    void ApplyFileScrColors(const StoredScrollbarSet &set);
 
     // The colours and captions every run starts from.
     void setStartupColors();

@@ -54,8 +54,9 @@ private slots:
     void storedFieldsKeepTheirLetterCase()
     {
         PageColorEditor editor;
-        editor.applyColorFields(
-            {"ffffff", "000000", "cccccc", "0000ff", "990099", "ff0000", "999999", "ff00ff"});
+        editor.applyColorSet({"説明",
+                              {"#ffffff", "#000000", "#cccccc", "#0000ff", "#990099", "#ff0000",
+                               "#999999", "#ff00ff"}});
         QCOMPARE(editor.caption(PageRole::SmallBlock), QStringLiteral("#cccccc"));
         QCOMPARE(editor.PageColorData(),
                  QStringLiteral("ffffff000000cccccc0000ff990099ff0000999999ff00ff"));

@@ -59,10 +59,17 @@ private slots:
         QFETCH(QString, description);
         QFETCH(QString, text);
         const auto fileKind = static_cast<ColorFileKind>(kind);
-        const QStringList set =
-            inArray(exampleData, description) + QStringList{"1", "0", "0", "1", "0", "0", "0", "1"};
+        const std::array<QString, roleCount> captions{"#FFFFFF", "#000000", "#CCCCCC", "#0000FF",
+                                                      "#990099", "#FF0000", "#999999", "#FF00FF"};
+        const StoredColorSet set =
+            fileKind == ColorFileKind::Page
+                ? StoredColorSet(PageColorSet{description, captions})
+                : StoredColorSet(
+                      StoredScrollbarSet{description,
+                                         captions,
+                                         {true, false, false, true, false, false, false, true}});
         QVERIFY(descriptionProblem(description).isEmpty());
-        QCOMPARE(fileText(fileKind, set), text);
+        QCOMPARE(fileText(set), text);
 
         const FileContent read = readColorFile(fileKind, QStringEncoder("windows-31j")(text));
         QCOMPARE(read.outcome, ReadOutcome::Valid);

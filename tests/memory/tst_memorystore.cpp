@@ -8,10 +8,12 @@ namespace {
 
 const QString prefix = QStringLiteral("名もない色 その");
 
-// Eight RRGGBB groups, told apart by their first group.
-QString colors(const QString &first)
+// Eight colours, sets told apart by their first.
+PageColorSet colors(const QString &first)
 {
-    return first + QStringLiteral("000000FF00000000000000000000000000FF000000");
+    return {
+        QString(),
+        {"#" + first, "#000000", "#FF0000", "#000000", "#000000", "#000000", "#0000FF", "#000000"}};
 }
 
 // The description an entry was remembered under, or a mark that it was refused.
@@ -87,7 +89,7 @@ private slots:
     {
         QFETCH(QStringList, descriptions);
         QFETCH(int, expected);
-        MemoryStore store(9);
+        MemoryStore store;
         for (const QString &description : descriptions)
             QCOMPARE(remember(store, "FFFFFF", description), description);
         QCOMPARE(store.MaxNumGet(), expected);
@@ -96,7 +98,7 @@ private slots:
 
     void holdsTwentyAndRefusesTheTwentyFirst()
     {
-        MemoryStore store(9);
+        MemoryStore store;
         for (int i = 0; i < 19; ++i)
             remember(store, "FFFFFF");
         QCOMPARE(remember(store, "CCCCCC"), prefix + "20");
@@ -129,7 +131,7 @@ private slots:
         QFETCH(QStringList, remaining);
         QFETCH(QStringList, firstColors);
         QFETCH(int, nextNumber);
-        MemoryStore store(9);
+        MemoryStore store;
         for (const char *first : {"111111", "222222", "333333"})
             remember(store, first);
         store.choose(forgotten);
@@ -139,8 +141,9 @@ private slots:
         QCOMPARE(store.chosenRow().value_or(-1), -1);
         for (int i = 0; i < 2; ++i) {
             QCOMPARE(store.text(i, 0), remaining.at(i));
-            QCOMPARE(store.entry(i).at(1), firstColors.at(i));
-            QCOMPARE(store.entry(i).at(7), QStringLiteral("0000FF"));
+            const PageColorSet &entry = std::get<PageColorSet>(store.entry(i));
+            QCOMPARE(entry.captions.at(0), "#" + firstColors.at(i));
+            QCOMPARE(entry.captions.at(6), QStringLiteral("#0000FF"));
         }
         QCOMPARE(store.MaxNumGet(), nextNumber);
         // Nothing is forgotten while no row is chosen.
@@ -150,7 +153,7 @@ private slots:
 
     void forgettingTheOnlyEntryEmptiesTheStore()
     {
-        MemoryStore store(9);
+        MemoryStore store;
         remember(store, "111111", "夏");
         QCOMPARE(store.rowCount(), 1);
         QCOMPARE(store.text(0, 0), QStringLiteral("夏"));

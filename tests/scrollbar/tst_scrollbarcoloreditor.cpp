@@ -46,9 +46,15 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QStringList storedSet(const QStringList &colors, const QStringList &flags)
+// A saved set from eight RRGGBB texts and eight "0"/"1" flags.
+StoredScrollbarSet storedSet(const QStringList &colors, const QStringList &flags)
 {
-    return QStringList{QStringLiteral("説明")} + colors + flags;
+    StoredScrollbarSet set{QStringLiteral("説明"), {}, {}};
+    for (int k = 0; k < roleCount; ++k) {
+        set.captions.at(k) = u'#' + colors.at(k);
+        set.enabled.at(k) = flags.at(k) == QLatin1String("1");
+    }
+    return set;
 }
 
 const QStringList allOff{"0", "0", "0", "0", "0", "0", "0", "0"};
@@ -214,7 +220,7 @@ private slots:
     {
         StartedEditor s;
         const int before = s.writes();
-        s.editor.ApplyFileScrColors({"説明", "FF0000", "00FF00"});
+        s.editor.ApplyFileScrColors({"説明", {"#FF0000", "#00FF00"}, {}});
         QCOMPARE(s.editor.ScrColorData(), startupData);
         QCOMPARE(s.writes(), before);
     }

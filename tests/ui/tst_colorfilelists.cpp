@@ -42,8 +42,9 @@ private slots:
     {
         ColorFileWindow w;
         w.press("CmdOpen", w.pageFile("first.iro", "first"));
-        w.workbench->pageEditor.applyColorFields(
-            {"FFFFFF", "000000", "CCCCCC", "0000FF", "990099", "FF0000", "999999", "FF00FF"});
+        w.workbench->pageEditor.applyColorSet({"",
+                                               {"#FFFFFF", "#000000", "#CCCCCC", "#0000FF",
+                                                "#990099", "#FF0000", "#999999", "#FF00FF"}});
         w.fakes.inputBox.answers = {QStringLiteral("夏の色")};
         const QString path = w.folder() + "/夏の色";
         w.press("CmdSave", path);

@@ -165,11 +165,14 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, clipboard);
         MainWindowFixture f;
-        f.workbench->pageEditor.applyColorFields(
-            {"FFFFCC", "333333", "FF6666", "0000FF", "990099", "ff9900", "CCFFCC", "00CC99"});
-        f.workbench->scrollbarEditor.ApplyFileScrColors({"", "996633", "FFFFCC", "cc9966", "000000",
-                                                         "FFCC99", "333300", "FFFFFF", "663300",
-                                                         "1", "1", "1", "1", "0", "0", "0", "0"});
+        f.workbench->pageEditor.applyColorSet({"",
+                                               {"#FFFFCC", "#333333", "#FF6666", "#0000FF",
+                                                "#990099", "#ff9900", "#CCFFCC", "#00CC99"}});
+        f.workbench->scrollbarEditor.ApplyFileScrColors(
+            {"",
+             {"#996633", "#FFFFCC", "#cc9966", "#000000", "#FFCC99", "#333300", "#FFFFFF",
+              "#663300"},
+             {true, true, true, true, false, false, false, false}});
         f.find<QAction>("mnuModernScrollbar")->trigger();
         if (generated)
             generateEverything(f);

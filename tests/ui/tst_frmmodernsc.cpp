@@ -106,8 +106,10 @@ private slots:
         };
         const Steps storedSet = [](ToolWindow &w) {
             w.workbench->scrollbarEditor.ApplyFileScrColors(
-                {"set", "cccccc", "00ff00", "ff0000", "000000", "cccccc", "000000", "ffffff",
-                 "999999", "0", "1", "1", "0", "0", "0", "0", "0"});
+                {"set",
+                 {"#cccccc", "#00ff00", "#ff0000", "#000000", "#cccccc", "#000000", "#ffffff",
+                  "#999999"},
+                 {false, true, true, false, false, false, false, false}});
         };
 
         QTest::newRow("track box ticked")

@@ -112,8 +112,9 @@ private slots:
     void rememberedPageSetComesBackExactly()
     {
         MemoryWindow w;
-        w.workbench->pageEditor.applyColorFields(
-            {"ffcc99", "330066", "FF0000", "0000ff", "663399", "cc0000", "00FF00", "999999"});
+        w.workbench->pageEditor.applyColorSet({"",
+                                               {"#ffcc99", "#330066", "#FF0000", "#0000ff",
+                                                "#663399", "#cc0000", "#00FF00", "#999999"}});
         w.answer({"夕暮れ"});
         w.click("CmdMem");
         QCOMPARE(w.at<RowCell>("TxtMem", 0)->text(), QStringLiteral("夕暮れ"));
@@ -154,8 +155,9 @@ private slots:
         QVERIFY(w.enabled("CmdForget"));
 
         // The chosen row, clicked again, applies again.
-        w.workbench->pageEditor.applyColorFields(
-            {"000000", "000000", "000000", "000000", "000000", "000000", "000000", "000000"});
+        w.workbench->pageEditor.applyColorSet({"",
+                                               {"#000000", "#000000", "#000000", "#000000",
+                                                "#000000", "#000000", "#000000", "#000000"}});
         w.click("TxtMem", 0);
         QCOMPARE(w.workbench->pageEditor.PageColorData(),
                  QStringLiteral("ffcc99330066FF00000000ff663399cc000000FF00999999"));
@@ -164,9 +166,11 @@ private slots:
     void rememberedScrollbarSetComesBackWithTwoPreviewWrites()
     {
         MemoryWindow w;
-        w.workbench->scrollbarEditor.ApplyFileScrColors({"", "ff0000", "FFFF00", "00ff00", "00FFFF",
-                                                         "0000ff", "FF00FF", "333333", "cccccc",
-                                                         "1", "0", "1", "1", "0", "0", "1", "0"});
+        w.workbench->scrollbarEditor.ApplyFileScrColors(
+            {"",
+             {"#ff0000", "#FFFF00", "#00ff00", "#00FFFF", "#0000ff", "#FF00FF", "#333333",
+              "#cccccc"},
+             {true, false, true, true, false, false, true, false}});
         w.answer({QString()});
         w.click("CmdMemSC");
         QCOMPARE(w.find<QTabWidget>("SSTab2")->currentIndex(), 1);

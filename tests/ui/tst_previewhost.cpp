@@ -25,12 +25,13 @@ const QColor blue(0x00, 0x00, 0xFF);
 const QColor green(0x00, 0xFF, 0x00);
 
 // Face red, track blue, arrow green: the three parts tell apart on screen.
-const QStringList distinctPartColors{"CCCCCC", "0000FF", "FF0000", "00FF00",
-                                     "CCCCCC", "000000", "FFFFFF", "999999"};
+const std::array<QString, roleCount> distinctPartColors{"#CCCCCC", "#0000FF", "#FF0000", "#00FF00",
+                                                        "#CCCCCC", "#000000", "#FFFFFF", "#999999"};
 
-QStringList storedSet(const QStringList &colors, const QStringList &flags)
+StoredScrollbarSet storedSet(const std::array<QString, roleCount> &colors,
+                             const std::array<bool, roleCount> &flags)
 {
-    return QStringList{QStringLiteral("test")} + colors + flags;
+    return {QStringLiteral("test"), colors, flags};
 }
 
 QString notice(const QWidget &host)
@@ -50,7 +51,7 @@ private slots:
     {
         LivePreview p;
         p.editor.ApplyFileScrColors(
-            storedSet(distinctPartColors, {"0", "1", "1", "1", "0", "0", "0", "0"}));
+            storedSet(distinctPartColors, {false, true, true, true, false, false, false, false}));
         QTRY_COMPARE_WITH_TIMEOUT(p.at(p.thumb()), red, paintTimeout);
         QCOMPARE(p.at(p.track()), blue);
         QVERIFY(p.arrowButtonShows(green));
@@ -77,7 +78,7 @@ private slots:
     {
         LivePreview p;
         p.editor.ApplyFileScrColors(
-            storedSet(distinctPartColors, {"0", "1", "1", "0", "0", "0", "0", "0"}));
+            storedSet(distinctPartColors, {false, true, true, false, false, false, false, false}));
         QTRY_COMPARE_WITH_TIMEOUT(p.at(p.thumb()), red, paintTimeout);
 
         QFile maps(QStringLiteral("/proc/self/maps"));
