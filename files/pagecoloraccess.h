@@ -15,9 +15,7 @@ public:
     ColorFileKind kind() const override { return ColorFileKind::Page; }
     QStringList currentSet(const QString &description) const override;
     void apply(const QStringList &storedSet) override;
-    void clearMemoryChoice() override;
     void showEditor() override {}
-    void clearMarksOnChange(RowList &list) override;
 
 private:
     PageColorEditor &m_editor;

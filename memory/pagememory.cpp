@@ -8,11 +8,7 @@ namespace tintmill {
 PageMemory::PageMemory(PageColorEditor &editor, MessageBox &messageBox, InputBox &inputBox,
                        QObject *parent)
     : ColorMemory(1 + roleCount, messageBox, inputBox, parent), m_editor(editor)
-{
-    // A colour chosen by hand, or a file's colours, replace the remembered set.
-    connect(&m_editor, &PageColorEditor::memoryChoiceClearRequested, this,
-            &PageMemory::clearChoice);
-}
+{}
 
 QString PageMemory::currentColorData() const
 {
@@ -23,11 +19,6 @@ void PageMemory::applyEntry(const QStringList &entry)
 {
     // The captions read exactly as they did when the set was remembered.
     m_editor.applyColorFields(entry.mid(1, roleCount));
-}
-
-void PageMemory::clearFileHighlight()
-{
-    m_editor.ClearFileHighlight();
 }
 
 } // namespace tintmill

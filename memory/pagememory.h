@@ -20,7 +20,6 @@ public:
 protected:
     QString currentColorData() const override;
     void applyEntry(const QStringList &entry) override;
-    void clearFileHighlight() override;
 
 private:
     PageColorEditor &m_editor;

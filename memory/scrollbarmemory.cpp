@@ -10,12 +10,7 @@ ScrollbarMemory::ScrollbarMemory(ScrollbarColorEditor &editor, ColorChooser &cho
                                  MessageBox &messageBox, InputBox &inputBox, QObject *parent)
     : ColorMemory(1 + 2 * roleCount, messageBox, inputBox, parent), m_editor(editor),
       m_chooser(chooser)
-{
-    // Only a whole set from a file replaces the remembered one; a single
-    // colour chosen by hand leaves the chosen row as it is.
-    connect(&m_editor, &ScrollbarColorEditor::memoryChoiceClearRequested, this,
-            &ScrollbarMemory::clearChoice);
-}
+{}
 
 void ScrollbarMemory::showEditor()
 {
@@ -40,11 +35,6 @@ void ScrollbarMemory::applyEntry(const QStringList &entry)
 {
     // Sets colours and flags with the preview held off, then writes it once.
     m_editor.ApplyFileScrColors(entry);
-}
-
-void ScrollbarMemory::clearFileHighlight()
-{
-    m_editor.ClearFileHighlightSc();
 }
 
 void ScrollbarMemory::rowApplied()

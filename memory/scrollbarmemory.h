@@ -25,7 +25,6 @@ protected:
     QString currentColorData() const override;
     QStringList currentExtraFields() const override;
     void applyEntry(const QStringList &entry) override;
-    void clearFileHighlight() override;
     void rowApplied() override;
 
 private:

@@ -23,8 +23,8 @@
 #include "ui/widgets/icons.h"
 #include "ui/widgets/mousemovewatch.h"
 #include "ui/widgets/twips.h"
-#include "ui/workbench.h"
 #include "viewmenu.h"
+#include "workbench/workbench.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -167,8 +167,7 @@ void FrmColor::buildMainTabs(QWidget *central)
     };
     onMouseMove({m_mainTabs, m_mainTabs->tabBar()}, this, leavePageFiles);
 
-    m_colorPickerPage = new ColorPickerPage(m_workbench.chooser, m_workbench.pageEditor,
-                                            m_workbench.services.messageBox);
+    m_colorPickerPage = new ColorPickerPage(m_workbench.chooser, m_workbench.services.messageBox);
     onMouseMove({m_colorPickerPage}, this, leavePageFiles);
     m_mainTabs->addTab(m_colorPickerPage, QStringLiteral("色直接選択"));
 

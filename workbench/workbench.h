@@ -23,7 +23,9 @@
 namespace tintmill {
 
 // All of the program's state, one object per subsystem, and the wiring between
-// them. No widgets live here: the windows show this state and forward events.
+// them, made once in the constructor: the subsystems tell what happened and
+// know nothing of who follows. No widgets live here: the windows show this
+// state and forward events.
 struct Workbench
 {
     explicit Workbench(const Services &services);
@@ -48,7 +50,7 @@ struct Workbench
     ScrollbarColorAccess scrollbarColorAccess{scrollbarEditor, chooser};
     ColorFiles pageFiles{pageColorAccess, services};
     ColorFiles scrollbarFiles{scrollbarColorAccess, services};
-    ColorHistory history{pageEditor, scrollbarEditor, chooser, pageFiles, scrollbarFiles};
+    ColorHistory history{pageEditor, scrollbarEditor, chooser};
 };
 
 } // namespace tintmill
