@@ -4,7 +4,7 @@
 #include "codegen/colorexportcode.h"
 #include "codegen/linkrulegenerator.h"
 #include "codegen/modernscrollbarcode.h"
-#include "codegen/scrollbarcode.h"
+#include "codegen/scrollbarattributegenerator.h"
 #include "codegen/stylegenerator.h"
 #include "editor/colorchooser.h"
 #include "editor/pagecoloreditor.h"

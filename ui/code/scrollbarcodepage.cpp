@@ -1,6 +1,6 @@
 #include "scrollbarcodepage.h"
 
-#include "codegen/scrollbarcode.h"
+#include "codegen/scrollbarattributegenerator.h"
 #include "digitkeyeventfilter.h"
 #include "ui/widgets/binding.h"
 #include "ui/widgets/controls.h"

@@ -1,4 +1,4 @@
-#include "scrollbarcode.h"
+#include "scrollbarattributegenerator.h"
 
 #include "platform/services.h"
 #include "scrollbar/scrollbarcoloreditor.h"
