@@ -87,7 +87,7 @@ void ColorExportCode::generate()
     if (text == m_text)
         return;
     m_text = text;
-    emit textChanged(m_text);
+    emit textChanged();
 }
 
 } // namespace tintmill

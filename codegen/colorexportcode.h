@@ -39,7 +39,7 @@ public:
     bool save();
 
 signals:
-    void textChanged(const QString &text);
+    void textChanged();
 
 private:
     const PageColorEditor &m_pageEditor;

@@ -31,7 +31,7 @@ void ModernScrollbarCode::generate()
     if (text == m_text)
         return;
     m_text = text;
-    emit textChanged(m_text);
+    emit textChanged();
 }
 
 } // namespace tintmill

@@ -35,7 +35,7 @@ public:
     void copy();
 
 signals:
-    void textChanged(const QString &text);
+    void textChanged();
 
 private:
     const ScrollbarColorEditor &m_editor;

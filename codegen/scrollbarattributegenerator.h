@@ -1,50 +1,43 @@
 #pragma once
 
-#include "scrollbarcodeoptions.h"
+#include "scrollbarrules.h"
 
 #include <QObject>
 #include <QString>
 
 namespace tintmill {
 
-class Clipboard;
 class MessageBox;
+class ScrollbarCodeOptions;
 class ScrollbarColorEditor;
 
-// The scrollbar code generators: a rule block for a style element and a style
-// attribute (optionally in its tag), built from the current scrollbar colours
-// when asked, and copied to the clipboard.
-class ScrollbarCode : public QObject
+// The scrollbar style attribute, optionally in its tag, built from the
+// current scrollbar colours when asked.
+class ScrollbarAttributeGenerator : public QObject
 {
     Q_OBJECT
 
 public:
-    ScrollbarCode(const ScrollbarColorEditor &editor, MessageBox &messageBox, Clipboard &clipboard,
-                  QObject *parent = nullptr);
+    ScrollbarAttributeGenerator(const ScrollbarColorEditor &editor,
+                                const ScrollbarCodeOptions &options, MessageBox &messageBox,
+                                QObject *parent = nullptr);
 
-    ScrollbarCodeOptions options;
-
-    QString ruleBlockText() const { return m_ruleBlockText; }
-    QString attributeText() const { return m_attributeText; }
-
-    void cmdScrY_Click();
-    // A textarea tag needs both counts: the first one missing is asked for,
-    // the text stays as it was, and the missing count is returned so that the
-    // window can put the focus on its box.
-    MissingCount cmdScrZ_Click();
-    void cmdScrCripY_Click();
-    void cmdScrCripZ_Click();
+    // cmdScrZ_Click. A textarea tag needs both counts: the first one missing
+    // is asked for, the text stays as it was, and countMissing tells which,
+    // so that the window can put the focus on its box. Its copy button
+    // (cmdScrCripZ_Click) puts text() on the clipboard.
+    void generate();
+    QString text() const { return m_text; }
 
 signals:
-    void ruleBlockTextChanged(const QString &text);
-    void attributeTextChanged(const QString &text);
+    void textChanged();
+    void countMissing(tintmill::MissingCount missing);
 
 private:
     const ScrollbarColorEditor &m_editor;
+    const ScrollbarCodeOptions &m_options;
     MessageBox &m_messageBox;
-    Clipboard &m_clipboard;
-    QString m_ruleBlockText;
-    QString m_attributeText;
+    QString m_text;
 };
 
 } // namespace tintmill

@@ -5,6 +5,8 @@
 #include "codegen/linkrulegenerator.h"
 #include "codegen/modernscrollbarcode.h"
 #include "codegen/scrollbarattributegenerator.h"
+#include "codegen/scrollbarcodeoptions.h"
+#include "codegen/scrollbarruleblockgenerator.h"
 #include "codegen/stylegenerator.h"
 #include "editor/colorchooser.h"
 #include "editor/pagecoloreditor.h"
@@ -40,7 +42,10 @@ struct Workbench
     BodyTagGenerator bodyTagGenerator{pageEditor};
     StyleGenerator styleGenerator{pageEditor};
     LinkRuleGenerator linkRuleGenerator{pageEditor};
-    ScrollbarCode scrollbarCode{scrollbarEditor, services.messageBox, services.clipboard};
+    ScrollbarCodeOptions scrollbarCodeOptions;
+    ScrollbarRuleBlockGenerator scrollbarRuleBlock{scrollbarEditor, scrollbarCodeOptions};
+    ScrollbarAttributeGenerator scrollbarAttribute{scrollbarEditor, scrollbarCodeOptions,
+                                                   services.messageBox};
     PageMemory pageMemory{pageEditor, services.messageBox, services.inputBox};
     ScrollbarMemory scrollbarMemory{scrollbarEditor, chooser, services.messageBox,
                                     services.inputBox};

@@ -203,8 +203,11 @@ void FrmColor::buildMainTabs(QWidget *central)
         return new CssPage(m_workbench.linkRuleGenerator, m_workbench.styleGenerator,
                            m_workbench.services.clipboard);
     });
-    addLatePage(QStringLiteral("スクロールバー"),
-                [this] { return new ScrollbarCodePage(m_workbench.scrollbarCode); });
+    addLatePage(QStringLiteral("スクロールバー"), [this] {
+        return new ScrollbarCodePage(m_workbench.scrollbarCodeOptions,
+                                     m_workbench.scrollbarRuleBlock, m_workbench.scrollbarAttribute,
+                                     m_workbench.services.clipboard);
+    });
     m_mainTabs->installEventFilter(this);
 
     connect(m_mainTabs, &QTabWidget::currentChanged, &m_workbench.chooser,

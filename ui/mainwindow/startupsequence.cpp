@@ -88,7 +88,7 @@ void StartupSequence::updateBlockSwatch()
 
 void StartupSequence::disableTextareaOptions()
 {
-    m_workbench.scrollbarCode.options.disableTextareaOptions();
+    m_workbench.scrollbarCodeOptions.disableTextareaOptions();
 }
 
 void StartupSequence::setScrollbarDefaults()
