@@ -7,7 +7,8 @@ Workbench::Workbench(const Services &services_) : services(services_)
     // The file mark (the chosen row of the open-file list) and the memory
     // mark (the chosen remembered set) show where the current set of their
     // kind came from, so at most one of them stands, and neither once the set
-    // has changed otherwise:
+    // has changed otherwise. Clearing the file mark is ClearFileHighlight (page
+    // files) or ClearFileHighlightSc (scrollbar files):
     // - a colour chosen by hand clears the file mark of its kind; a page
     //   colour clears the page memory mark too, while a single scrollbar
     //   colour leaves the remembered scrollbar set chosen;
