@@ -9,7 +9,7 @@
 #include "editor/nearestcolor.h"
 #include "ui/desktop/qtservices.h"
 #include "ui/mainwindow/frmcolor.h"
-#include "ui/workbench.h"
+#include "workbench/workbench.h"
 
 #include <QAction>
 #include <QKeyEvent>

@@ -14,7 +14,7 @@
 #include "ui/preview/previewhost.h"
 #include "ui/widgets/colorbutton.h"
 #include "ui/widgets/twips.h"
-#include "ui/workbench.h"
+#include "workbench/workbench.h"
 
 #include <QApplication>
 #include <QCheckBox>

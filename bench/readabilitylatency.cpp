@@ -10,7 +10,7 @@
 #include "core/contrast.h"
 #include "ui/desktop/qtservices.h"
 #include "ui/mainwindow/frmcolor.h"
-#include "ui/workbench.h"
+#include "workbench/workbench.h"
 
 #include <QAbstractButton>
 #include <QAction>

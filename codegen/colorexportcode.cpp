@@ -34,15 +34,8 @@ ColorExportCode::ColorExportCode(const PageColorEditor &pageEditor,
     : QObject(parent), m_pageEditor(pageEditor), m_scrollbarEditor(scrollbarEditor),
       m_services(services)
 {
-    connect(&m_pageEditor, &PageColorEditor::colorsChanged, this, &ColorExportCode::update);
-    connect(&m_scrollbarEditor, &ScrollbarColorEditor::colorsChanged, this,
-            &ColorExportCode::update);
-    for (const ScrRole role : allScrRoles) {
-        connect(&m_scrollbarEditor.enabledToggle(role), &Toggle::clicked, this,
-                &ColorExportCode::update);
-    }
-    connect(&format, &OptionGroup::clicked, this, &ColorExportCode::update);
-    update();
+    connect(&format, &OptionGroup::clicked, this, &ColorExportCode::generate);
+    generate();
 }
 
 ExportColors ColorExportCode::colors() const
@@ -88,13 +81,13 @@ bool ColorExportCode::save()
     return true;
 }
 
-void ColorExportCode::update()
+void ColorExportCode::generate()
 {
     const QString text = exportText(selectedFormat(), colors());
     if (text == m_text)
         return;
     m_text = text;
-    emit textChanged(m_text);
+    emit textChanged();
 }
 
 } // namespace tintmill

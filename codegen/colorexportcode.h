@@ -28,6 +28,8 @@ public:
 
     ExportFormat selectedFormat() const { return static_cast<ExportFormat>(format.selected()); }
     ExportColors colors() const;
+    // Rebuilds the text from both editors' colours and the format.
+    void generate();
     const QString &text() const { return m_text; }
 
     void copy();
@@ -37,11 +39,9 @@ public:
     bool save();
 
 signals:
-    void textChanged(const QString &text);
+    void textChanged();
 
 private:
-    void update();
-
     const PageColorEditor &m_pageEditor;
     const ScrollbarColorEditor &m_scrollbarEditor;
     const Services &m_services;

@@ -10,13 +10,8 @@ ModernScrollbarCode::ModernScrollbarCode(const ScrollbarColorEditor &editor, Cli
                                          QObject *parent)
     : QObject(parent), m_editor(editor), m_clipboard(clipboard)
 {
-    connect(&m_editor, &ScrollbarColorEditor::colorsChanged, this, &ModernScrollbarCode::update);
-    for (const ScrRole role : allScrRoles) {
-        connect(&m_editor.enabledToggle(role), &Toggle::clicked, this,
-                &ModernScrollbarCode::update);
-    }
-    connect(&target, &OptionGroup::clicked, this, &ModernScrollbarCode::update);
-    update();
+    connect(&target, &OptionGroup::clicked, this, &ModernScrollbarCode::generate);
+    generate();
 }
 
 ScrollbarTarget ModernScrollbarCode::selectedTarget() const
@@ -30,13 +25,13 @@ void ModernScrollbarCode::copy()
         m_clipboard.setText(m_text);
 }
 
-void ModernScrollbarCode::update()
+void ModernScrollbarCode::generate()
 {
     const QString text = modernScrollbarCss(m_editor.colorSet(), selectedTarget());
     if (text == m_text)
         return;
     m_text = text;
-    emit textChanged(m_text);
+    emit textChanged();
 }
 
 } // namespace tintmill

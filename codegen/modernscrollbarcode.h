@@ -26,6 +26,8 @@ public:
     OptionGroup target{2};
 
     ScrollbarTarget selectedTarget() const;
+    // Rebuilds the text from the editor's colours and boxes and the target.
+    void generate();
     QString text() const { return m_text; }
 
     // Puts the text on the clipboard. With no text (no role switched on)
@@ -33,11 +35,9 @@ public:
     void copy();
 
 signals:
-    void textChanged(const QString &text);
+    void textChanged();
 
 private:
-    void update();
-
     const ScrollbarColorEditor &m_editor;
     Clipboard &m_clipboard;
     QString m_text;

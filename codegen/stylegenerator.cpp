@@ -24,7 +24,6 @@ StyleGenerator::StyleGenerator(const PageColorEditor &editor, QObject *parent)
     connect(&chkColor, &Toggle::clicked, this, &StyleGenerator::noStyleCheck);
 
     connect(&block, &OptionGroup::clicked, this, &StyleGenerator::UpdateBlockSwatch);
-    connect(&m_editor, &PageColorEditor::colorsChanged, this, &StyleGenerator::UpdateBlockSwatch);
 }
 
 ColorNumber StyleGenerator::blockSwatchColor() const

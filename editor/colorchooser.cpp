@@ -59,6 +59,8 @@ void ColorChooser::applyColorButton(int index, Gesture gesture)
         m_pageEditor.ColorChange(index);
     else if (m_editorPage == ScrollbarColors)
         m_scrollbarEditor.ScrColorChange(index);
+    if (gesture == Gesture::Numbers)
+        emit chosenByNumbers();
 }
 
 void ColorChooser::copyActiveValue(Clipboard &clipboard) const

@@ -53,11 +53,12 @@ public:
     // The main tab control changed page: the editor follows the code on show.
     void mainPageChanged(int page);
 
-    // How a colour button was chosen: pressed (a click, the numeric
-    // chooser, a tool window's apply) or walked onto with the keyboard.
+    // How a colour button was chosen: pressed (a click, a tool window's
+    // apply), picked with the numeric chooser, or walked onto with the keyboard.
     enum class Gesture
     {
         Press,
+        Numbers,
         Walk
     };
 
@@ -73,6 +74,8 @@ public:
 
 signals:
     void editorPageChanged(int page);
+    // The numeric chooser applied a colour, to whichever editor is on show.
+    void chosenByNumbers();
 
 private:
     PageColorEditor &m_pageEditor;

@@ -34,8 +34,7 @@ void PageColorEditor::ColorChange(int tmpIndex)
     const ColorNumber chosen = webSafeColor(tmpIndex);
     m_captions.at(toIndex(m_selectedRole)) = QString::fromStdString(captionOf(chosen));
     emit colorsChanged();
-    ClearFileHighlight();
-    clearMemoryChoice();
+    emit changedByHand();
 }
 
 void PageColorEditor::applyColorSet(const PageColorSet &set)
@@ -62,11 +61,6 @@ void PageColorEditor::setStartupCaptions()
     for (int k = 0; k < roleCount; ++k)
         m_captions.at(k) = QString::fromLatin1(startupCaptions.at(k));
     emit colorsChanged();
-}
-
-void PageColorEditor::ClearFileHighlight()
-{
-    emit fileHighlightClearRequested();
 }
 
 } // namespace tintmill

@@ -27,8 +27,7 @@ public:
     // Selecting a role moves the label border to it.
     void setSelectedRole(PageRole role);
 
-    // Applies colour button `tmpIndex` (0..215) to the selected role. A colour
-    // chosen by hand no longer comes from an open file or a remembered set.
+    // Applies colour button `tmpIndex` (0..215) to the selected role.
     void ColorChange(int tmpIndex);
 
     // Replaces the whole set with a saved or remembered one, keeping the
@@ -43,20 +42,13 @@ public:
     // The captions every run starts from.
     void setStartupCaptions();
 
-    // Asks the open-file list to drop its marks (a hand-made change, or the
-    // numeric chooser); the list listens for fileHighlightClearRequested.
-    void ClearFileHighlight();
-    // Asks the remembered-set list to drop its chosen row: the set no longer
-    // comes from memory (a file was chosen or opened).
-    void clearMemoryChoice() { emit memoryChoiceClearRequested(); }
-
 signals:
     // One or more roles changed colour (caption and preview alike).
     void colorsChanged();
     void selectedRoleChanged(tintmill::PageRole role);
-    void fileHighlightClearRequested();
-    // The remembered-set list loses its chosen row.
-    void memoryChoiceClearRequested();
+    // A colour was chosen for one role, after colorsChanged: the set no
+    // longer comes from a file or a remembered set as it is.
+    void changedByHand();
 
 private:
     std::array<QString, roleCount> m_captions;

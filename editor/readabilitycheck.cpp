@@ -9,7 +9,6 @@ ReadabilityCheck::ReadabilityCheck(PageColorEditor &editor, const ViewOptions &v
                                    QObject *parent)
     : QObject(parent), m_editor(editor), m_viewOptions(viewOptions)
 {
-    connect(&m_editor, &PageColorEditor::colorsChanged, this, &ReadabilityCheck::invalidate);
     for (int b = 0; b < ViewOptions::blockCount; ++b)
         for (int i = ViewOptions::Text; i < ViewOptions::itemCount; ++i)
             connect(&m_viewOptions.item(static_cast<ViewOptions::Block>(b),

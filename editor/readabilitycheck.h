@@ -32,13 +32,15 @@ public:
     // selected role stays as it was. False when the line has no suggestion.
     bool applySuggestion(int line);
 
+    // The colours or the shown lines changed: the report is worked out anew
+    // when next asked for.
+    void invalidate();
+
 signals:
     // The colours or the shown lines changed; the report is out of date.
     void changed();
 
 private:
-    void invalidate();
-
     PageColorEditor &m_editor;
     const ViewOptions &m_viewOptions;
     mutable std::optional<ReadabilityReport> m_report;

@@ -18,9 +18,7 @@ ColorFiles::ColorFiles(ColorSetAccess &colorSet, const Services &services, QObje
     : QObject(parent), m_colorSet(colorSet), m_messageBox(services.messageBox),
       m_inputBox(services.inputBox), m_fileDialog(services.fileDialog),
       m_programDirectory(services.programDirectory), m_list(colorSet.kind())
-{
-    m_colorSet.clearMarksOnChange(m_list);
-}
+{}
 
 void ColorFiles::CmdOpen_Click()
 {
@@ -78,7 +76,7 @@ void ColorFiles::rowClicked(int index)
     if (m_list.filesOpen() && index >= 0 && index < m_list.fileCount()) {
         m_list.choose(index);
         m_colorSet.apply(m_list.storedSet(index));
-        m_colorSet.clearMemoryChoice();
+        emit fileChosen();
     }
     m_colorSet.showEditor();
 }
@@ -137,7 +135,7 @@ void ColorFiles::FileOpen()
     const int row = m_list.AddData(path, set, read.descriptionBytes, file.bytes);
     m_colorSet.apply(set);
     m_list.choose(row);
-    m_colorSet.clearMemoryChoice();
+    emit fileChosen();
 }
 
 QString ColorFiles::askDescription()

@@ -57,6 +57,8 @@ signals:
     // A session of the overwrite and release dialog has begun; it ends when
     // `session` is destroyed, with the colours as they were at its start.
     void sessionStarted(tintmill::OverwriteReleaseSession *session);
+    // A listed file became the chosen row and its set the current one.
+    void fileChosen();
 
 private:
     std::unique_ptr<OverwriteReleaseSession> startSession(OverwriteReleaseSession::Mode mode,

@@ -4,10 +4,8 @@
 
 namespace tintmill {
 
-class RowList;
-
 // What the colour files need of the colour set of their kind: read it as a
-// set value, replace it with one, and the neighbours to tell.
+// set value, replace it with one, and show its editor.
 class ColorSetAccess
 {
 public:
@@ -19,12 +17,8 @@ public:
     // Replaces the current set with one of this kind (colours, and switches
     // for scrollbar sets).
     virtual void apply(const StoredColorSet &set) = 0;
-    // The remembered-set list of this kind loses its chosen row.
-    virtual void clearMemoryChoice() = 0;
     // Brings this kind's editor to the front, where it has a page of its own.
     virtual void showEditor() = 0;
-    // `list` drops its marks whenever the set is changed by other means.
-    virtual void clearMarksOnChange(RowList &list) = 0;
 };
 
 } // namespace tintmill

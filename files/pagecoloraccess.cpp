@@ -1,7 +1,6 @@
 #include "pagecoloraccess.h"
 
 #include "editor/pagecoloreditor.h"
-#include "platform/rowlist.h"
 
 namespace tintmill {
 
@@ -13,17 +12,6 @@ StoredColorSet PageColorAccess::currentSet(const QString &description) const
 void PageColorAccess::apply(const StoredColorSet &set)
 {
     m_editor.applyColorSet(std::get<PageColorSet>(set));
-}
-
-void PageColorAccess::clearMemoryChoice()
-{
-    m_editor.clearMemoryChoice();
-}
-
-void PageColorAccess::clearMarksOnChange(RowList &list)
-{
-    QObject::connect(&m_editor, &PageColorEditor::fileHighlightClearRequested, &list,
-                     &RowList::clearMarks);
 }
 
 } // namespace tintmill

@@ -15,9 +15,7 @@ public:
     ColorFileKind kind() const override { return ColorFileKind::Page; }
     StoredColorSet currentSet(const QString &description) const override;
     void apply(const StoredColorSet &set) override;
-    void clearMemoryChoice() override;
     void showEditor() override {}
-    void clearMarksOnChange(RowList &list) override;
 
 private:
     PageColorEditor &m_editor;

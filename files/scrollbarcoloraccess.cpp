@@ -1,7 +1,6 @@
 #include "scrollbarcoloraccess.h"
 
 #include "editor/colorchooser.h"
-#include "platform/rowlist.h"
 #include "scrollbar/scrollbarcoloreditor.h"
 
 namespace tintmill {
@@ -16,20 +15,9 @@ void ScrollbarColorAccess::apply(const StoredColorSet &set)
     m_editor.ApplyFileScrColors(std::get<StoredScrollbarSet>(set));
 }
 
-void ScrollbarColorAccess::clearMemoryChoice()
-{
-    m_editor.clearMemoryChoice();
-}
-
 void ScrollbarColorAccess::showEditor()
 {
     m_chooser.setEditorPage(ColorChooser::ScrollbarColors);
-}
-
-void ScrollbarColorAccess::clearMarksOnChange(RowList &list)
-{
-    QObject::connect(&m_editor, &ScrollbarColorEditor::fileHighlightClearRequested, &list,
-                     &RowList::clearMarks);
 }
 
 } // namespace tintmill

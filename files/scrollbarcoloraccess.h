@@ -19,9 +19,7 @@ public:
     ColorFileKind kind() const override { return ColorFileKind::Scrollbar; }
     StoredColorSet currentSet(const QString &description) const override;
     void apply(const StoredColorSet &set) override;
-    void clearMemoryChoice() override;
     void showEditor() override;
-    void clearMarksOnChange(RowList &list) override;
 
 private:
     ScrollbarColorEditor &m_editor;

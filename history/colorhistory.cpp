@@ -3,7 +3,6 @@
 #include "colorstep.h"
 #include "editor/colorchooser.h"
 #include "editor/pagecoloreditor.h"
-#include "files/colorfiles.h"
 #include "scrollbar/scrollbarcoloreditor.h"
 
 #include <QScopedValueRollback>
@@ -11,25 +10,11 @@
 namespace tintmill {
 
 ColorHistory::ColorHistory(PageColorEditor &pageEditor, ScrollbarColorEditor &scrollbarEditor,
-                           ColorChooser &chooser, ColorFiles &pageFiles, ColorFiles &scrollbarFiles,
-                           QObject *parent)
+                           ColorChooser &chooser, QObject *parent)
     : QObject(parent), m_pageEditor(pageEditor), m_scrollbarEditor(scrollbarEditor),
       m_chooser(chooser)
 {
     m_stack.setUndoLimit(stepLimit);
-    connect(&m_pageEditor, &PageColorEditor::colorsChanged, this, &ColorHistory::record);
-    connect(&m_scrollbarEditor, &ScrollbarColorEditor::colorsChanged, this, &ColorHistory::record);
-    for (int k = 0; k < roleCount; ++k) {
-        // A switch set together with the others (a file opened, a set
-        // recalled) is part of that change, which ends with colorsChanged.
-        connect(&m_scrollbarEditor.enabledToggle(static_cast<ScrRole>(k)), &Toggle::clicked, this,
-                [this] {
-                    if (m_scrollbarEditor.PreviewRefreshEnabled())
-                        record();
-                });
-    }
-    for (ColorFiles *files : {&pageFiles, &scrollbarFiles})
-        connect(files, &ColorFiles::sessionStarted, this, &ColorHistory::pauseWhileAlive);
 }
 
 void ColorHistory::startRecording()
@@ -54,21 +39,25 @@ void ColorHistory::record()
     m_stack.push(step);
 }
 
+void ColorHistory::recordSwitch()
+{
+    if (m_scrollbarEditor.PreviewRefreshEnabled())
+        record();
+}
+
 void ColorHistory::restore(const ColorState &state)
 {
     const QScopedValueRollback restoring(m_restoring, true);
     const ColorState now = captureColorState(m_pageEditor, m_scrollbarEditor);
     if (!now.samePageColors(state)) {
         m_pageEditor.applyColorSet({QString(), state.pageCaptions});
-        m_pageEditor.ClearFileHighlight();
-        m_pageEditor.clearMemoryChoice();
+        emit pageColorsRestored();
         m_chooser.setEditorPage(ColorChooser::PageColors);
     }
     if (!now.sameScrollbarColors(state)) {
         m_scrollbarEditor.ApplyFileScrColors(
             {QString(), state.scrollbarCaptions, state.scrollbarEnabled});
-        m_scrollbarEditor.ClearFileHighlightSc();
-        m_scrollbarEditor.clearMemoryChoice();
+        emit scrollbarColorsRestored();
         m_chooser.setEditorPage(ColorChooser::ScrollbarColors);
     }
     m_current = captureColorState(m_pageEditor, m_scrollbarEditor);

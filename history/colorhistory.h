@@ -8,17 +8,16 @@
 namespace tintmill {
 
 class ColorChooser;
-class ColorFiles;
 class PageColorEditor;
 class ScrollbarColorEditor;
 
-// The history of the colour sets while the program runs. It watches the two
+// The history of the colour sets while the program runs. It follows the two
 // editors rather than wrapping their callers, so that every way of changing
 // a colour (a colour button, the numeric chooser, a suggestion, a tool
 // window, a scrollbar switch, a file opened, a remembered set recalled) is a
 // step, each named for what it did. Undoing puts the colours back through
 // the editors, as a file opened does: captions, preview, switches and the
-// preview page follow, and the file and memory marks clear.
+// preview page follow, and the file and memory marks clear (see the signals).
 //
 // Not steps: start-up, the overwrite and release dialog's previews (the
 // dialog puts the colours back itself) and undoing or redoing.
@@ -31,8 +30,7 @@ public:
     static constexpr int stepLimit = 300;
 
     ColorHistory(PageColorEditor &pageEditor, ScrollbarColorEditor &scrollbarEditor,
-                 ColorChooser &chooser, ColorFiles &pageFiles, ColorFiles &scrollbarFiles,
-                 QObject *parent = nullptr);
+                 ColorChooser &chooser, QObject *parent = nullptr);
 
     QUndoStack &stack() { return m_stack; }
 
@@ -40,10 +38,23 @@ public:
     // are the user's.
     void startRecording();
 
-private:
+    // Either editor's colours changed: a step, if they differ from the last.
     void record();
-    void restore(const ColorState &state);
+    // A scrollbar switch was clicked. One set together with the others (a
+    // file opened, a set recalled) is part of that change, which ends with
+    // the editor's colorsChanged; so only a switch clicked with the preview
+    // refresh on is a step of its own.
+    void recordSwitch();
+    // No steps while `session` (the overwrite and release dialog) is alive.
     void pauseWhileAlive(QObject *session);
+
+signals:
+    // Undoing or redoing put back the page colours, or the scrollbar ones.
+    void pageColorsRestored();
+    void scrollbarColorsRestored();
+
+private:
+    void restore(const ColorState &state);
 
     PageColorEditor &m_pageEditor;
     ScrollbarColorEditor &m_scrollbarEditor;

@@ -27,7 +27,7 @@ void ColorMemory::remember()
     // Cancelling is not a refusal: the set is remembered under a default name.
     const QString answer = m_inputBox.getText(descriptionPrompt).value_or(QString());
     if (m_store.MemMem(currentSet(), answer))
-        clearFileHighlight();
+        emit rowChosen();
 }
 
 void ColorMemory::clickRow(int row)
@@ -37,7 +37,7 @@ void ColorMemory::clickRow(int row)
     showEditor();
     applyEntry(m_store.entry(row));
     m_store.choose(row);
-    clearFileHighlight();
+    emit rowChosen();
     rowApplied();
 }
 

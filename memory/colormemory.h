@@ -36,6 +36,11 @@ public:
     // chosen, so there is nothing to forget.
     void clearChoice() { m_store.clearMarks(); }
 
+signals:
+    // The current set was remembered, or a remembered set brought back: its
+    // row is the chosen one.
+    void rowChosen();
+
 protected:
     // Before anything else: the scrollbar kind brings its editor to the front.
     virtual void showEditor() {}
@@ -43,8 +48,6 @@ protected:
     virtual StoredColorSet currentSet() const = 0;
     // Puts a remembered set back into the editor.
     virtual void applyEntry(const StoredColorSet &entry) = 0;
-    // The open-file list of the same kind drops its marks.
-    virtual void clearFileHighlight() = 0;
     // After a row was applied and chosen.
     virtual void rowApplied() {}
 

@@ -20,7 +20,6 @@ public:
 protected:
     StoredColorSet currentSet() const override;
     void applyEntry(const StoredColorSet &entry) override;
-    void clearFileHighlight() override;
 
 private:
     PageColorEditor &m_editor;

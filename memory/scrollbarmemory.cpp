@@ -8,12 +8,7 @@ namespace tintmill {
 ScrollbarMemory::ScrollbarMemory(ScrollbarColorEditor &editor, ColorChooser &chooser,
                                  MessageBox &messageBox, InputBox &inputBox, QObject *parent)
     : ColorMemory(messageBox, inputBox, parent), m_editor(editor), m_chooser(chooser)
-{
-    // Only a whole set from a file replaces the remembered one; a single
-    // colour chosen by hand leaves the chosen row as it is.
-    connect(&m_editor, &ScrollbarColorEditor::memoryChoiceClearRequested, this,
-            &ScrollbarMemory::clearChoice);
-}
+{}
 
 void ScrollbarMemory::showEditor()
 {
@@ -29,11 +24,6 @@ void ScrollbarMemory::applyEntry(const StoredColorSet &entry)
 {
     // Sets colours and flags with the preview held off, then writes it once.
     m_editor.ApplyFileScrColors(std::get<StoredScrollbarSet>(entry));
-}
-
-void ScrollbarMemory::clearFileHighlight()
-{
-    m_editor.ClearFileHighlightSc();
 }
 
 void ScrollbarMemory::rowApplied()

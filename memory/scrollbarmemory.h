@@ -24,7 +24,6 @@ protected:
     void showEditor() override;
     StoredColorSet currentSet() const override;
     void applyEntry(const StoredColorSet &entry) override;
-    void clearFileHighlight() override;
     void rowApplied() override;
 
 private:

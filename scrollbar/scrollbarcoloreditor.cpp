@@ -67,7 +67,7 @@ void ScrollbarColorEditor::ScrColorChange(int tmpIndex)
     m_captions.at(k) = QString::fromStdString(captionOf(chosen));
     emit colorsChanged();
     WritePreviewPage();
-    ClearFileHighlightSc();
+    emit changedByHand();
 }
 
 QString ScrollbarColorEditor::ScrColorData() const
@@ -114,15 +114,11 @@ void ScrollbarColorEditor::WritePreviewPage()
     emit previewProblemChanged(problem);
 }
 
-void ScrollbarColorEditor::ClearFileHighlightSc()
-{
-    emit fileHighlightClearRequested();
-}
-
 void ScrollbarColorEditor::chkScr_Click()
 {
     if (m_previewRefreshEnabled)
         WritePreviewPage();
+    emit enabledClicked();
 }
 
 } // namespace tintmill

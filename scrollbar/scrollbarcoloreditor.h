@@ -47,8 +47,7 @@ public:
     void setSelectedRole(ScrRole role);
 
     // Applies colour button `tmpIndex` (0..215) to the selected role, whether
-    // or not the role is switched on, and refreshes the preview. A colour
-    // chosen by hand no longer matches any open file.
+    // or not the role is switched on, and refreshes the preview.
     void ScrColorChange(int tmpIndex);
 
     // The 48-character data string: the last six characters of every caption
@@ -76,19 +75,15 @@ public:
     bool PreviewRefreshEnabled() const { return m_previewRefreshEnabled; }
     void setPreviewRefreshEnabled(bool enabled) { m_previewRefreshEnabled = enabled; }
 
-    // Asks the open scrollbar-file list to drop its marks; the list listens
-    // for fileHighlightClearRequested.
-    void ClearFileHighlightSc();
-    // Asks the remembered-set list to drop its chosen row. A single colour
-    // chosen by hand does not: only a file chosen or opened does.
-    void clearMemoryChoice() { emit memoryChoiceClearRequested(); }
-
 signals:
     // One or more roles changed colour (caption and number alike).
     void colorsChanged();
     void selectedRoleChanged(tintmill::ScrRole role);
-    void fileHighlightClearRequested();
-    void memoryChoiceClearRequested();
+    // A colour was chosen for one role, after colorsChanged and the preview.
+    void changedByHand();
+    // A role's on/off box was clicked, or set from code, after the preview
+    // was refreshed (unless held off).
+    void enabledClicked();
     // Once when the page stops being written (with the reason) and once when
     // it is written again (with an empty text); not at every failed write.
     void previewProblemChanged(const QString &problem);

@@ -38,16 +38,15 @@ private slots:
                  QStringLiteral("FFFFFF000000FF0000000000000000000000CCFFCC000000"));
     }
 
-    void colorChosenByHandClearsFileAndMemoryMarks()
+    // The marks it clears are the workbench's to wire (tst_workbench).
+    void colorChosenByHandIsToldOnce()
     {
         PageColorEditor editor;
-        QSignalSpy files(&editor, &PageColorEditor::fileHighlightClearRequested);
-        QSignalSpy memory(&editor, &PageColorEditor::memoryChoiceClearRequested);
+        QSignalSpy byHand(&editor, &PageColorEditor::changedByHand);
         QSignalSpy colors(&editor, &PageColorEditor::colorsChanged);
         editor.setSelectedRole(PageRole::HoverLink);
         editor.ColorChange(buttonFF0000);
-        QCOMPARE(files.count(), 1);
-        QCOMPARE(memory.count(), 1);
+        QCOMPARE(byHand.count(), 1);
         QCOMPARE(colors.count(), 1);
     }
 

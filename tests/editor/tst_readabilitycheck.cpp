@@ -30,6 +30,9 @@ private slots:
         PageColorEditor editor;
         ViewOptions view;
         ReadabilityCheck check(editor, view);
+        // As the workbench wires it: the check follows the colours.
+        QObject::connect(&editor, &PageColorEditor::colorsChanged, &check,
+                         &ReadabilityCheck::invalidate);
         editor.setSelectedRole(PageRole::VisitedLink);
         QFETCH(bool, greyVisitedLink);
         if (greyVisitedLink)
@@ -38,7 +41,7 @@ private slots:
             greyVisitedLink ? QStringLiteral("FFFFFF000000FF00000000009999990000000000FF000000")
                             : QStringLiteral("FFFFFF000000FF00000000000000000000000000FF000000");
         QSignalSpy selected(&editor, &PageColorEditor::selectedRoleChanged);
-        QSignalSpy files(&editor, &PageColorEditor::fileHighlightClearRequested);
+        QSignalSpy files(&editor, &PageColorEditor::changedByHand);
         QVERIFY(!check.applySuggestion(line));
         QCOMPARE(editor.PageColorData(), before);
         QCOMPARE(selected.count(), 0);

@@ -1,11 +1,9 @@
-#include "editor/colorchooser.h"
-#include "editor/pagecoloreditor.h"
-#include "memory/pagememory.h"
-#include "memory/scrollbarmemory.h"
-#include "scrollbar/scrollbarcoloreditor.h"
+#include "support/diskentries.h"
 #include "support/fakes.h"
 #include "support/librarytestmain.h"
+#include "workbench/workbench.h"
 
+#include <QDir>
 #include <QSignalSpy>
 
 using namespace tintmill;
@@ -18,15 +16,27 @@ const QString fullMessage = QStringLiteral("現在20個の色設定を記憶し�
                                            "これ以上覚えられないので勘弁してください。");
 const QString prompt = QStringLiteral("色設定の簡単な説明を入力して下さい\r\n省略もできます");
 
-// Both kinds of memory over the real editors and fake desktop services.
+// Both kinds of memory over the real editors and fake desktop services, wired
+// to the rest as the program wires them.
 struct Memories
 {
     FakeServices fakes;
-    PageColorEditor page;
-    ScrollbarColorEditor scrollbar{fakes.previewBrowser, fakes.programDirectory};
-    ColorChooser chooser{page, scrollbar};
-    PageMemory pageMemory{page, fakes.messageBox, fakes.inputBox};
-    ScrollbarMemory scrollbarMemory{scrollbar, chooser, fakes.messageBox, fakes.inputBox};
+    Workbench workbench{fakes.services()};
+    PageColorEditor &page = workbench.pageEditor;
+    ScrollbarColorEditor &scrollbar = workbench.scrollbarEditor;
+    ColorChooser &chooser = workbench.chooser;
+    PageMemory &pageMemory = workbench.pageMemory;
+    ScrollbarMemory &scrollbarMemory = workbench.scrollbarMemory;
+
+    // Opens a colour file of one line through the file dialog.
+    void openFile(ColorFiles &files, const QString &name, const QByteArray &line)
+    {
+        const QString path = QDir(fakes.programDirectory.folder.path()).filePath(name);
+        QVERIFY(test::putFile(path, line));
+        fakes.fileDialog.paths.push_back(path);
+        files.CmdOpen_Click();
+        QCOMPARE(files.list().chosenRow().value_or(-1), 0);
+    }
 };
 
 } // namespace
@@ -50,7 +60,7 @@ private slots:
         QFETCH(QString, description);
         Memories m;
         m.fakes.inputBox.answers = {answer};
-        QSignalSpy fileMarks(&m.page, &PageColorEditor::fileHighlightClearRequested);
+        QSignalSpy fileMarks(&m.pageMemory, &ColorMemory::rowChosen);
         QSignalSpy colors(&m.page, &PageColorEditor::colorsChanged);
 
         m.pageMemory.remember();
@@ -125,8 +135,8 @@ private slots:
             scrollbarKind ? static_cast<ColorMemory &>(m.scrollbarMemory) : m.pageMemory;
         if (clickRow)
             memory.remember();
-        QSignalSpy pageMarks(&m.page, &PageColorEditor::fileHighlightClearRequested);
-        QSignalSpy scrollbarMarks(&m.scrollbar, &ScrollbarColorEditor::fileHighlightClearRequested);
+        QSignalSpy pageMarks(&m.pageMemory, &ColorMemory::rowChosen);
+        QSignalSpy scrollbarMarks(&m.scrollbarMemory, &ColorMemory::rowChosen);
         if (clickRow)
             memory.clickRow(0);
         else
@@ -163,9 +173,11 @@ private slots:
         else if (change == "colour")
             m.page.ColorChange(5);
         else if (scrollbarKind)
-            m.scrollbar.clearMemoryChoice();
+            m.openFile(m.workbench.scrollbarFiles, QStringLiteral("c.scb"),
+                       "c#CCCCCCFFFFFFCCCCCC000000CCCCCC000000FFFFFF999999\r\n");
         else
-            m.page.clearMemoryChoice();
+            m.openFile(m.workbench.pageFiles, QStringLiteral("p.iro"),
+                       "p#FFFFFF000000CCCCCC0000FF990099FF0000999999FF00FF\r\n");
         QCOMPARE(memory.store().chosenRow().value_or(-1), stillChosen ? 0 : -1);
     }
 };

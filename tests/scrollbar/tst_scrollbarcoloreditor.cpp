@@ -155,7 +155,7 @@ private slots:
     void colourChangeTouchesOnlyTheSelectedRoleAndRewritesOnce()
     {
         StartedEditor s;
-        QSignalSpy highlight(&s.editor, &ScrollbarColorEditor::fileHighlightClearRequested);
+        QSignalSpy highlight(&s.editor, &ScrollbarColorEditor::changedByHand);
         s.editor.setSelectedRole(ScrRole::ScrFace);
         const int before = s.writes();
         s.editor.ScrColorChange(button3366CC);

@@ -162,11 +162,11 @@ private slots:
         MainWindowFixture f;
         prepare(f);
         const ColourState before(f);
-        QSignalSpy pageFiles(&f.workbench->pageEditor,
-                             &PageColorEditor::fileHighlightClearRequested);
-        QSignalSpy memory(&f.workbench->pageEditor, &PageColorEditor::memoryChoiceClearRequested);
+        // What would clear the file and memory marks (tst_workbench).
+        QSignalSpy pageFiles(&f.workbench->pageEditor, &PageColorEditor::changedByHand);
+        QSignalSpy memory(&f.workbench->chooser, &ColorChooser::chosenByNumbers);
         QSignalSpy scrollbarFiles(&f.workbench->scrollbarEditor,
-                                  &ScrollbarColorEditor::fileHighlightClearRequested);
+                                  &ScrollbarColorEditor::changedByHand);
         ColorButtonFocusCounter focusIns;
 
         disturb(f);
@@ -306,8 +306,7 @@ private slots:
         QSignalSpy pageChanges(&f.workbench->pageEditor, &PageColorEditor::colorsChanged);
         QSignalSpy scrollbarChanges(&f.workbench->scrollbarEditor,
                                     &ScrollbarColorEditor::colorsChanged);
-        QSignalSpy fileMarks(&f.workbench->pageEditor,
-                             &PageColorEditor::fileHighlightClearRequested);
+        QSignalSpy fileMarks(&f.workbench->chooser, &ColorChooser::chosenByNumbers);
 
         if (byAccessKey)
             QTest::keyClick(f.window.get(), Qt::Key_K, Qt::AltModifier);

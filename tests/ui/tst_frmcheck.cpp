@@ -212,10 +212,8 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(f.find<QLabel>("LblCol_1")->text(), QStringLiteral("#999999"));
         openCheck(f);
-        QSignalSpy fileMarks(&f.workbench->pageEditor,
-                             &PageColorEditor::fileHighlightClearRequested);
-        QSignalSpy memoryMarks(&f.workbench->pageEditor,
-                               &PageColorEditor::memoryChoiceClearRequested);
+        // A colour by hand: what clears the page file and memory marks (tst_workbench).
+        QSignalSpy byHand(&f.workbench->pageEditor, &PageColorEditor::changedByHand);
         f.find<QPushButton>("cmdApply_0")->click();
 
         QCOMPARE(f.find<QLabel>("LblCol_1")->text(), QStringLiteral("#666666"));
@@ -223,8 +221,7 @@ private slots:
                  QStringLiteral("FFFFFF666666FF00000000000000000000000000FF000000"));
         QCOMPARE(f.find<QWidget>("LblText")->palette().color(QPalette::WindowText),
                  QColor(0x66, 0x66, 0x66));
-        QCOMPARE(fileMarks.count(), 1);
-        QCOMPARE(memoryMarks.count(), 1);
+        QCOMPARE(byHand.count(), 1);
         // The role chosen before is chosen still.
         QCOMPARE(f.workbench->pageEditor.selectedRole(), PageRole::ActiveLink);
         QVERIFY(f.find<QRadioButton>("OptCol_5")->isChecked());

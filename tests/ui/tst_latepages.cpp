@@ -3,7 +3,7 @@
 #include "support/testmain.h"
 #include "ui/mainwindow/frmcolor.h"
 #include "ui/widgets/fonts.h"
-#include "ui/workbench.h"
+#include "workbench/workbench.h"
 
 #include <QTabWidget>
 #include <QTest>

@@ -333,7 +333,7 @@ private slots:
         QCOMPARE(rows->text(), before);
         QTest::keyClick(rows, static_cast<Qt::Key>(key), modifiers);
         QCOMPARE(rows->text(), after);
-        QCOMPARE(w.workbench->scrollbarCode.options.rows(), after);
+        QCOMPARE(w.workbench->scrollbarCodeOptions.rows(), after);
     }
 
     void deleteChangesNothingButTheCaretStillMoves()

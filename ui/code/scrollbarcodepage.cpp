@@ -1,6 +1,8 @@
 #include "scrollbarcodepage.h"
 
-#include "codegen/scrollbarcode.h"
+#include "codegen/scrollbarattributegenerator.h"
+#include "codegen/scrollbarcodeoptions.h"
+#include "codegen/scrollbarruleblockgenerator.h"
 #include "digitkeyeventfilter.h"
 #include "ui/widgets/binding.h"
 #include "ui/widgets/controls.h"
@@ -20,18 +22,29 @@ namespace tintmill {
 namespace {
 
 // The generated rules run to many lines: keep them unwrapped and scrollable.
-CodeOutput scrollingCodeOutput(const CodeOutputNames &names, QWidget *parent)
+// The build and copy buttons sit side by side in the group's top right corner,
+// the caption and box below the group's own controls from `captionTop` on.
+CodeOutput scrollingCodeOutput(const CodeOutputNames &names, QWidget *parent, int captionTop,
+                               int boxHeight)
 {
     CodeOutput output = codeOutput(names, parent);
     output.box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     output.box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    twips::place(output.build, 5040, 240, 540, 480);
+    twips::place(output.copy, 5640, 240, 540, 480);
+    twips::place(output.caption, 240, captionTop, 2400, 270);
+    twips::place(output.box, 240, captionTop + 300, 5895, boxHeight);
     return output;
 }
 
 } // namespace
 
-ScrollbarCodePage::ScrollbarCodePage(ScrollbarCode &code, QWidget *parent)
-    : QWidget(parent), m_code(code)
+ScrollbarCodePage::ScrollbarCodePage(ScrollbarCodeOptions &options,
+                                     ScrollbarRuleBlockGenerator &ruleBlock,
+                                     ScrollbarAttributeGenerator &attribute, Clipboard &clipboard,
+                                     QWidget *parent)
+    : QWidget(parent), m_options(options), m_ruleBlock(ruleBlock), m_attribute(attribute),
+      m_clipboard(clipboard)
 {
     buildRuleBlockGroup();
     buildAttributeGroup();
@@ -41,7 +54,7 @@ void ScrollbarCodePage::buildRuleBlockGroup()
 {
     auto *group = new QGroupBox(QStringLiteral("Style要素内での指定"), this);
     twips::placeOnTabPage(group, 120, 480, 6375, 3735);
-    ScrollbarCodeOptions &options = m_code.options;
+    ScrollbarCodeOptions &options = m_options;
 
     auto *body = named(new QRadioButton(QStringLiteral("Bodyに指定"), group), "optBodyY");
     twips::place(body, 240, 330, 1800, 300);
@@ -52,24 +65,15 @@ void ScrollbarCodePage::buildRuleBlockGroup()
     const CodeOutput output =
         scrollingCodeOutput({"cmdScrY", QStringLiteral("スタイルシートの生成"), "cmdScrCripY",
                              "Label18", QStringLiteral("生成されたCSS"), "txtScrY"},
-                            group);
-    twips::place(output.build, 5040, 240, 540, 480);
-    twips::place(output.copy, 5640, 240, 540, 480);
-    twips::place(output.caption, 240, 780, 2400, 270);
-    twips::place(output.box, 240, 1080, 5895, 2475);
-
-    CodeTextBox *box = output.box;
-    connect(output.build, &QPushButton::clicked, &m_code, &ScrollbarCode::cmdScrY_Click);
-    connect(output.copy, &QPushButton::clicked, &m_code, &ScrollbarCode::cmdScrCripY_Click);
-    connect(&m_code, &ScrollbarCode::ruleBlockTextChanged, box,
-            [box](const QString &code) { box->showCode(code); });
+                            group, 780, 2475);
+    connectCodeOutput(output, m_ruleBlock, m_clipboard);
 }
 
 void ScrollbarCodePage::buildAttributeGroup()
 {
     auto *group = new QGroupBox(QStringLiteral("Style属性で指定"), this);
     twips::placeOnTabPage(group, 120, 4335, 6375, 5040);
-    ScrollbarCodeOptions &options = m_code.options;
+    ScrollbarCodeOptions &options = m_options;
 
     auto *tag = named(new QCheckBox(QStringLiteral("タグも生成する"), group), "chkScrTag");
     twips::place(tag, 240, 330, 2400, 300);
@@ -98,14 +102,12 @@ void ScrollbarCodePage::buildAttributeGroup()
         countRow("lblRows", "行数：", "txtRows", "cmdClearRow", 720);
     const auto [columnsLabel, columns, clearColumns] =
         countRow("lblCols", "列数：", "txtCols", "cmdClearCol", 3120);
-    m_rows = rows;
-    m_columns = columns;
     const auto showCountsEnabled = [=, this] {
         for (QWidget *widget :
              {static_cast<QWidget *>(rowsLabel), static_cast<QWidget *>(rows),
               static_cast<QWidget *>(clearRows), static_cast<QWidget *>(columnsLabel),
               static_cast<QWidget *>(columns), static_cast<QWidget *>(clearColumns)})
-            widget->setEnabled(m_code.options.countsEnabled());
+            widget->setEnabled(m_options.countsEnabled());
     };
     showCountsEnabled();
     connect(&options, &ScrollbarCodeOptions::countsEnabledChanged, this, showCountsEnabled);
@@ -143,31 +145,13 @@ void ScrollbarCodePage::buildAttributeGroup()
     const CodeOutput output =
         scrollingCodeOutput({"cmdScrZ", QStringLiteral("スタイルシートの生成"), "cmdScrCripZ",
                              "Label19", QStringLiteral("生成されたCSS"), "txtScrZ"},
-                            group);
-    twips::place(output.build, 5040, 240, 540, 480);
-    twips::place(output.copy, 5640, 240, 540, 480);
-    twips::place(output.caption, 240, 2250, 2400, 270);
-    twips::place(output.box, 240, 2550, 5895, 2310);
-
-    CodeTextBox *box = output.box;
-    connect(output.build, &QPushButton::clicked, this, &ScrollbarCodePage::generateAttribute);
-    connect(output.copy, &QPushButton::clicked, &m_code, &ScrollbarCode::cmdScrCripZ_Click);
-    connect(&m_code, &ScrollbarCode::attributeTextChanged, box,
-            [box](const QString &code) { box->showCode(code); });
-}
-
-void ScrollbarCodePage::generateAttribute()
-{
-    switch (m_code.cmdScrZ_Click()) {
-    case MissingCount::Rows:
-        m_rows->setFocus(Qt::OtherFocusReason);
-        break;
-    case MissingCount::Columns:
-        m_columns->setFocus(Qt::OtherFocusReason);
-        break;
-    case MissingCount::None:
-        break;
-    }
+                            group, 2250, 2310);
+    connectCodeOutput(output, m_attribute, m_clipboard);
+    // The count asked for gets the focus, after the message.
+    connect(&m_attribute, &ScrollbarAttributeGenerator::countMissing, this,
+            [rows, columns](MissingCount missing) {
+                (missing == MissingCount::Rows ? rows : columns)->setFocus(Qt::OtherFocusReason);
+            });
 }
 
 } // namespace tintmill

@@ -2,12 +2,12 @@
 
 #include <QWidget>
 
-class QLineEdit;
-class QPlainTextEdit;
-
 namespace tintmill {
 
-class ScrollbarCode;
+class Clipboard;
+class ScrollbarAttributeGenerator;
+class ScrollbarCodeOptions;
+class ScrollbarRuleBlockGenerator;
 
 // The "スクロールバー" page of the main tabs: the scrollbar rule block for a
 // style element, and the scrollbar style attribute with its optional tag.
@@ -16,16 +16,18 @@ class ScrollbarCodePage : public QWidget
     Q_OBJECT
 
 public:
-    explicit ScrollbarCodePage(ScrollbarCode &code, QWidget *parent = nullptr);
+    ScrollbarCodePage(ScrollbarCodeOptions &options, ScrollbarRuleBlockGenerator &ruleBlock,
+                      ScrollbarAttributeGenerator &attribute, Clipboard &clipboard,
+                      QWidget *parent = nullptr);
 
 private:
     void buildRuleBlockGroup();
     void buildAttributeGroup();
-    void generateAttribute();
 
-    ScrollbarCode &m_code;
-    QLineEdit *m_rows = nullptr;
-    QLineEdit *m_columns = nullptr;
+    ScrollbarCodeOptions &m_options;
+    ScrollbarRuleBlockGenerator &m_ruleBlock;
+    ScrollbarAttributeGenerator &m_attribute;
+    Clipboard &m_clipboard;
 };
 
 } // namespace tintmill

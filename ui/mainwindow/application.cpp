@@ -7,7 +7,7 @@
 #include "ui/desktop/unixsignalclose.h"
 #include "ui/preview/previewhost.h"
 #include "ui/widgets/fonts.h"
-#include "ui/workbench.h"
+#include "workbench/workbench.h"
 
 #include <QGuiApplication>
 

@@ -23,8 +23,8 @@
 #include "ui/widgets/icons.h"
 #include "ui/widgets/mousemovewatch.h"
 #include "ui/widgets/twips.h"
-#include "ui/workbench.h"
 #include "viewmenu.h"
+#include "workbench/workbench.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -167,8 +167,7 @@ void FrmColor::buildMainTabs(QWidget *central)
     };
     onMouseMove({m_mainTabs, m_mainTabs->tabBar()}, this, leavePageFiles);
 
-    m_colorPickerPage = new ColorPickerPage(m_workbench.chooser, m_workbench.pageEditor,
-                                            m_workbench.services.messageBox);
+    m_colorPickerPage = new ColorPickerPage(m_workbench.chooser, m_workbench.services.messageBox);
     onMouseMove({m_colorPickerPage}, this, leavePageFiles);
     m_mainTabs->addTab(m_colorPickerPage, QStringLiteral("色直接選択"));
 
@@ -204,8 +203,11 @@ void FrmColor::buildMainTabs(QWidget *central)
         return new CssPage(m_workbench.linkRuleGenerator, m_workbench.styleGenerator,
                            m_workbench.services.clipboard);
     });
-    addLatePage(QStringLiteral("スクロールバー"),
-                [this] { return new ScrollbarCodePage(m_workbench.scrollbarCode); });
+    addLatePage(QStringLiteral("スクロールバー"), [this] {
+        return new ScrollbarCodePage(m_workbench.scrollbarCodeOptions,
+                                     m_workbench.scrollbarRuleBlock, m_workbench.scrollbarAttribute,
+                                     m_workbench.services.clipboard);
+    });
     m_mainTabs->installEventFilter(this);
 
     connect(m_mainTabs, &QTabWidget::currentChanged, &m_workbench.chooser,

@@ -4,7 +4,7 @@
 #include "ui/picker/colorpickerpage.h"
 #include "ui/picker/pagerolespage.h"
 #include "ui/widgets/colorbutton.h"
-#include "ui/workbench.h"
+#include "workbench/workbench.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -88,7 +88,7 @@ void StartupSequence::updateBlockSwatch()
 
 void StartupSequence::disableTextareaOptions()
 {
-    m_workbench.scrollbarCode.options.disableTextareaOptions();
+    m_workbench.scrollbarCodeOptions.disableTextareaOptions();
 }
 
 void StartupSequence::setScrollbarDefaults()

@@ -2,7 +2,6 @@
 
 #include "core/color.h"
 #include "editor/colorchooser.h"
-#include "editor/pagecoloreditor.h"
 #include "platform/services.h"
 #include "ui/widgets/colorbutton.h"
 #include "ui/widgets/twips.h"
@@ -39,9 +38,8 @@ int neighbourOf(int index, ColorButton::Direction direction)
 
 } // namespace
 
-ColorPickerPage::ColorPickerPage(ColorChooser &chooser, PageColorEditor &pageEditor,
-                                 MessageBox &messageBox, QWidget *parent)
-    : QWidget(parent), m_chooser(chooser), m_pageEditor(pageEditor), m_messageBox(messageBox)
+ColorPickerPage::ColorPickerPage(ColorChooser &chooser, MessageBox &messageBox, QWidget *parent)
+    : QWidget(parent), m_chooser(chooser), m_messageBox(messageBox)
 {
     buildColorButtons();
     buildAxisLabels();
@@ -142,8 +140,7 @@ void ColorPickerPage::chooseByNumbers()
     }
     // The focus lands on the chosen button, so that the arrows and Tab walk on
     // from it; the colour is applied here, once, to whichever editor is on show.
-    moveOnto(choice.buttonIndex, ColorChooser::Gesture::Press);
-    m_pageEditor.ClearFileHighlight();
+    moveOnto(choice.buttonIndex, ColorChooser::Gesture::Numbers);
 }
 
 void ColorPickerPage::moveOnto(int index, ColorChooser::Gesture gesture)

@@ -12,7 +12,6 @@ namespace tintmill {
 
 class ColorButton;
 class MessageBox;
-class PageColorEditor;
 
 // The "色直接選択" page: the 216 web-safe colour buttons and the numeric chooser
 // that picks a button by its red, green and blue steps.
@@ -21,8 +20,7 @@ class ColorPickerPage : public QWidget
     Q_OBJECT
 
 public:
-    ColorPickerPage(ColorChooser &chooser, PageColorEditor &pageEditor, MessageBox &messageBox,
-                    QWidget *parent = nullptr);
+    ColorPickerPage(ColorChooser &chooser, MessageBox &messageBox, QWidget *parent = nullptr);
 
     ColorButton *colorButton(int index) const { return m_buttons.at(index); }
 
@@ -36,7 +34,6 @@ private:
     void moveOnto(int index, ColorChooser::Gesture gesture);
 
     ColorChooser &m_chooser;
-    PageColorEditor &m_pageEditor;
     MessageBox &m_messageBox;
     std::array<ColorButton *, 216> m_buttons{};
     std::array<QComboBox *, 3> m_combos{};

@@ -53,7 +53,8 @@ FrmExport::FrmExport(ColorExportCode &code, QWidget *parent) : QDialog(parent, Q
     connect(save, &QPushButton::clicked, &code, &ColorExportCode::save);
 
     box->showCode(code.text());
-    connect(&code, &ColorExportCode::textChanged, box, &CodeTextBox::showCode);
+    connect(&code, &ColorExportCode::textChanged, box,
+            [box, &code] { box->showCode(code.text()); });
 
     setTabOrder(format, box);
     setTabOrder(box, copy);

@@ -61,11 +61,11 @@ FrmModernSc::FrmModernSc(ModernScrollbarCode &code, QWidget *parent) : QDialog(p
     twips::place(close, 5820, 5640, 1200, 375);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
-    const auto showText = [box, copy](const QString &text) {
-        box->showCode(text);
-        copy->setEnabled(!text.isEmpty());
+    const auto showText = [box, copy, &code] {
+        box->showCode(code.text());
+        copy->setEnabled(!code.text().isEmpty());
     };
-    showText(code.text());
+    showText();
     connect(&code, &ModernScrollbarCode::textChanged, this, showText);
     connect(copy, &QPushButton::clicked, &code, &ModernScrollbarCode::copy);
 

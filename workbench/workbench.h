@@ -4,7 +4,9 @@
 #include "codegen/colorexportcode.h"
 #include "codegen/linkrulegenerator.h"
 #include "codegen/modernscrollbarcode.h"
-#include "codegen/scrollbarcode.h"
+#include "codegen/scrollbarattributegenerator.h"
+#include "codegen/scrollbarcodeoptions.h"
+#include "codegen/scrollbarruleblockgenerator.h"
 #include "codegen/stylegenerator.h"
 #include "editor/colorchooser.h"
 #include "editor/pagecoloreditor.h"
@@ -23,7 +25,9 @@
 namespace tintmill {
 
 // All of the program's state, one object per subsystem, and the wiring between
-// them. No widgets live here: the windows show this state and forward events.
+// them, made once in the constructor: the subsystems tell what happened and
+// know nothing of who follows. No widgets live here: the windows show this
+// state and forward events.
 struct Workbench
 {
     explicit Workbench(const Services &services);
@@ -38,7 +42,10 @@ struct Workbench
     BodyTagGenerator bodyTagGenerator{pageEditor};
     StyleGenerator styleGenerator{pageEditor};
     LinkRuleGenerator linkRuleGenerator{pageEditor};
-    ScrollbarCode scrollbarCode{scrollbarEditor, services.messageBox, services.clipboard};
+    ScrollbarCodeOptions scrollbarCodeOptions;
+    ScrollbarRuleBlockGenerator scrollbarRuleBlock{scrollbarEditor, scrollbarCodeOptions};
+    ScrollbarAttributeGenerator scrollbarAttribute{scrollbarEditor, scrollbarCodeOptions,
+                                                   services.messageBox};
     PageMemory pageMemory{pageEditor, services.messageBox, services.inputBox};
     ScrollbarMemory scrollbarMemory{scrollbarEditor, chooser, services.messageBox,
                                     services.inputBox};
@@ -48,7 +55,7 @@ struct Workbench
     ScrollbarColorAccess scrollbarColorAccess{scrollbarEditor, chooser};
     ColorFiles pageFiles{pageColorAccess, services};
     ColorFiles scrollbarFiles{scrollbarColorAccess, services};
-    ColorHistory history{pageEditor, scrollbarEditor, chooser, pageFiles, scrollbarFiles};
+    ColorHistory history{pageEditor, scrollbarEditor, chooser};
 };
 
 } // namespace tintmill

@@ -1,0 +1,75 @@
+#include "support/diskentries.h"
+#include "support/fakes.h"
+#include "support/librarytestmain.h"
+#include "workbench/workbench.h"
+
+#include <QDir>
+#include <functional>
+
+using namespace tintmill;
+
+namespace {
+
+using Action = std::function<void(Workbench &)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Action)
+
+class TestWorkbench : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A file of each kind is open and chosen; what happens next decides which
+    // of the two file marks stand.
+    void whatClearsTheFileMarks_data()
+    {
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<bool>("pageMarkStands");
+        QTest::addColumn<bool>("scrollbarMarkStands");
+        QTest::newRow("page colour by hand")
+            << Action([](Workbench &w) { w.chooser.applyColorButton(5); }) << false << true;
+        QTest::newRow("scrollbar colour by hand") << Action([](Workbench &w) {
+            w.chooser.setEditorPage(ColorChooser::ScrollbarColors);
+            w.chooser.applyColorButton(5);
+        }) << true << false;
+        QTest::newRow("scrollbar colour by numbers") << Action([](Workbench &w) {
+            w.chooser.setEditorPage(ColorChooser::ScrollbarColors);
+            w.chooser.applyColorButton(5, ColorChooser::Gesture::Numbers);
+        }) << false << false;
+        QTest::newRow("page set remembered")
+            << Action([](Workbench &w) { w.pageMemory.remember(); }) << false << true;
+        QTest::newRow("scrollbar set remembered")
+            << Action([](Workbench &w) { w.scrollbarMemory.remember(); }) << true << false;
+        QTest::newRow("scrollbar switch clicked") << Action([](Workbench &w) {
+            w.scrollbarEditor.enabledToggle(ScrRole::ScrFace).setChecked(true);
+        }) << true << true;
+    }
+    void whatClearsTheFileMarks()
+    {
+        QFETCH(Action, action);
+        test::FakeServices fakes;
+        Workbench w(fakes.services());
+        const auto open = [&fakes](ColorFiles &files, const QString &name, const QByteArray &line) {
+            const QString path = QDir(fakes.programDirectory.folder.path()).filePath(name);
+            QVERIFY(test::putFile(path, line));
+            fakes.fileDialog.paths.push_back(path);
+            files.CmdOpen_Click();
+        };
+        open(w.pageFiles, QStringLiteral("p.iro"),
+             "p#FFFFFF000000CCCCCC0000FF990099FF0000999999FF00FF\r\n");
+        open(w.scrollbarFiles, QStringLiteral("s.scb"),
+             "s#CCCCCCFFFFFFCCCCCC000000CCCCCC000000FFFFFF999999\r\n");
+        w.chooser.setEditorPage(ColorChooser::PageColors);
+        QCOMPARE(w.pageFiles.list().chosenRow().value_or(-1), 0);
+        QCOMPARE(w.scrollbarFiles.list().chosenRow().value_or(-1), 0);
+
+        action(w);
+        QTEST(w.pageFiles.list().chosenRow().has_value(), "pageMarkStands");
+        QTEST(w.scrollbarFiles.list().chosenRow().has_value(), "scrollbarMarkStands");
+    }
+};
+
+TINTMILL_LIBRARY_TEST_MAIN(TestWorkbench)
+#include "tst_workbench.moc"

@@ -1,0 +1,64 @@
+#include "workbench.h"
+
+namespace tintmill {
+
+Workbench::Workbench(const Services &services_) : services(services_)
+{
+    // The file mark (the chosen row of the open-file list) and the memory
+    // mark (the chosen remembered set) show where the current set of their
+    // kind came from, so at most one of them stands, and neither once the set
+    // has changed otherwise. Clearing the file mark is ClearFileHighlight (page
+    // files) or ClearFileHighlightSc (scrollbar files):
+    // - a colour chosen by hand clears the file mark of its kind; a page
+    //   colour clears the page memory mark too, while a single scrollbar
+    //   colour leaves the remembered scrollbar set chosen;
+    // - the numeric chooser clears the page file mark, whichever editor is
+    //   on show;
+    // - choosing or opening a file clears the memory mark of its kind;
+    // - remembering a set or recalling one clears the file mark of its kind;
+    // - undoing or redoing clears both marks of each kind it put back.
+    // Every code and tool that shows the colours follows the editor it reads
+    // (the scrollbar's on/off boxes too), and the history records each change
+    // except while the overwrite and release dialog is open. Followers are
+    // connected in member order, which is the order they hear a change in.
+    QObject::connect(&pageEditor, &PageColorEditor::colorsChanged, &readability,
+                     &ReadabilityCheck::invalidate);
+    QObject::connect(&pageEditor, &PageColorEditor::colorsChanged, &styleGenerator,
+                     &StyleGenerator::UpdateBlockSwatch);
+    QObject::connect(&pageEditor, &PageColorEditor::colorsChanged, &colorExport,
+                     &ColorExportCode::generate);
+    QObject::connect(&pageEditor, &PageColorEditor::colorsChanged, &history, &ColorHistory::record);
+    for (const auto signal :
+         {&ScrollbarColorEditor::colorsChanged, &ScrollbarColorEditor::enabledClicked}) {
+        QObject::connect(&scrollbarEditor, signal, &modernScrollbarCode,
+                         &ModernScrollbarCode::generate);
+        QObject::connect(&scrollbarEditor, signal, &colorExport, &ColorExportCode::generate);
+    }
+    QObject::connect(&scrollbarEditor, &ScrollbarColorEditor::colorsChanged, &history,
+                     &ColorHistory::record);
+    QObject::connect(&scrollbarEditor, &ScrollbarColorEditor::enabledClicked, &history,
+                     &ColorHistory::recordSwitch);
+    for (ColorFiles *files : {&pageFiles, &scrollbarFiles})
+        QObject::connect(files, &ColorFiles::sessionStarted, &history,
+                         &ColorHistory::pauseWhileAlive);
+
+    QObject::connect(&pageEditor, &PageColorEditor::changedByHand, &pageFiles.list(),
+                     &ColorFileList::clearMarks);
+    QObject::connect(&pageEditor, &PageColorEditor::changedByHand, &pageMemory,
+                     &PageMemory::clearChoice);
+    QObject::connect(&scrollbarEditor, &ScrollbarColorEditor::changedByHand, &scrollbarFiles.list(),
+                     &ColorFileList::clearMarks);
+    QObject::connect(&chooser, &ColorChooser::chosenByNumbers, &pageFiles.list(),
+                     &ColorFileList::clearMarks);
+    const auto marksOfOneKind = [this](ColorFiles &files, ColorMemory &memory, auto restored) {
+        QObject::connect(&files, &ColorFiles::fileChosen, &memory, &ColorMemory::clearChoice);
+        QObject::connect(&memory, &ColorMemory::rowChosen, &files.list(),
+                         &ColorFileList::clearMarks);
+        QObject::connect(&history, restored, &files.list(), &ColorFileList::clearMarks);
+        QObject::connect(&history, restored, &memory, &ColorMemory::clearChoice);
+    };
+    marksOfOneKind(pageFiles, pageMemory, &ColorHistory::pageColorsRestored);
+    marksOfOneKind(scrollbarFiles, scrollbarMemory, &ColorHistory::scrollbarColorsRestored);
+}
+
+} // namespace tintmill
