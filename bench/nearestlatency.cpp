@@ -5,11 +5,8 @@
 //
 // Usage: tintmill_bench_nearest [KEYS]
 
-#include "bench/benchsupport.h"
+#include "bench/benchmainwindow.h"
 #include "editor/nearestcolor.h"
-#include "ui/desktop/qtservices.h"
-#include "ui/mainwindow/frmcolor.h"
-#include "workbench/workbench.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -26,16 +23,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const int keys = argc > 1 ? std::max(10, QString::fromLocal8Bit(argv[1]).toInt()) : 2000;
 
-    QtMessageBox messageBox;
-    QtInputBox inputBox;
-    QtFileDialog fileDialog;
-    QtClipboard clipboard;
-    NoPreviewBrowser browser;
-    TemporaryProgramDirectory directory;
-    Workbench workbench(Services{messageBox, inputBox, fileDialog, clipboard, browser, directory});
-    FrmColor window(workbench, new QWidget);
-    window.startUp();
-    window.show();
+    MainWindowWithoutPreview main;
+    FrmColor &window = main.window;
+    Workbench &workbench = main.workbench;
     window.findChild<QAction *>(QStringLiteral("mnuNearest"))->trigger();
     auto *tool = window.findChild<QWidget *>(QStringLiteral("frmNearest"));
     if (!waitUntilExposed(&window) || !waitUntilExposed(tool)) {

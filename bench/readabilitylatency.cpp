@@ -5,12 +5,9 @@
 //
 // Usage: tintmill_bench_readability [CHANGES]
 
-#include "bench/benchsupport.h"
+#include "bench/benchmainwindow.h"
 #include "core/color.h"
 #include "core/contrast.h"
-#include "ui/desktop/qtservices.h"
-#include "ui/mainwindow/frmcolor.h"
-#include "workbench/workbench.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -44,16 +41,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const int changes = argc > 1 ? std::max(10, QString::fromLocal8Bit(argv[1]).toInt()) : 500;
 
-    QtMessageBox messageBox;
-    QtInputBox inputBox;
-    QtFileDialog fileDialog;
-    QtClipboard clipboard;
-    NoPreviewBrowser browser;
-    TemporaryProgramDirectory directory;
-    Workbench workbench(Services{messageBox, inputBox, fileDialog, clipboard, browser, directory});
-    FrmColor window(workbench, new QWidget);
-    window.startUp();
-    window.show();
+    MainWindowWithoutPreview main;
+    FrmColor &window = main.window;
+    Workbench &workbench = main.workbench;
     if (!waitUntilExposed(&window)) {
         std::fprintf(stderr, "the main window was never shown\n");
         return 1;
