@@ -1,9 +1,8 @@
-#include "support/diskentries.h"
 #include "support/fakes.h"
 #include "support/librarytestmain.h"
+#include "support/openedcolorfile.h"
 #include "workbench/workbench.h"
 
-#include <QDir>
 #include <QSignalSpy>
 
 using namespace tintmill;
@@ -31,10 +30,7 @@ struct Memories
     // Opens a colour file of one line through the file dialog.
     void openFile(ColorFiles &files, const QString &name, const QByteArray &line)
     {
-        const QString path = QDir(fakes.programDirectory.folder.path()).filePath(name);
-        QVERIFY(test::putFile(path, line));
-        fakes.fileDialog.paths.push_back(path);
-        files.CmdOpen_Click();
+        QVERIFY(test::openColorFile(fakes, files, name, line));
         QCOMPARE(files.list().chosenRow().value_or(-1), 0);
     }
 };

@@ -1,3 +1,4 @@
+#include "support/colortext.h"
 #include "support/testmain.h"
 #include "ui/tools/nearest/x11screenpicker.h"
 
@@ -6,19 +7,9 @@
 #include <QWidget>
 
 using namespace tintmill;
+using test::rrggbb;
 
 namespace {
-
-// "#RRGGBB" of a colour number 0x00BBGGRR, written out here rather than
-// taken from the program.
-QString rrggbb(ColorNumber color)
-{
-    return QStringLiteral("#%1%2%3")
-        .arg(color & 0xFFU, 2, 16, QLatin1Char('0'))
-        .arg(color >> 8U & 0xFFU, 2, 16, QLatin1Char('0'))
-        .arg(color >> 16U & 0xFFU, 2, 16, QLatin1Char('0'))
-        .toUpper();
-}
 
 QWidget *patch(const QColor &color, QWidget *parent)
 {

@@ -1,9 +1,8 @@
-#include "support/diskentries.h"
 #include "support/fakes.h"
 #include "support/librarytestmain.h"
+#include "support/openedcolorfile.h"
 #include "workbench/workbench.h"
 
-#include <QDir>
 #include <functional>
 
 using namespace tintmill;
@@ -51,16 +50,10 @@ private slots:
         QFETCH(Action, action);
         test::FakeServices fakes;
         Workbench w(fakes.services());
-        const auto open = [&fakes](ColorFiles &files, const QString &name, const QByteArray &line) {
-            const QString path = QDir(fakes.programDirectory.folder.path()).filePath(name);
-            QVERIFY(test::putFile(path, line));
-            fakes.fileDialog.paths.push_back(path);
-            files.CmdOpen_Click();
-        };
-        open(w.pageFiles, QStringLiteral("p.iro"),
-             "p#FFFFFF000000CCCCCC0000FF990099FF0000999999FF00FF\r\n");
-        open(w.scrollbarFiles, QStringLiteral("s.scb"),
-             "s#CCCCCCFFFFFFCCCCCC000000CCCCCC000000FFFFFF999999\r\n");
+        QVERIFY(test::openColorFile(fakes, w.pageFiles, QStringLiteral("p.iro"),
+                                    "p#FFFFFF000000CCCCCC0000FF990099FF0000999999FF00FF\r\n"));
+        QVERIFY(test::openColorFile(fakes, w.scrollbarFiles, QStringLiteral("s.scb"),
+                                    "s#CCCCCCFFFFFFCCCCCC000000CCCCCC000000FFFFFF999999\r\n"));
         w.chooser.setEditorPage(ColorChooser::PageColors);
         QCOMPARE(w.pageFiles.list().chosenRow().value_or(-1), 0);
         QCOMPARE(w.scrollbarFiles.list().chosenRow().value_or(-1), 0);

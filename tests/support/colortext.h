@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/color.h"
+
+#include <QString>
+
+namespace tintmill::test {
+
+// "#RRGGBB" of a colour number 0x00BBGGRR, written out here rather than
+// taken from the program.
+inline QString rrggbb(ColorNumber color)
+{
+    return QStringLiteral("#%1%2%3")
+        .arg(color & 0xFFU, 2, 16, QLatin1Char('0'))
+        .arg(color >> 8U & 0xFFU, 2, 16, QLatin1Char('0'))
+        .arg(color >> 16U & 0xFFU, 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+} // namespace tintmill::test
