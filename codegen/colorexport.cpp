@@ -60,13 +60,7 @@ QList<ExportEntry> exportEntries(const ExportColors &colors)
 
 QString exportHex(ColorNumber color)
 {
-    // Not captionOf: its digits follow the legacy padding, which drops a
-    // digit of some colours that are not web-safe.
-    return QStringLiteral("#%1%2%3")
-        .arg(color & 0xFFU, 2, 16, QLatin1Char('0'))
-        .arg((color >> 8U) & 0xFFU, 2, 16, QLatin1Char('0'))
-        .arg((color >> 16U) & 0xFFU, 2, 16, QLatin1Char('0'))
-        .toUpper();
+    return QString::fromStdString(rrggbbOf(color));
 }
 
 QString oneLineDescription(const QString &description)

@@ -67,6 +67,16 @@ std::string captionOf(ColorNumber number)
     return "#" + SwapRB(ColorHex(number));
 }
 
+std::string rrggbbOf(ColorNumber number)
+{
+    std::string text = "#";
+    for (const unsigned shift : {0U, 8U, 16U}) {
+        text += hexDigits[(number >> (shift + 4U)) & 0xFU];
+        text += hexDigits[(number >> shift) & 0xFU];
+    }
+    return text;
+}
+
 ColorNumber webSafeColor(int index)
 {
     assert(index >= 0 && index < webSafeColorCount);

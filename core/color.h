@@ -23,8 +23,13 @@ std::string SwapRB(std::string_view text);
 // Characters that are not hexadecimal digits count as zero.
 ColorNumber HexToColor(std::string_view rrggbb);
 
-// The caption form "#RRGGBB" of a colour number.
+// The caption form "#RRGGBB" of a colour number. Its digits are ColorHex's,
+// so a colour that is not web-safe may lose a leading zero; see rrggbbOf.
 std::string captionOf(ColorNumber number);
+
+// "#RRGGBB" of any colour number, every component two upper-case digits:
+// what the exports, the readability texts and generated CSS show.
+std::string rrggbbOf(ColorNumber number);
 
 // The six component values of the web-safe palette, by step index 0..5.
 inline constexpr std::array<std::string_view, 6> WebSafeStep{"00", "33", "66", "99", "CC", "FF"};

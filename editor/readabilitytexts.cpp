@@ -1,5 +1,7 @@
 #include "readabilitytexts.h"
 
+#include "core/color.h"
+
 #include <array>
 
 namespace tintmill::readabilitytexts {
@@ -56,11 +58,7 @@ QString ratio(double value)
 
 QString colorText(ColorNumber color)
 {
-    return QStringLiteral("#%1%2%3")
-        .arg(color & 0xFFU, 2, 16, QLatin1Char('0'))
-        .arg((color >> 8U) & 0xFFU, 2, 16, QLatin1Char('0'))
-        .arg((color >> 16U) & 0xFFU, 2, 16, QLatin1Char('0'))
-        .toUpper();
+    return QString::fromStdString(rrggbbOf(color));
 }
 
 } // namespace tintmill::readabilitytexts

@@ -39,8 +39,7 @@ ColorNumber mix(ColorNumber color, ColorNumber target, int numerator, int denomi
 
 QString cssColor(ColorNumber color)
 {
-    return QString::asprintf("#%02X%02X%02X", component(color, 0), component(color, 8),
-                             component(color, 16));
+    return QString::fromStdString(rrggbbOf(color));
 }
 
 // A small picture of the arrow, drawn pixel by pixel so it stays sharp.

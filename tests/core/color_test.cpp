@@ -47,6 +47,16 @@ TEST(ColorHex, LeavesOddLengthsUnpadded)
     EXPECT_EQ(ColorHex(0x12345), "12345");
 }
 
+TEST(RrggbbOf, WritesEveryComponentAsTwoDigitsInDisplayOrder)
+{
+    // Numbers are 0x00BBGGRR; the text reads red, green, blue.
+    EXPECT_EQ(rrggbbOf(0x000000), "#000000");
+    EXPECT_EQ(rrggbbOf(0x030201), "#010203"); // captionOf gives "#10203" here
+    EXPECT_EQ(rrggbbOf(0xF2A11D), "#1DA1F2");
+    EXPECT_EQ(rrggbbOf(0x0000FF), "#FF0000");
+    EXPECT_EQ(rrggbbOf(0xFFFFFF), "#FFFFFF");
+}
+
 TEST(SwapRB, ExchangesRedAndBluePairs)
 {
     EXPECT_EQ(SwapRB("FF0000"), "0000FF");
