@@ -9,7 +9,10 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
+#include <QUndoStack>
 #include <functional>
 
 using namespace tintmill;
@@ -68,6 +71,8 @@ private slots:
     void undoAndRedoOfAFileOpenRestoreTheWholeSet_data();
     void undoAndRedoOfAFileOpenRestoreTheWholeSet();
     void aNewChangeAfterAnUndoDropsTheRedo();
+    void undoAndRedoPutBackBothSetsExactly_data();
+    void undoAndRedoPutBackBothSetsExactly();
     void shortcutsDoNothingWhileTheDescriptionPromptIsOpen_data();
     void shortcutsDoNothingWhileTheDescriptionPromptIsOpen();
 };
@@ -302,6 +307,105 @@ void TestColorHistory::shortcutsDoNothingWhileTheDescriptionPromptIsOpen()
     QTEST(typedText, "typedTextAfter");
     QCOMPARE(workbench.history.stack().index(), index);
     QCOMPARE(workbench.pageEditor.caption(PageRole::Background), QStringLiteral("#000000"));
+}
+
+void TestColorHistory::undoAndRedoPutBackBothSetsExactly_data()
+{
+    // Each move as the user makes it: "tab N" clicks the editor tab N, "role N"
+    // the page role option N, "scr N" the scrollbar row N's swatch, "color N"
+    // colour button N, "box N" the scrollbar row N's check box; "Tab" is the
+    // key; "undo" and "redo" are Ctrl+Z and Ctrl+Shift+Z.
+    QTest::addColumn<QStringList>("moves");
+    // After each move: the page data, the scrollbar data, the switches and
+    // the undo item's step.
+    QTest::addColumn<QStringList>("states");
+
+    const QString page = "FFFFFF000000FF00000000000000000000000000FF000000";
+    const QString scrollbar = "CCCCCCFFFFFFCCCCCC000000CCCCCC000000FFFFFF999999";
+    const auto state = [](const QString &pageData, const QString &scrollbarData,
+                          const QString &switches, const QString &step) {
+        return QStringList{pageData, scrollbarData, switches, step}.join(u' ');
+    };
+    // The start focus (the first role option) sits on the editor page the
+    // tab hides.
+    QTest::newRow("a switch alone")
+        << QStringList{"tab 1", "box 2", "undo", "redo"}
+        << QStringList{state(page, scrollbar, "00000000", "-"),
+                       state(page, scrollbar, "00100000", "scrollbar-face-color を含める"),
+                       state(page, scrollbar, "00000000", "-"),
+                       state(page, scrollbar, "00100000", "scrollbar-face-color を含める")};
+    // Button 51 is #336699 (1·36 + 2·6 + 3), button 123 is #996699 (3·36 + 2·6 + 3).
+    const QString medium = "FFFFFF000000FF0000000000000000000000336699000000";
+    const QString face = "CCCCCCFFFFFF996699000000CCCCCC000000FFFFFF999999";
+    QTest::newRow("page colour, scrollbar colour, switch")
+        << QStringList{"role 6", "color 51", "tab 1", "scr 2", "color 123", "box 2",
+                       "undo",   "undo",     "undo",  "redo",  "redo"}
+        << QStringList{state(page, scrollbar, "00000000", "-"),
+                       state(medium, scrollbar, "00000000", "中ブロックの色を #336699 に"),
+                       state(medium, scrollbar, "00000000", "中ブロックの色を #336699 に"),
+                       state(medium, scrollbar, "00000000", "中ブロックの色を #336699 に"),
+                       state(medium, face, "00000000", "scrollbar-face-color を #996699 に"),
+                       state(medium, face, "00100000", "scrollbar-face-color を含める"),
+                       state(medium, face, "00000000", "scrollbar-face-color を #996699 に"),
+                       state(medium, scrollbar, "00000000", "中ブロックの色を #336699 に"),
+                       state(page, scrollbar, "00000000", "-"),
+                       state(medium, scrollbar, "00000000", "中ブロックの色を #336699 に"),
+                       state(medium, face, "00000000", "scrollbar-face-color を #996699 に")};
+    // Buttons 0, 1: #000000, #000033; 30, 31: #00FF00, #00FF33. The walk
+    // after the undo follows the click's undone step, not the first walk:
+    // one undo takes back only that second walk.
+    const QString walked = "000033000000FF00000000000000000000000000FF000000";
+    QTest::newRow("a walk after an undo is a step of its own")
+        << QStringList{"Tab", "Tab", "color 30", "undo", "Tab", "undo"}
+        << QStringList{state("000000000000FF00000000000000000000000000FF000000", scrollbar,
+                             "00000000", "背景の色を #000000 に"),
+                       state(walked, scrollbar, "00000000", "背景の色を #000033 に"),
+                       state("00FF00000000FF00000000000000000000000000FF000000", scrollbar,
+                             "00000000", "背景の色を #00FF00 に"),
+                       state(walked, scrollbar, "00000000", "背景の色を #000033 に"),
+                       state("00FF33000000FF00000000000000000000000000FF000000", scrollbar,
+                             "00000000", "背景の色を #00FF33 に"),
+                       state(walked, scrollbar, "00000000", "背景の色を #000033 に")};
+}
+
+void TestColorHistory::undoAndRedoPutBackBothSetsExactly()
+{
+    QFETCH(QStringList, moves);
+    QFETCH(QStringList, states);
+    MainWindowFixture f;
+    auto *editorTabs = f.find<QTabWidget>(QStringLiteral("SSTab2"));
+    const auto click = [&f](const QString &name) {
+        auto *control = f.find<QWidget>(name);
+        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, control->height() / 2));
+    };
+    for (int k = 0; k < moves.size(); ++k) {
+        const QStringList move = moves.at(k).split(u' ');
+        const QString &verb = move.first();
+        if (verb == "tab")
+            QTest::mouseClick(editorTabs->tabBar(), Qt::LeftButton, {},
+                              editorTabs->tabBar()->tabRect(move.at(1).toInt()).center());
+        else if (verb == "role")
+            click("OptCol_" + move.at(1));
+        else if (verb == "scr")
+            click("optScr_" + move.at(1));
+        else if (verb == "color")
+            click("CmdColor_" + move.at(1));
+        else if (verb == "box")
+            click("chkScr_" + move.at(1));
+        else if (verb == "Tab")
+            press(Qt::Key_Tab);
+        else
+            press(Qt::Key_Z,
+                  verb == "undo" ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+        const QUndoStack &stack = f.workbench->history.stack();
+        const QString step = stack.canUndo() ? stack.undoText() : QStringLiteral("-");
+        const QString now =
+            QStringList{f.workbench->pageEditor.PageColorData(),
+                        f.workbench->scrollbarEditor.ScrColorData(), switches(f), step}
+                .join(u' ');
+        QVERIFY2(now == states.at(k),
+                 qPrintable(QStringLiteral("after %1: %2").arg(moves.at(k), now)));
+    }
 }
 
 TINTMILL_TEST_MAIN(TestColorHistory)

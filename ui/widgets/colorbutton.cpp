@@ -1,9 +1,52 @@
 #include "colorbutton.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace tintmill {
+
+namespace {
+
+// The widget that held the focus before the change now being made. Qt
+// announces the focus change (focusChanged) only after the focus-in event,
+// so during a button's focus-in this is still the widget the focus came from.
+class PreviousFocus : public QObject
+{
+public:
+    static QWidget *widget()
+    {
+        const PreviousFocus *tracker = find();
+        return tracker != nullptr ? tracker->m_widget.data() : nullptr;
+    }
+    // Once per application; the buttons start it as they are made.
+    static void follow()
+    {
+        if (find() == nullptr)
+            new PreviousFocus;
+    }
+
+private:
+    static PreviousFocus *find()
+    {
+        return dynamic_cast<PreviousFocus *>(
+            qApp->findChild<QObject *>(name(), Qt::FindDirectChildrenOnly));
+    }
+    static QString name() { return QStringLiteral("tintmillPreviousFocus"); }
+
+    PreviousFocus() : QObject(qApp)
+    {
+        setObjectName(name());
+        m_widget = QApplication::focusWidget();
+        connect(qApp, &QApplication::focusChanged, this,
+                [this](QWidget * /*old*/, QWidget *now) { m_widget = now; });
+    }
+
+    QPointer<QWidget> m_widget;
+};
+
+} // namespace
 
 QColor toQColor(ColorNumber color)
 {
@@ -15,6 +58,7 @@ ColorButton::ColorButton(ColorNumber color, QWidget *parent)
     : QAbstractButton(parent), m_color(color)
 {
     setFocusPolicy(Qt::StrongFocus);
+    PreviousFocus::follow();
 }
 
 void ColorButton::setColor(ColorNumber color)
@@ -46,9 +90,14 @@ void ColorButton::focusInEvent(QFocusEvent *event)
     QAbstractButton::focusInEvent(event);
     // A click applies through clicked(); every other reason (a page shown, a
     // pop-up or dialog closed, the window activated) is the toolkit's, not
-    // the user's.
+    // the user's. The toolkit says "Tab" too when it moves the focus on from
+    // a control that was just hidden (an editor page put away under the
+    // focus, as undoing does): only a Tab from a control still on show is
+    // the user's key.
     const Qt::FocusReason reason = event->reason();
-    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+    const QWidget *from = PreviousFocus::widget();
+    if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && from != nullptr &&
+        from->isVisible())
         emit tabbedOnto();
 }
 
