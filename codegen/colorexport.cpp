@@ -63,15 +63,6 @@ QString exportHex(ColorNumber color)
     return QString::fromStdString(rrggbbOf(color));
 }
 
-QString oneLineDescription(const QString &description)
-{
-    QString line = description;
-    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    line.replace(u'\r', u' ');
-    line.replace(u'\n', u' ');
-    return line;
-}
-
 QString exportText(ExportFormat format, const ExportColors &colors)
 {
     switch (format) {

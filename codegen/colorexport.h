@@ -53,10 +53,6 @@ QList<ExportEntry> exportEntries(const ExportColors &colors);
 // "#RRGGBB", upper case.
 QString exportHex(ColorNumber color);
 
-// The description made safe for a one-line comment: line breaks become
-// spaces.
-QString oneLineDescription(const QString &description);
-
 // The text of `colors` in `format`: UTF-8 text, LF line ends, two-space
 // indents, ending with a line end.
 QString exportText(ExportFormat format, const ExportColors &colors);

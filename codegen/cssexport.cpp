@@ -1,6 +1,7 @@
 #include "cssexport.h"
 
 #include "modernscrollbarcss.h"
+#include "safetext.h"
 
 #include <QStringList>
 
@@ -10,10 +11,7 @@ QString cssExport(const ExportColors &colors)
 {
     QStringList lines;
     if (!colors.description.isEmpty()) {
-        // "*/" inside would end the comment early.
-        QString comment = oneLineDescription(colors.description);
-        comment.replace(QLatin1String("*/"), QLatin1String("* /"));
-        lines << QStringLiteral("/* %1 */").arg(comment) << QString();
+        lines << QStringLiteral("/* %1 */").arg(cssCommentText(colors.description)) << QString();
     }
     const QList<ExportEntry> entries = exportEntries(colors);
     if (!entries.isEmpty()) {

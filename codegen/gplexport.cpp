@@ -1,6 +1,7 @@
 #include "gplexport.h"
 
 #include "core/product.h"
+#include "safetext.h"
 
 #include <QStringList>
 
@@ -9,7 +10,7 @@ namespace tintmill {
 QString gplExport(const ExportColors &colors)
 {
     const QString name = colors.description.isEmpty() ? QString::fromLatin1(product::title)
-                                                      : oneLineDescription(colors.description);
+                                                      : oneLineText(colors.description);
     QStringList lines{QStringLiteral("GIMP Palette"), QStringLiteral("Name: %1").arg(name),
                       QStringLiteral("Columns: 1"), QStringLiteral("#")};
     for (const ExportEntry &entry : exportEntries(colors)) {

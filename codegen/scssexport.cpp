@@ -1,5 +1,7 @@
 #include "scssexport.h"
 
+#include "safetext.h"
+
 #include <QStringList>
 
 namespace tintmill {
@@ -8,7 +10,7 @@ QString scssExport(const ExportColors &colors)
 {
     QStringList lines;
     if (!colors.description.isEmpty())
-        lines << QStringLiteral("// %1").arg(oneLineDescription(colors.description)) << QString();
+        lines << QStringLiteral("// %1").arg(oneLineText(colors.description)) << QString();
     for (const ExportEntry &entry : exportEntries(colors))
         lines << QStringLiteral("$%1: %2;").arg(entry.cssName, exportHex(entry.color));
     if (lines.isEmpty())

@@ -1,32 +1,13 @@
 #include "tokensexport.h"
 
+#include "safetext.h"
+
 #include <QLocale>
 #include <QStringList>
 
 namespace tintmill {
 
 namespace {
-
-QString jsonString(const QString &text)
-{
-    QString quoted = QStringLiteral("\"");
-    for (const QChar c : text) {
-        if (c == u'"' || c == u'\\') {
-            quoted += u'\\';
-            quoted += c;
-        } else if (c == u'\n')
-            quoted += QLatin1String("\\n");
-        else if (c == u'\r')
-            quoted += QLatin1String("\\r");
-        else if (c == u'\t')
-            quoted += QLatin1String("\\t");
-        else if (c.unicode() < 0x20)
-            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-            quoted += c;
-    }
-    return quoted + u'"';
-}
 
 // 0 to 1, as short as it goes: web-safe steps come out as 0, 0.2 ... 1.
 QString component(ColorNumber color, unsigned shift)

@@ -140,6 +140,54 @@ private slots:
         QCOMPARE(exportText(format, summerColors()), expected);
     }
 
+    // Descriptions come from shared files: whatever they hold stays inside
+    // the comment, the palette's name line or the JSON string.
+    void descriptionsStayInsideTheirCommentOrString_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("cssLine");
+        QTest::addColumn<QString>("scssLine");
+        QTest::addColumn<QString>("gplLine");
+        QTest::addColumn<QString>("tokensLine");
+        QTest::newRow("form feed before a rule")
+            << u"x\fbody { display: none }"_qs << u"/* x body { display: none } */"_qs
+            << u"// x body { display: none }"_qs << u"Name: x body { display: none }"_qs
+            << u"  \"$description\": \"x\\u000cbody { display: none }\","_qs;
+        QTest::newRow("end of a style element")
+            << u"a</style><b>"_qs << u"/* a< /style><b> */"_qs << u"// a</style><b>"_qs
+            << u"Name: a</style><b>"_qs << u"  \"$description\": \"a</style><b>\","_qs;
+        QTest::newRow("end of the comment")
+            << u"a*/b"_qs << u"/* a* /b */"_qs << u"// a*/b"_qs << u"Name: a*/b"_qs
+            << u"  \"$description\": \"a*/b\","_qs;
+        QTest::newRow("terminal escape and DEL")
+            << u"\x1b[31mred\x7f"_qs << u"/* \uFFFD[31mred\uFFFD */"_qs
+            << u"// \uFFFD[31mred\uFFFD"_qs << u"Name: \uFFFD[31mred\uFFFD"_qs
+            << u"  \"$description\": \"\\u001b[31mred\\u007f\","_qs;
+        QTest::newRow("NEL, LS, PS and VT end lines too")
+            << u"a\u0085b\u2028c\u2029d\ve"_qs << u"/* a b c d e */"_qs << u"// a b c d e"_qs
+            << u"Name: a b c d e"_qs
+            << u"  \"$description\": \"a\\u0085b\\u2028c\\u2029d\\u000be\","_qs;
+        QTest::newRow("CR LF is one line end")
+            << u"a\r\nb\rc\nd\te"_qs << u"/* a b c d e */"_qs << u"// a b c d e"_qs
+            << u"Name: a b c d e"_qs << u"  \"$description\": \"a\\r\\nb\\rc\\nd\\te\","_qs;
+        QTest::newRow("half a surrogate pair")
+            << u"a"_qs + QChar(0xD800) + u"b"_qs << u"/* a\uFFFDb */"_qs << u"// a\uFFFDb"_qs
+            << u"Name: a\uFFFDb"_qs << u"  \"$description\": \"a\uFFFDb\","_qs;
+    }
+    void descriptionsStayInsideTheirCommentOrString()
+    {
+        ExportColors colors = summerColors();
+        QFETCH(QString, description);
+        colors.description = description;
+        const auto line = [&colors](ExportFormat format, int number) {
+            return exportText(format, colors).split(u'\n').at(number);
+        };
+        QTEST(line(ExportFormat::Css, 0), "cssLine");
+        QTEST(line(ExportFormat::Scss, 0), "scssLine");
+        QTEST(line(ExportFormat::Gpl, 1), "gplLine");
+        QTEST(line(ExportFormat::Tokens, 1), "tokensLine");
+    }
+
     // Any colours, the scrollbar's too: the file is JSON, and what each
     // token's hex says is what its components say.
     void tokensAreJsonWhoseHexAndComponentsAgree()

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace tintmill {
+
+// A description comes from colour files that others share, so it may hold
+// any character at all. Each place it is written to gets it in a form that
+// cannot leave that place: a comment, a string, a line of a terminal.
+
+// One line of plain text: line breaks (CR LF, CR, LF, VT, FF, NEL, LS, PS)
+// and tabs become spaces; every other control character, and half of a
+// surrogate pair standing alone, becomes U+FFFD.
+QString oneLineText(QStringView text);
+
+// oneLineText, with "*/" (which ends the comment) and "</" (which ends a
+// <style> element the CSS is pasted into) broken by a space.
+QString cssCommentText(QStringView text);
+
+// A JSON string literal of `text`, quotes included. Control characters and
+// the two line separators JavaScript once refused in strings are escaped,
+// so the text reads back exactly; a lone surrogate half becomes U+FFFD.
+QString jsonString(QStringView text);
+
+} // namespace tintmill
