@@ -37,10 +37,57 @@ QByteArray encodeCp932(const QString &text)
     return encoder.encode(withCp932Glyphs(text));
 }
 
+namespace {
+
+bool isLeadByte(unsigned char byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+bool isTrailByte(unsigned char byte)
+{
+    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
+}
+
+// How many bytes the character at `at` takes: two for a lead byte with a
+// second byte that may follow it, else one.
+qsizetype characterLength(const QByteArray &bytes, qsizetype at)
+{
+    const bool pair = isLeadByte(static_cast<unsigned char>(bytes.at(at))) &&
+                      at + 1 < bytes.size() &&
+                      isTrailByte(static_cast<unsigned char>(bytes.at(at + 1)));
+    return pair ? 2 : 1;
+}
+
+bool endsWithLeadByte(const QByteArray &bytes)
+{
+    qsizetype at = 0;
+    while (at < bytes.size() - 1)
+        at += characterLength(bytes, at);
+    return at == bytes.size() - 1 && isLeadByte(static_cast<unsigned char>(bytes.at(at)));
+}
+
+} // namespace
+
 QString decodeCp932(const QByteArray &bytes)
 {
-    QStringDecoder decoder(codePage932);
-    return decoder.decode(bytes);
+    QStringDecoder whole(codePage932);
+    const QString text = whole.decode(bytes);
+    // The converter gives U+001A for a byte it cannot map and drops a lead
+    // byte that ends the text alone. Files from other systems hold such
+    // bytes: each one becomes U+FFFD, so that it reads as what it is.
+    if (!whole.hasError() && !endsWithLeadByte(bytes))
+        return text;
+    QString decoded;
+    for (qsizetype at = 0; at < bytes.size();) {
+        const qsizetype length = characterLength(bytes, at);
+        QStringDecoder one(codePage932);
+        const QString character = one.decode(bytes.mid(at, length));
+        decoded += one.hasError() || character.isEmpty() ? QString(QChar::ReplacementCharacter)
+                                                         : character;
+        at += length;
+    }
+    return decoded;
 }
 
 QString joinCrLf(const QStringList &lines)

@@ -13,6 +13,7 @@ namespace tintmill {
 // CR LF line ends, as the files written by and for Windows users are.
 
 QByteArray encodeCp932(const QString &text);
+// Bytes the code page has no character for become U+FFFD.
 QString decodeCp932(const QByteArray &bytes);
 // `text` with the characters that input methods type for some of the code
 // page's glyphs (〜 ‖ − ¢ £ ¬) replaced by the characters the code page maps

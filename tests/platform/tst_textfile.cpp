@@ -53,6 +53,25 @@ private slots:
         QCOMPARE(decodeCp932(QByteArray::fromHex(hex)), readBack);
     }
 
+    void bytesWithoutACharacterReadAsReplacementCharacters_data()
+    {
+        QTest::addColumn<QByteArray>("hex");
+        QTest::addColumn<QString>("text");
+        // 0x80, 0xA0 and 0xFD are no character; 0x85 0x40 is a pair with
+        // nothing mapped to it; 0x81 alone at the end has lost its second byte.
+        QTest::newRow("single bytes without a character")
+            << QByteArray("6180a0fd62") << "a\uFFFD\uFFFD\uFFFDb";
+        QTest::newRow("unmapped pair beside a mapped one")
+            << QByteArray("85409046") << "\uFFFD\u8272";
+        QTest::newRow("lead byte at the end") << QByteArray("61904681") << "a\u8272\uFFFD";
+        QTest::newRow("lead byte before a line end") << QByteArray("810d0a") << "\uFFFD\r\n";
+    }
+    void bytesWithoutACharacterReadAsReplacementCharacters()
+    {
+        QFETCH(QByteArray, hex);
+        QTEST(decodeCp932(QByteArray::fromHex(hex)), "text");
+    }
+
     void joinsWithCrLfAfterEveryLine()
     {
         QCOMPARE(joinCrLf({QStringLiteral("a"), QStringLiteral("b")}),
