@@ -76,32 +76,45 @@ QString descriptionProblem(const QString &description)
         return QStringLiteral("説明が長すぎます。%1文字以内にしてください。").arg(descriptionLimit);
     QStringList refused;
     bool lineBreak = false;
+    bool control = false;
     // A character that does not come back from the file as it went in would
-    // change the description silently, or stop the file from reading back.
-    // Each character is tried on its own so that the message can name it.
+    // change the description silently, or stop the file from reading back;
+    // a control character would reach the comments of exported code and
+    // terminals. Each character is tried on its own so that the message can
+    // name it; control characters are named by kind, as they show nothing.
     for (qsizetype i = 0; i < description.size();) {
         const qsizetype length =
             description.at(i).isHighSurrogate() && i + 1 < description.size() ? 2 : 1;
         const QString one = description.mid(i, length);
         i += length;
-        if (one == QLatin1String("\r") || one == QLatin1String("\n"))
+        const char16_t first = one.at(0).unicode();
+        if (first == u'\r' || first == u'\n' || first == u'\u0085' || first == u'\u2028' ||
+            first == u'\u2029')
             lineBreak = true;
+        else if (one.at(0).category() == QChar::Other_Control)
+            control = true;
         else if ((one == QLatin1String("#") ||
                   decodeCp932(encodeCp932(one)) != withCp932Glyphs(one)) &&
                  !refused.contains(one))
             refused.append(one);
     }
-    if (refused.isEmpty() && !lineBreak)
+    if (refused.isEmpty() && !lineBreak && !control)
         return {};
-    QString named;
+    QString characters;
     for (const QString &one : refused)
-        named += QStringLiteral("「%1」").arg(one);
+        characters += QStringLiteral("「%1」").arg(one);
+    QStringList named;
+    if (!characters.isEmpty())
+        named += characters;
     if (lineBreak)
-        named += named.isEmpty() ? QStringLiteral("改行") : QStringLiteral("と改行");
+        named += QStringLiteral("改行");
+    if (control)
+        named += QStringLiteral("制御文字");
     return QStringLiteral("説明に使えない文字があります：%1\n"
-                          "「#」、改行、シフトJISにない文字は色設定ファイルに保存できません。\n"
+                          "「#」、改行、制御文字、シフトJISにない文字は色設定ファイルに保存"
+                          "できません。\n"
                           "別の文字に替えて、もう一度入力してください。")
-        .arg(named);
+        .arg(named.join(u'と'));
 }
 
 QString fileText(const StoredColorSet &set)

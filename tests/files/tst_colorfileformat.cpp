@@ -163,6 +163,14 @@ private slots:
                                     << "改行";
         QTest::newRow("lone carriage return") << "夏\r秋"
                                               << "改行";
+        // Tab, escape and DEL would reach exported comments and terminals.
+        QTest::newRow("control characters") << "夏\t\x1b[1m\x7f秋"
+                                            << "：制御文字\n";
+        QTest::newRow("next line and line separator") << "夏\u0085秋\u2028"
+                                                      << "：改行\n";
+        QTest::newRow("#, line break and control character together")
+            << "#\n\x01"
+            << "：「#」と改行と制御文字\n";
         QTest::newRow("outside code page 932") << "café 😀"
                                                << "「é」「😀」";
         // A character written as two UTF-16 units is named alone, not with its neighbour.
