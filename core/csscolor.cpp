@@ -4,8 +4,10 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace tintmill {
@@ -250,6 +252,34 @@ struct Component
     std::string unit;
 };
 
+// A number too large or too small for a double, which from_chars leaves
+// unread: CSS holds it at the largest value of its sign, so that clamping to a
+// channel's range still works, or at zero. The power of ten of its first
+// significant digit tells which.
+double beyondRange(std::string_view number)
+{
+    const std::size_t exponentAt = std::min(number.find('e'), number.size());
+    const std::string_view mantissa = number.substr(0, exponentAt);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return 0;
+    auto power = first < point ? static_cast<long long>(point - first) - 1
+                               : -static_cast<long long>(first - point);
+    std::string_view exponent = number.substr(std::min(exponentAt + 1, number.size()));
+    const bool negativeExponent = !exponent.empty() && exponent.front() == '-';
+    if (!exponent.empty() && (exponent.front() == '-' || exponent.front() == '+'))
+        exponent.remove_prefix(1);
+    // Beyond this the exponent alone settles it, whatever the digits.
+    constexpr long long exponentCap = 1'000'000'000'000;
+    long long exponentValue = 0;
+    for (const char digit : exponent)
+        exponentValue = std::min(10 * exponentValue + (digit - '0'), exponentCap);
+    power += negativeExponent ? -exponentValue : exponentValue;
+    const double magnitude = power >= 0 ? std::numeric_limits<double>::max() : 0.0;
+    return number.front() == '-' ? -magnitude : magnitude;
+}
+
 std::optional<Component> component(std::string_view text)
 {
     if (text == "none")
@@ -286,7 +316,10 @@ std::optional<Component> component(std::string_view text)
     Component result;
     // from_chars reads the number the same in every locale, but takes no "+".
     const std::size_t numberStart = text.front() == '+' ? 1 : 0;
-    std::from_chars(text.data() + numberStart, text.data() + at, result.value);
+    const std::string_view number = text.substr(numberStart, at - numberStart);
+    if (std::from_chars(number.data(), number.data() + number.size(), result.value).ec ==
+        std::errc::result_out_of_range)
+        result.value = beyondRange(number);
     const std::string_view rest = text.substr(at);
     if (rest.empty())
         return result;

@@ -52,6 +52,9 @@ INSTANTIATE_TEST_SUITE_P(
                     CssColorRow{"NumbersClamped", "rgb(300 -20 12.5)", "FF000D", 1},
                     CssColorRow{"PercentClampedAndNone", "rgb(120% 50 none)", "FF3200", 1},
                     CssColorRow{"AlphaClamped", "rgba(1, 2, 3, 7)", "010203", 1},
+                    // 1e309 is past the largest double, yet still clamps to 255; the
+                    // tiny blue one underflows to 0.
+                    CssColorRow{"NumbersBeyondDouble", "rgb(1e309 -1e309 5e-400)", "FF0000", 1},
                     CssColorRow{"CommaFormMixingNumbersAndPercent", "rgb(10%, 20, 30)", nullptr, 0},
                     CssColorRow{"CommaFormWithNone", "rgb(none, 0, 0)", nullptr, 0},
                     CssColorRow{"TwoChannels", "rgb(1, 2)", nullptr, 0},
