@@ -186,6 +186,36 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
+// Comments, and the no-break and ideographic spaces that text copied from a
+// web page or typed with Japanese input carries, each read as one plain space,
+// so that the rest of the reading sees only the white space CSS knows. A
+// comment parts what it stands between, as in CSS: "re/**/d" is no name.
+std::string withPlainSpaces(std::string_view text)
+{
+    constexpr std::string_view noBreakSpace = "\xC2\xA0";
+    constexpr std::string_view ideographicSpace = "\xE3\x80\x80";
+    std::string plain;
+    plain.reserve(text.size());
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::string_view rest = text.substr(at);
+        if (rest.starts_with("/*")) {
+            // An unclosed comment runs to the end, as CSS reads it.
+            const std::size_t close = text.find("*/", at + 2);
+            at = close == std::string_view::npos ? text.size() : close + 2;
+        } else if (rest.starts_with(noBreakSpace)) {
+            at += noBreakSpace.size();
+        } else if (rest.starts_with(ideographicSpace)) {
+            at += ideographicSpace.size();
+        } else {
+            plain += text[at++];
+            continue;
+        }
+        plain += ' ';
+    }
+    return plain;
+}
+
 std::string lowerCase(std::string_view text)
 {
     std::string lower(text);
@@ -519,9 +549,10 @@ std::optional<CssColor> namedColor(std::string_view name)
 
 } // namespace
 
-std::optional<CssColor> parseCssColor(std::string_view text)
+std::optional<CssColor> parseCssColor(std::string_view typed)
 {
-    text = trimmed(text);
+    const std::string plain = withPlainSpaces(typed);
+    std::string_view text = trimmed(plain);
     if (!text.empty() && text.back() == ';')
         text = trimmed(text.substr(0, text.size() - 1));
     if (text.empty())

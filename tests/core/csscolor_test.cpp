@@ -89,5 +89,24 @@ INSTANTIATE_TEST_SUITE_P(
                     CssColorRow{"OtherFunction", "lab(50% 20 30)", nullptr, 0}),
     [](const testing::TestParamInfo<CssColorRow> &param) { return param.param.name; });
 
+std::string rowName(const testing::TestParamInfo<CssColorRow> &param)
+{
+    return param.param.name;
+}
+
+// Text as it arrives from a web page or a style sheet.
+INSTANTIATE_TEST_SUITE_P(
+    Pasted, CssColorTest,
+    testing::Values(
+        // U+00A0 and U+3000, as copied from a page or typed with Japanese input, are
+        // \302\240 and \343\200\200 in UTF-8.
+        CssColorRow{"WideSpacesAround", "\302\240#3366cc\343\200\200", "3366CC", 1},
+        CssColorRow{"WideSpacesBetween", "rgb(51\343\200\20051\302\240102)", "333366", 1},
+        // A comment parts tokens as a space would: 255, 0 and 0; an unclosed one runs
+        // to the end.
+        CssColorRow{"Comments", "/* link */ rgb(255/**/0 0) /* end", "FF0000", 1},
+        CssColorRow{"CommentInsideName", "re/**/d", nullptr, 0}),
+    rowName);
+
 } // namespace
 } // namespace tintmill
