@@ -562,6 +562,9 @@ std::optional<CssColor> parseCssColor(std::string_view typed)
         return hexColor(std::string_view(lower).substr(1));
     if (lower.find('(') != std::string::npos)
         return functionColor(lower);
+    // Transparent black, as CSS defines it: there is still a colour to match.
+    if (lower == "transparent")
+        return CssColor{0, 0};
     return namedColor(lower);
 }
 

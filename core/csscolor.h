@@ -18,11 +18,11 @@ struct CssColor
 };
 
 // Reads `#rgb`, `#rgba`, `#rrggbb`, `#rrggbbaa`, `rgb()`/`rgba()` and
-// `hsl()`/`hsla()` in their comma and space forms, and the named colours, as
-// CSS Color 4 does: any letter case, numbers and percentages clamped to their
-// ranges, hues in any angle unit or none. Spaces around the colour and one
-// trailing `;` are allowed, as text pasted from a style sheet carries them.
-// Nothing for anything else.
+// `hsl()`/`hsla()` in their comma and space forms, the named colours and
+// `transparent`, as CSS Color 4 does: any letter case, numbers and percentages
+// clamped to their ranges, hues in any angle unit or none. Spaces around the
+// colour and one trailing `;` are allowed, as text pasted from a style sheet
+// carries them. Nothing for anything else.
 std::optional<CssColor> parseCssColor(std::string_view text);
 
 // "#RRGGBB" for any colour, not only the web-safe ones that captions hold.

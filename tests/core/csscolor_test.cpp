@@ -80,8 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CssColorRow{"NamedGreySpelling", "lightslategrey", "778899", 1},
                     CssColorRow{"FirstName", "AliceBlue", "F0F8FF", 1},
                     CssColorRow{"LastName", "yellowgreen", "9ACD32", 1},
-                    // "transparent" has no colour to snap to.
-                    CssColorRow{"Transparent", "transparent", nullptr, 0},
+                    // Black with alpha 0, as CSS defines it.
+                    CssColorRow{"Transparent", "Transparent", "000000", 0},
                     CssColorRow{"UnknownName", "bluish", nullptr, 0},
                     CssColorRow{"Empty", "  ", nullptr, 0},
                     CssColorRow{"TwoSemicolons", "#fff;;", nullptr, 0},
