@@ -1,5 +1,7 @@
 #include "csscolor.h"
 
+#include "colorspaces.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -490,31 +492,55 @@ std::optional<double> hueDegrees(const Component &hue)
     return std::nullopt;
 }
 
-std::optional<CssColor> hslColor(const Arguments &args)
+// The hue and the two amounts of hsl() and hwb(): saturation and lightness, or
+// whiteness and blackness, as fractions of one.
+struct HueAndAmounts
 {
-    std::optional<double> hue = hueDegrees(args.channels.at(0));
+    double hue = 0;
+    std::array<double, 2> amounts{};
+};
+
+std::optional<HueAndAmounts> hueAndAmounts(const Arguments &args)
+{
+    HueAndAmounts result;
+    const std::optional<double> hue = hueDegrees(args.channels.at(0));
     if (!hue || !std::isfinite(*hue))
         return std::nullopt;
-    std::array<double, 2> saturationLightness{};
+    result.hue = *hue;
     for (std::size_t i = 0; i < 2; ++i) {
         const Component &part = args.channels.at(i + 1);
-        // Saturation and lightness are percentages; the space form takes
-        // plain numbers of percent too.
+        // The amounts are percentages; the space form takes plain numbers of
+        // percent too.
         if (part.kind == Component::Dimension ||
             (args.legacy && part.kind != Component::Percentage))
             return std::nullopt;
-        saturationLightness.at(i) = std::clamp(part.value, 0.0, 100.0) / 100;
+        result.amounts.at(i) = std::clamp(part.value, 0.0, 100.0) / 100;
     }
-    const double h = std::fmod(std::fmod(*hue, 360.0) + 360.0, 360.0);
-    const double s = saturationLightness[0];
-    const double l = saturationLightness[1];
-    // The conversion CSS Color 4 gives in its sample code.
-    const auto f = [h, s, l](double n) {
-        const double k = std::fmod(n + h / 30, 12.0);
-        const double a = s * std::min(l, 1 - l);
-        return 255 * (l - a * std::max(-1.0, std::min({k - 3, 9 - k, 1.0})));
-    };
-    return CssColor{fromChannels(f(0), f(8), f(4)), alphaOf(args.alpha)};
+    return result;
+}
+
+CssColor paintedColor(const Coordinates &srgb, double alpha)
+{
+    return CssColor{fromChannels(255 * srgb[0], 255 * srgb[1], 255 * srgb[2]), alpha};
+}
+
+std::optional<CssColor> hslColor(const Arguments &args)
+{
+    const std::optional<HueAndAmounts> hsl = hueAndAmounts(args);
+    if (!hsl)
+        return std::nullopt;
+    return paintedColor(srgbFromHsl(hsl->hue, hsl->amounts[0], hsl->amounts[1]),
+                        alphaOf(args.alpha));
+}
+
+std::optional<CssColor> hwbColor(const Arguments &args)
+{
+    // hwb() is new with CSS Color 4 and has no comma form.
+    const std::optional<HueAndAmounts> hwb = args.legacy ? std::nullopt : hueAndAmounts(args);
+    if (!hwb)
+        return std::nullopt;
+    return paintedColor(srgbFromHwb(hwb->hue, hwb->amounts[0], hwb->amounts[1]),
+                        alphaOf(args.alpha));
 }
 
 std::optional<CssColor> functionColor(std::string_view text)
@@ -533,6 +559,8 @@ std::optional<CssColor> functionColor(std::string_view text)
         return rgbColor(*args);
     if (name == "hsl" || name == "hsla")
         return hslColor(*args);
+    if (name == "hwb")
+        return hwbColor(*args);
     return std::nullopt;
 }
 

@@ -108,5 +108,18 @@ INSTANTIATE_TEST_SUITE_P(
         CssColorRow{"CommentInsideName", "re/**/d", nullptr, 0}),
     rowName);
 
+// The functions CSS Color 4 adds, which take the space form only.
+INSTANTIATE_TEST_SUITE_P(
+    Modern, CssColorTest,
+    testing::Values(
+        // No hue is hue 0, pure red (1, 0, 0); scaled by 1 − 20 % − 40 % and lifted by
+        // 20 %: (0.6, 0.2, 0.2), the #993333 of CSS Color 4's table of hwb() reds.
+        CssColorRow{"HwbWithoutHue", "hwb(none 20% 40%)", "993333", 1},
+        // Whiteness and blackness 60 each sum past 100: their ratio gives grey 0.5,
+        // 127.5 → 128, whatever the hue.
+        CssColorRow{"HwbGrey", "HWB(0.3turn 60 60 / 0.5)", "808080", 0.5},
+        CssColorRow{"HwbCommaForm", "hwb(0, 20%, 40%)", nullptr, 0}),
+    rowName);
+
 } // namespace
 } // namespace tintmill
