@@ -11,6 +11,7 @@
 #include <numbers>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace tintmill {
@@ -386,6 +387,99 @@ std::optional<CssColor> hwbColor(const Arguments &args)
                         alphaOf(args.alpha));
 }
 
+// Colours far outside every screen's gamut are held here, which keeps their
+// arithmetic finite all the way through the conversions.
+constexpr double farOutside = 1e6;
+
+// A <number>, a <percentage> of `full`, or none, which counts as zero.
+std::optional<double> amount(const Component &part, double full)
+{
+    switch (part.kind) {
+    case Component::Number:
+    case Component::None:
+        return part.value;
+    case Component::Percentage:
+        return part.value / 100 * full;
+    case Component::Dimension:
+        break;
+    }
+    return std::nullopt;
+}
+
+// How lab(), lch(), oklab() and oklch() read their components: what 100 %
+// means for the lightness, which is also its largest value, and for the a and
+// b axes or the chroma.
+struct LabSyntax
+{
+    std::string_view name;
+    double fullLightness;
+    double fullAxis;
+    bool polar;
+    Coordinates (*toSrgb)(const Coordinates &);
+};
+
+constexpr std::array labSyntaxes{
+    LabSyntax{"lab", 100, 125, false, srgbFromLab},
+    LabSyntax{"lch", 100, 150, true, srgbFromLab},
+    LabSyntax{"oklab", 1, 0.4, false, srgbFromOklab},
+    LabSyntax{"oklch", 1, 0.4, true, srgbFromOklab},
+};
+
+std::optional<CssColor> labColor(const LabSyntax &syntax, const Arguments &args)
+{
+    if (args.legacy)
+        return std::nullopt;
+    const std::optional<double> lightness = amount(args.channels[0], syntax.fullLightness);
+    const std::optional<double> second = amount(args.channels[1], syntax.fullAxis);
+    const std::optional<double> third =
+        syntax.polar ? hueDegrees(args.channels[2]) : amount(args.channels[2], syntax.fullAxis);
+    if (!lightness || !second || !third || !std::isfinite(*third))
+        return std::nullopt;
+    // A chroma below zero is zero; a hue is an angle, and any angle will do.
+    Coordinates coordinates{std::clamp(*lightness, 0.0, syntax.fullLightness),
+                            std::clamp(*second, syntax.polar ? 0.0 : -farOutside, farOutside),
+                            syntax.polar ? *third : std::clamp(*third, -farOutside, farOutside)};
+    if (syntax.polar)
+        coordinates = rectangularFromPolar(coordinates);
+    return paintedColor(syntax.toSrgb(coordinates), alphaOf(args.alpha));
+}
+
+constexpr auto predefinedSpaces = std::to_array<std::pair<std::string_view, PredefinedSpace>>({
+    {"srgb", PredefinedSpace::Srgb},
+    {"srgb-linear", PredefinedSpace::SrgbLinear},
+    {"display-p3", PredefinedSpace::DisplayP3},
+    {"a98-rgb", PredefinedSpace::A98Rgb},
+    {"prophoto-rgb", PredefinedSpace::ProphotoRgb},
+    {"rec2020", PredefinedSpace::Rec2020},
+    {"xyz", PredefinedSpace::XyzD65},
+    {"xyz-d50", PredefinedSpace::XyzD50},
+    {"xyz-d65", PredefinedSpace::XyzD65},
+});
+
+// color(space c1 c2 c3 / alpha): the space's name, then components as the
+// other functions take them, 100 % being 1.
+std::optional<CssColor> predefinedColor(std::string_view inside)
+{
+    inside = trimmed(inside);
+    const std::string_view name =
+        inside.substr(0, std::find_if(inside.begin(), inside.end(), isSpace) - inside.begin());
+    const auto space = std::find_if(predefinedSpaces.begin(), predefinedSpaces.end(),
+                                    [name](const auto &entry) { return entry.first == name; });
+    if (space == predefinedSpaces.end())
+        return std::nullopt;
+    const std::optional<Arguments> args = arguments(inside.substr(name.size()));
+    if (!args || args->legacy)
+        return std::nullopt;
+    Coordinates coordinates{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::optional<double> value = amount(args->channels.at(i), 1);
+        if (!value)
+            return std::nullopt;
+        coordinates.at(i) = std::clamp(*value, -farOutside, farOutside);
+    }
+    return paintedColor(srgbFromPredefined(space->second, coordinates), alphaOf(args->alpha));
+}
+
 std::optional<CssColor> functionColor(std::string_view text)
 {
     const std::size_t open = text.find('(');
@@ -395,6 +489,8 @@ std::optional<CssColor> functionColor(std::string_view text)
     const std::string_view inside = text.substr(open + 1, text.size() - open - 2);
     if (inside.find_first_of("()") != std::string_view::npos)
         return std::nullopt;
+    if (name == "color")
+        return predefinedColor(inside);
     const std::optional<Arguments> args = arguments(inside);
     if (!args)
         return std::nullopt;
@@ -404,6 +500,10 @@ std::optional<CssColor> functionColor(std::string_view text)
         return hslColor(*args);
     if (name == "hwb")
         return hwbColor(*args);
+    for (const LabSyntax &syntax : labSyntaxes) {
+        if (name == syntax.name)
+            return labColor(syntax, *args);
+    }
     return std::nullopt;
 }
 

@@ -18,11 +18,15 @@ struct CssColor
 };
 
 // Reads `#rgb`, `#rgba`, `#rrggbb`, `#rrggbbaa`, `rgb()`/`rgba()` and
-// `hsl()`/`hsla()` in their comma and space forms, the named colours and
-// `transparent`, as CSS Color 4 does: any letter case, numbers and percentages
-// clamped to their ranges, hues in any angle unit or none. Spaces around the
-// colour and one trailing `;` are allowed, as text pasted from a style sheet
-// carries them. Nothing for anything else.
+// `hsl()`/`hsla()` in their comma and space forms; `hwb()`, `lab()`, `lch()`,
+// `oklab()`, `oklch()` and `color()` with any of its predefined spaces in the
+// space form only; the named colours and `transparent`. As CSS Color 4 does:
+// any letter case, numbers and percentages clamped to their ranges or scaled
+// as each function takes them, none for any component, hues in any angle
+// unit. Comments and spaces, no-break and ideographic ones too, may stand
+// wherever CSS allows white space, as text pasted from a style sheet or a web
+// page, or typed with Japanese input, carries them; so may one trailing `;`.
+// Nothing for anything else.
 std::optional<CssColor> parseCssColor(std::string_view text);
 
 // "#RRGGBB" for any colour, not only the web-safe ones that captions hold.

@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CssColorRow{"Empty", "  ", nullptr, 0},
                     CssColorRow{"TwoSemicolons", "#fff;;", nullptr, 0},
                     CssColorRow{"Declaration", "color: #fff;", nullptr, 0},
-                    CssColorRow{"OtherFunction", "lab(50% 20 30)", nullptr, 0}),
+                    CssColorRow{"OtherFunction", "device-cmyk(0 81% 81% 30%)", nullptr, 0}),
     [](const testing::TestParamInfo<CssColorRow> &param) { return param.param.name; });
 
 std::string rowName(const testing::TestParamInfo<CssColorRow> &param)
@@ -118,7 +118,56 @@ INSTANTIATE_TEST_SUITE_P(
         // Whiteness and blackness 60 each sum past 100: their ratio gives grey 0.5,
         // 127.5 → 128, whatever the hue.
         CssColorRow{"HwbGrey", "HWB(0.3turn 60 60 / 0.5)", "808080", 0.5},
-        CssColorRow{"HwbCommaForm", "hwb(0, 20%, 40%)", nullptr, 0}),
+        CssColorRow{"HwbCommaForm", "hwb(0, 20%, 40%)", nullptr, 0},
+        // Lightness 50 is Y = ((50 + 16) / 116)³ = 0.1842 of white, and D50's white
+        // adapts to D65's: a grey of linear 0.1842, encoded
+        // 1.055 × 0.1842^(1 / 2.4) − 0.055 = 0.4663 → 118.9 → 119.
+        CssColorRow{"LabGrey", "lab(50% 0 0)", "777777", 1},
+        // The next four rows take CSS Color 4's sample green, rgb(40.73% 65.12% 22.35%) =
+        // (103.9, 166.1, 57.0), which it gives as lab(62.2345% -34.9638 47.7721),
+        // lch(62.2345% 59.2 126.2), oklab(66.016% -0.1084 0.1114) and
+        // oklch(66.016% 0.15546 134.231). Here lab's a and b as percentages of 125,
+        CssColorRow{"LabPercentages", "lab(62.2345 -27.971% 38.2177%)", "68A639", 1},
+        // lch's chroma as a percentage of 150 and 126.2° as 2.2026 rad,
+        CssColorRow{"LchPercentChromaRadians", "lch(62.2345% 39.4667% 2.2026rad)", "68A639", 1},
+        // OKLab's a and b as percentages of 0.4,
+        CssColorRow{"OklabPercentages", "oklab(0.66016 -27.1% 27.85%)", "68A639", 1},
+        // OKLCH's chroma as a percentage of 0.4 and 134.231° as 0.372864 turn.
+        CssColorRow{"OklchPercentChromaTurns", "OKLCH(66.016% 38.865% 0.372864turn)", "68A639", 1},
+        // sRGB red as CSS Color 4 gives it in OKLCH.
+        CssColorRow{"OklchRed", "oklch(62.8% 0.2577 29.23)", "FF0000", 1},
+        // OKLab lightness 0.5 is a grey with cone responses 0.5³ = 0.125 of white:
+        // linear 0.125, encoded 0.3886 → 99.1 → 99. No alpha is alpha 0.
+        CssColorRow{"OklabGreyNoAlpha", "oklab(50% 0 0 / none)", "636363", 0},
+        CssColorRow{"LabTwoComponents", "lab(50% 20)", nullptr, 0},
+        CssColorRow{"OklchCommaForm", "oklch(50%, 0.1, 120)", nullptr, 0},
+        CssColorRow{"LchPercentHue", "lch(50% 30 10%)", nullptr, 0}),
+    rowName);
+
+// color() and its spaces: greys check each transfer curve and white point.
+INSTANTIATE_TEST_SUITE_P(
+    Predefined, CssColorTest,
+    testing::Values(
+        // 0.2 → 51; 40 % is 0.4 → 102; none is 0.
+        CssColorRow{"SrgbPercentAndNone", "color(srgb 0.2 40% none)", "336600", 1},
+        // Encoded 0.6 (153) is linear ((0.6 + 0.055) / 1.055)^2.4 = 0.318547.
+        CssColorRow{"SrgbLinear", "color(srgb-linear 0.318547 0 1)", "9900FF", 1},
+        // 0.4^(563 / 256) = 0.1333 linear on sRGB's white: encoded 0.4006 → 102.2.
+        CssColorRow{"A98RgbGrey", "color(a98-rgb 0.4 0.4 0.4)", "666666", 1},
+        // 0.5^1.8 = 0.2872 linear on D50, adapted to the same grey on D65:
+        // encoded 0.5723 → 145.9.
+        CssColorRow{"ProphotoRgbGrey", "color(prophoto-rgb 0.5 0.5 0.5)", "929292", 1},
+        // ((0.5 + 0.0993) / 1.0993)^(1 / 0.45) = 0.2597 linear: encoded 0.5466 → 139.4.
+        CssColorRow{"Rec2020Grey", "color(rec2020 0.5 0.5 0.5)", "8B8B8B", 1},
+        // An eighth of D65's white (0.950456, 1, 1.089058): linear 0.125, as in
+        // oklab(50% 0 0).
+        CssColorRow{"XyzIsD65", "color(XYZ 0.118807 0.125 0.136132)", "636363", 1},
+        // An eighth of D50's white (0.964296, 1, 0.825105) adapts to the same grey.
+        CssColorRow{"XyzD50", "color(xyz-d50 0.120537 0.125 0.103138 / 50%)", "636363", 0.5},
+        // CSS Color 4's own example of a misspelt space.
+        CssColorRow{"UnknownSpace", "color(profoto-rgb 0.48 0.92 0.22)", nullptr, 0},
+        CssColorRow{"FourComponents", "color(srgb 1 0 0 0)", nullptr, 0},
+        CssColorRow{"CommaForm", "color(srgb, 1, 0, 0)", nullptr, 0}),
     rowName);
 
 } // namespace
