@@ -141,6 +141,23 @@ Coordinates srgbFromXyzD50(const Coordinates &xyz)
     return srgbFromXyzD65(xyzD65FromXyzD50 * xyz);
 }
 
+bool insideSrgb(const Coordinates &srgb, double tolerance)
+{
+    return std::all_of(srgb.begin(), srgb.end(),
+                       [tolerance](double c) { return c >= -tolerance && c <= 1 + tolerance; });
+}
+
+Coordinates clipped(const Coordinates &srgb)
+{
+    return eachOf(srgb, [](double c) { return std::clamp(c, 0.0, 1.0); });
+}
+
+// CSS's deltaEOK: distance in OKLab, where 0.02 is just noticeable.
+double oklabDistance(const Coordinates &one, const Coordinates &two)
+{
+    return std::hypot(one[0] - two[0], one[1] - two[1], one[2] - two[2]);
+}
+
 } // namespace
 
 Coordinates srgbFromHsl(double hue, double saturation, double lightness)
@@ -227,6 +244,54 @@ Coordinates srgbFromPredefined(PredefinedSpace space, const Coordinates &coordin
         return srgbFromXyzD65(coordinates);
     }
     return coordinates;
+}
+
+bool outsideSrgb(const Coordinates &srgb)
+{
+    return !insideSrgb(srgb, 0.5 / 255);
+}
+
+Coordinates srgbGamutMapped(const Coordinates &srgb)
+{
+    const Coordinates origin = oklabFromSrgb(srgb);
+    if (origin[0] >= 1)
+        return {1, 1, 1};
+    if (origin[0] <= 0)
+        return {0, 0, 0};
+    if (insideSrgb(srgb, 0))
+        return srgb;
+    constexpr double justNoticeable = 0.02;
+    constexpr double closeEnough = 0.0001;
+    Coordinates clip = clipped(srgb);
+    if (oklabDistance(oklabFromSrgb(clip), origin) < justNoticeable)
+        return clip;
+    // A binary search on chroma, at the origin's lightness and hue. Once a
+    // clipped colour has come within a just noticeable difference, the
+    // search only moves outwards, towards the most chroma that keeps it so.
+    const double hue = std::atan2(origin[2], origin[1]);
+    double low = 0;
+    double high = std::hypot(origin[1], origin[2]);
+    bool lowInside = true;
+    while (high - low > closeEnough) {
+        const double chroma = (low + high) / 2;
+        const Coordinates current{origin[0], chroma * std::cos(hue), chroma * std::sin(hue)};
+        const Coordinates currentSrgb = srgbFromOklab(current);
+        if (lowInside && insideSrgb(currentSrgb, 0)) {
+            low = chroma;
+            continue;
+        }
+        clip = clipped(currentSrgb);
+        const double difference = oklabDistance(oklabFromSrgb(clip), current);
+        if (difference >= justNoticeable) {
+            high = chroma;
+        } else if (justNoticeable - difference < closeEnough) {
+            return clip;
+        } else {
+            lowInside = false;
+            low = chroma;
+        }
+    }
+    return clip;
 }
 
 } // namespace tintmill

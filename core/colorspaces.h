@@ -41,4 +41,16 @@ enum class PredefinedSpace
 
 Coordinates srgbFromPredefined(PredefinedSpace space, const Coordinates &coordinates);
 
+// Whether a colour lies outside sRGB by more than the rounding of the numbers
+// it was given in explains: a channel past 0 or 1 by less than half an 8-bit
+// step paints the same as one on the edge.
+bool outsideSrgb(const Coordinates &srgb);
+
+// The sRGB colour CSS Color 4's gamut mapping paints for any colour: one
+// inside sRGB as it is; one as light as white or lighter as white, as dark as
+// black or darker as black; any other at the same OKLCH lightness and hue,
+// its chroma lowered until clipping the rest moves it by less than a just
+// noticeable difference.
+Coordinates srgbGamutMapped(const Coordinates &srgb);
+
 } // namespace tintmill

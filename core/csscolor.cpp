@@ -365,7 +365,9 @@ std::optional<HueAndAmounts> hueAndAmounts(const Arguments &args)
 
 CssColor paintedColor(const Coordinates &srgb, double alpha)
 {
-    return CssColor{fromChannels(255 * srgb[0], 255 * srgb[1], 255 * srgb[2]), alpha};
+    const Coordinates painted = srgbGamutMapped(srgb);
+    return CssColor{fromChannels(255 * painted[0], 255 * painted[1], 255 * painted[2]), alpha,
+                    outsideSrgb(srgb)};
 }
 
 std::optional<CssColor> hslColor(const Arguments &args)

@@ -15,6 +15,9 @@ struct CssColor
 {
     ColorNumber color = 0;
     double alpha = 1;
+    // The colour given lies outside sRGB, so `color` is the one CSS gamut
+    // mapping paints for it: the nearest match is a match to that.
+    bool outsideSrgb = false;
 };
 
 // Reads `#rgb`, `#rgba`, `#rrggbb`, `#rrggbbaa`, `rgb()`/`rgba()` and
@@ -26,7 +29,8 @@ struct CssColor
 // unit. Comments and spaces, no-break and ideographic ones too, may stand
 // wherever CSS allows white space, as text pasted from a style sheet or a web
 // page, or typed with Japanese input, carries them; so may one trailing `;`.
-// Nothing for anything else.
+// A colour outside sRGB is mapped into it as CSS Color 4 maps it for a screen
+// of sRGB. Nothing for anything else.
 std::optional<CssColor> parseCssColor(std::string_view text);
 
 // "#RRGGBB" for any colour, not only the web-safe ones that captions hold.

@@ -13,6 +13,7 @@ struct CssColorRow
     // The colour as RRGGBB, or nullptr when the text is not a colour.
     const char *rrggbb;
     double alpha;
+    bool outsideSrgb = false;
 };
 
 class CssColorTest : public testing::TestWithParam<CssColorRow>
@@ -30,6 +31,7 @@ TEST_P(CssColorTest, ReadsTheColourABrowserWouldPaint)
     ASSERT_TRUE(color.has_value());
     EXPECT_EQ(cssHexText(color->color), std::string("#") + row.rrggbb);
     EXPECT_NEAR(color->alpha, row.alpha, 1e-9);
+    EXPECT_EQ(color->outsideSrgb, row.outsideSrgb);
 }
 
 // Channels by hand: a percentage p is p × 255 / 100, rounded half up; hsl by
@@ -168,6 +170,29 @@ INSTANTIATE_TEST_SUITE_P(
         CssColorRow{"UnknownSpace", "color(profoto-rgb 0.48 0.92 0.22)", nullptr, 0},
         CssColorRow{"FourComponents", "color(srgb 1 0 0 0)", nullptr, 0},
         CssColorRow{"CommaForm", "color(srgb, 1, 0, 0)", nullptr, 0}),
+    rowName);
+
+// Colours outside sRGB, mapped into it as CSS does for a screen.
+INSTANTIATE_TEST_SUITE_P(
+    OutsideSrgb, CssColorTest,
+    testing::Values(
+        // Past 1 by less than half an 8-bit step: the rounding of a colour on the edge.
+        CssColorRow{"WithinRounding", "color(srgb 1.001 0 0)", "FF0000", 1, false},
+        // Clipping red to 1 moves this by 0.0045 in OKLab, under the just noticeable
+        // 0.02, so the clipped colour stands: 0.5 → 127.5 → 128, 0.2 → 51.
+        CssColorRow{"ClippedWithinNoticing", "color(srgb 1.01 0.5 0.2)", "FF8033", 1, true},
+        // Display P3's red is oklch(0.6486 0.2995 28.96), lighter than sRGB's red
+        // (0.628), so at its lightness and hue sRGB's edge has green and blue above 0.
+        // The chroma search stops at 0.2631, where clipping moves the colour by just
+        // under 0.02: rgb(255 11.4 11.7). Clipping alone would give #FF0000.
+        CssColorRow{"DisplayP3Red", "color(display-p3 1 0 0)", "FF0B0C", 1, true},
+        // Lightness 1 is white, whatever the chroma; clipping would give #E8FF00.
+        CssColorRow{"AsLightAsWhite", "oklch(100% 0.3 120)", "FFFFFF", 1, true},
+        // Lightness 0 is black; clipping would give #01000A.
+        CssColorRow{"AsDarkAsBlack", "oklab(0 0.1 -0.1 / 0.5)", "000000", 0.5, true},
+        // a past the largest double is far outside every gamut, and in OKLab
+        // lighter than white.
+        CssColorRow{"BeyondDouble", "lab(50% 1e309 0)", "FFFFFF", 1, true}),
     rowName);
 
 } // namespace
