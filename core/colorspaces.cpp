@@ -265,9 +265,10 @@ Coordinates srgbGamutMapped(const Coordinates &srgb)
     Coordinates clip = clipped(srgb);
     if (oklabDistance(oklabFromSrgb(clip), origin) < justNoticeable)
         return clip;
-    // A binary search on chroma, at the origin's lightness and hue. Once a
-    // clipped colour has come within a just noticeable difference, the
-    // search only moves outwards, towards the most chroma that keeps it so.
+    // A binary search on chroma at the origin's lightness and hue. Once a
+    // clipped colour has come within a just noticeable difference, the search
+    // looks for the most chroma whose clipped colour still is, and takes the
+    // first that comes within a hair of that limit.
     const double hue = std::atan2(origin[2], origin[1]);
     double low = 0;
     double high = std::hypot(origin[1], origin[2]);

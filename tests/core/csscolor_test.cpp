@@ -141,7 +141,12 @@ INSTANTIATE_TEST_SUITE_P(
         // OKLab lightness 0.5 is a grey with cone responses 0.5³ = 0.125 of white:
         // linear 0.125, encoded 0.3886 → 99.1 → 99. No alpha is alpha 0.
         CssColorRow{"OklabGreyNoAlpha", "oklab(50% 0 0 / none)", "636363", 0},
+        // Lightness past 100 is 100: white, not a colour brighter than white.
+        CssColorRow{"LabLightnessClamped", "lab(150 0 0)", "FFFFFF", 1},
+        // A chroma below zero is zero, not the opposite hue: the grey of lab(50% 0 0).
+        CssColorRow{"LchNegativeChroma", "lch(50% -30 120)", "777777", 1},
         CssColorRow{"LabTwoComponents", "lab(50% 20)", nullptr, 0},
+        CssColorRow{"LabLengthUnit", "lab(50px 0 0)", nullptr, 0},
         CssColorRow{"OklchCommaForm", "oklch(50%, 0.1, 120)", nullptr, 0},
         CssColorRow{"LchPercentHue", "lch(50% 30 10%)", nullptr, 0}),
     rowName);
@@ -153,7 +158,8 @@ INSTANTIATE_TEST_SUITE_P(
         // 0.2 → 51; 40 % is 0.4 → 102; none is 0.
         CssColorRow{"SrgbPercentAndNone", "color(srgb 0.2 40% none)", "336600", 1},
         // Encoded 0.6 (153) is linear ((0.6 + 0.055) / 1.055)^2.4 = 0.318547.
-        CssColorRow{"SrgbLinear", "color(srgb-linear 0.318547 0 1)", "9900FF", 1},
+        CssColorRow{"SrgbLinearAnyCase", "COLOR(SRGB-Linear 0.318547 0 1)", "9900FF", 1},
+        CssColorRow{"NewlineAfterSpace", "color(srgb\n0.2 40% none)", "336600", 1},
         // 0.4^(563 / 256) = 0.1333 linear on sRGB's white: encoded 0.4006 → 102.2.
         CssColorRow{"A98RgbGrey", "color(a98-rgb 0.4 0.4 0.4)", "666666", 1},
         // 0.5^1.8 = 0.2872 linear on D50, adapted to the same grey on D65:
@@ -163,7 +169,8 @@ INSTANTIATE_TEST_SUITE_P(
         CssColorRow{"Rec2020Grey", "color(rec2020 0.5 0.5 0.5)", "8B8B8B", 1},
         // An eighth of D65's white (0.950456, 1, 1.089058): linear 0.125, as in
         // oklab(50% 0 0).
-        CssColorRow{"XyzIsD65", "color(XYZ 0.118807 0.125 0.136132)", "636363", 1},
+        CssColorRow{"XyzD65", "color(xyz-d65 0.118807 0.125 0.136132)", "636363", 1},
+        CssColorRow{"XyzIsD65", "color(xyz 0.118807 0.125 0.136132)", "636363", 1},
         // An eighth of D50's white (0.964296, 1, 0.825105) adapts to the same grey.
         CssColorRow{"XyzD50", "color(xyz-d50 0.120537 0.125 0.103138 / 50%)", "636363", 0.5},
         // CSS Color 4's own example of a misspelt space.
@@ -190,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
         CssColorRow{"AsLightAsWhite", "oklch(100% 0.3 120)", "FFFFFF", 1, true},
         // Lightness 0 is black; clipping would give #01000A.
         CssColorRow{"AsDarkAsBlack", "oklab(0 0.1 -0.1 / 0.5)", "000000", 0.5, true},
-        // a past the largest double is far outside every gamut, and in OKLab
+        // An a past the largest double lies far outside every gamut and, in OKLab,
         // lighter than white.
         CssColorRow{"BeyondDouble", "lab(50% 1e309 0)", "FFFFFF", 1, true}),
     rowName);
