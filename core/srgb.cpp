@@ -13,18 +13,32 @@ const std::array<double, 256> &decodedChannels()
 {
     static const std::array<double, 256> table = [] {
         std::array<double, 256> values{};
-        for (unsigned v = 0; v < 256; ++v) {
-            const double c = v / 255.0;
-            // The older texts give 0.03928 as the knee; no 8-bit value lies
-            // between that and 0.04045, so both give the same table.
-            values.at(v) = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-        }
+        // The older texts give 0.03928 as the knee; no 8-bit value lies
+        // between that and 0.04045, so both give the same table.
+        for (unsigned v = 0; v < 256; ++v)
+            values.at(v) = linearFromEncoded(v / 255.0);
         return values;
     }();
     return table;
 }
 
 } // namespace
+
+double linearFromEncoded(double encoded)
+{
+    const double magnitude = std::abs(encoded);
+    if (magnitude <= 0.04045)
+        return encoded / 12.92;
+    return std::copysign(std::pow((magnitude + 0.055) / 1.055, 2.4), encoded);
+}
+
+double encodedFromLinear(double linear)
+{
+    const double magnitude = std::abs(linear);
+    if (magnitude <= 0.0031308)
+        return 12.92 * linear;
+    return std::copysign(1.055 * std::pow(magnitude, 1 / 2.4) - 0.055, linear);
+}
 
 double linearChannel(unsigned value)
 {
@@ -33,8 +47,7 @@ double linearChannel(unsigned value)
 
 unsigned encodedChannel(double linear)
 {
-    const double c = std::clamp(linear, 0.0, 1.0);
-    const double encoded = c <= 0.0031308 ? 12.92 * c : 1.055 * std::pow(c, 1 / 2.4) - 0.055;
+    const double encoded = encodedFromLinear(std::clamp(linear, 0.0, 1.0));
     return static_cast<unsigned>(std::lround(encoded * 255.0));
 }
 
