@@ -37,7 +37,11 @@ private:
 
 ReadResult readRegularFile(const QString &path, qint64 maxBytes)
 {
-    const QByteArray native = QFile::encodeName(path);
+    return readRegularFile(QFile::encodeName(path), maxBytes);
+}
+
+ReadResult readRegularFile(const QByteArray &native, qint64 maxBytes)
+{
     // Look before opening: opening a device node can itself do something
     // (rewind a tape, hang up a line), so only a regular file is opened.
     struct stat before = {};
@@ -86,6 +90,15 @@ ReadResult readRegularFile(const QString &path, qint64 maxBytes)
         return {ReadStatus::TooLarge, {}, 0};
     bytes.truncate(static_cast<qsizetype>(total));
     return {ReadStatus::Read, bytes, 0};
+}
+
+bool isSameFile(const QByteArray &nativePath, const QByteArray &otherNativePath)
+{
+    struct stat one = {};
+    struct stat other = {};
+    return ::stat(nativePath.constData(), &one) == 0 &&
+           ::stat(otherNativePath.constData(), &other) == 0 && one.st_dev == other.st_dev &&
+           one.st_ino == other.st_ino;
 }
 
 QString readFailureText(const ReadResult &result)

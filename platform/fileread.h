@@ -31,6 +31,13 @@ struct ReadResult
 // blocking (a FIFO without a writer would wait forever) and without reading
 // more than `maxBytes` + 1 bytes (a link to /dev/zero never ends).
 ReadResult readRegularFile(const QString &path, qint64 maxBytes);
+// The same for a path as the bytes the system names the file by: a name
+// given on the command line need not be UTF-8.
+ReadResult readRegularFile(const QByteArray &nativePath, qint64 maxBytes);
+
+// True when both paths lead to one and the same file, through links or as
+// two names of it; false when either is missing.
+bool isSameFile(const QByteArray &nativePath, const QByteArray &otherNativePath);
 
 // Why a file could not be read (Missing or Unreadable), as one Japanese
 // sentence for a message to the user.

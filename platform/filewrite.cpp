@@ -122,19 +122,9 @@ void syncFolder(const QByteArray &folder)
     ::close(fd);
 }
 
-} // namespace
-
-WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes, WritePolicy policy,
-                                WriteSync sync)
+WriteResult writeAtomically(QByteArray target, WritePolicy policy,
+                            const ContentWriter &writeContent, WriteSync sync)
 {
-    return writeFileAtomically(
-        path, policy, [&bytes](int fd) { return writeAll(fd, bytes); }, sync);
-}
-
-WriteResult writeFileAtomically(const QString &path, WritePolicy policy,
-                                const ContentWriter &writeContent, WriteSync sync)
-{
-    QByteArray target = QFile::encodeName(path);
     if (policy == WritePolicy::FollowLinks) {
         int error = 0;
         if (!followLinks(target, error))
@@ -198,6 +188,39 @@ WriteResult writeFileAtomically(const QString &path, WritePolicy policy,
     return {};
 }
 
+} // namespace
+
+WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes, WritePolicy policy,
+                                WriteSync sync)
+{
+    return writeFileAtomically(QFile::encodeName(path), bytes, policy, sync);
+}
+
+WriteResult writeFileAtomically(const QByteArray &nativePath, const QByteArray &bytes,
+                                WritePolicy policy, WriteSync sync)
+{
+    return writeAtomically(
+        nativePath, policy, [&bytes](int fd) { return writeAll(fd, bytes); }, sync);
+}
+
+WriteResult writeFileAtomically(const QString &path, WritePolicy policy,
+                                const ContentWriter &writeContent, WriteSync sync)
+{
+    return writeAtomically(QFile::encodeName(path), policy, writeContent, sync);
+}
+
+WriteResult writeStandardOutput(const QByteArray &bytes)
+{
+    if (!writeAll(STDOUT_FILENO, bytes))
+        return failure(errno);
+    // A file system may find the disk full only as the data goes to it.
+    struct stat output = {};
+    if (::fstat(STDOUT_FILENO, &output) == 0 && S_ISREG(output.st_mode) &&
+        ::fdatasync(STDOUT_FILENO) != 0 && errno != EINVAL && errno != EROFS)
+        return failure(errno);
+    return {};
+}
+
 QString writeFailureText(const WriteResult &result)
 {
     switch (result.status) {
@@ -219,6 +242,8 @@ QString writeFailureText(const WriteResult &result)
     case WriteStatus::Failed:
         break;
     }
+    if (result.error == EPIPE)
+        return QStringLiteral("出力を受け取るプログラムが先に終わりました。");
     return QStringLiteral("書き込み中にエラーが発生しました（エラー番号 %1）。").arg(result.error);
 }
 

@@ -68,11 +68,20 @@ using ContentWriter = std::function<bool(int fd)>;
 WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes, WritePolicy policy,
                                 WriteSync sync = WriteSync::ToDisk);
 
+// The same for a path as the bytes the system names the file by.
+WriteResult writeFileAtomically(const QByteArray &nativePath, const QByteArray &bytes,
+                                WritePolicy policy, WriteSync sync = WriteSync::ToDisk);
+
 // The same, with the content written by `writeContent`: a stand-in for a disk
 // that fails half way.
 WriteResult writeFileAtomically(const QString &path, WritePolicy policy,
                                 const ContentWriter &writeContent,
                                 WriteSync sync = WriteSync::ToDisk);
+
+// Writes `bytes` to the program's standard output whole, unbuffered, and
+// waits for the disk when that is a file: a full disk or a pipe closed by
+// the program reading it is a failure, never a cut-off success.
+WriteResult writeStandardOutput(const QByteArray &bytes);
 
 // Why a write failed, as one Japanese sentence for a message to the user.
 QString writeFailureText(const WriteResult &result);
