@@ -39,6 +39,15 @@ std::array<QString, roleCount> captionsOf(const QString &data)
 
 } // namespace
 
+std::optional<ColorFileKind> kindOfFileName(const QString &name)
+{
+    if (name.endsWith(QLatin1String(".iro"), Qt::CaseInsensitive))
+        return ColorFileKind::Page;
+    if (name.endsWith(QLatin1String(".scb"), Qt::CaseInsensitive))
+        return ColorFileKind::Scrollbar;
+    return std::nullopt;
+}
+
 bool funcFile(const QString &tempData)
 {
     const qsizetype hash = tempData.indexOf(u'#');

@@ -19,6 +19,10 @@ enum class ColorFileKind
 
 namespace colorfile {
 
+// The kind a file's name says it is, by its extension in any letter case
+// (files made on other systems often have ".IRO"); none for any other name.
+std::optional<ColorFileKind> kindOfFileName(const QString &name);
+
 inline constexpr int checkCount = 8;
 
 // No colour file comes near this: a description is held to descriptionLimit

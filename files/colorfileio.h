@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colorfileformat.h"
 #include "platform/filewrite.h"
 
 #include <QByteArray>
@@ -28,6 +29,37 @@ struct ColorFileBytes
 // Reads at most colorfile::readLimit bytes of the regular file at `path`,
 // links followed as the user chose them, without blocking on anything else.
 ColorFileBytes readColorFileBytes(const QString &path);
+
+// A colour file read and tested as the open dialog and the command line read
+// it, with the one message both give when it cannot be used.
+struct OpenedColorFile
+{
+    enum class Problem
+    {
+        None,
+        // Missing, or could not be opened or read.
+        Unreadable,
+        // Not a regular file, far larger than any colour file, or without a
+        // record of eight web-safe colours.
+        NotAColorFile,
+        // A scrollbar file that is empty or has more check lines than boxes.
+        NotAScrollbarFile,
+    };
+
+    Problem problem = Problem::None;
+    // Why it cannot be used, in Japanese; empty when it can.
+    QString reason;
+    colorfile::FileContent content;
+    // The file as it was read, to notice later whether it changed on disk.
+    QByteArray bytes;
+
+    bool ok() const { return problem == Problem::None; }
+};
+
+// Reads and tests the file at `path` as a file of `kind`.
+OpenedColorFile openColorFile(const QString &path, ColorFileKind kind);
+// The same for a path as the bytes the system names the file by.
+OpenedColorFile openColorFile(const QByteArray &nativePath, ColorFileKind kind);
 
 // Writes `text` in code page 932 to `path`, whole or not at all: on any
 // failure the file keeps its old bytes and the result says why. A link the

@@ -92,12 +92,6 @@ QString ColorFiles::suffix() const
     return m_list.kind() == ColorFileKind::Page ? QStringLiteral("iro") : QStringLiteral("scb");
 }
 
-void ColorFiles::reportInvalidFile()
-{
-    m_messageBox.show(QStringLiteral("このファイルは「Tintmill」ではつかまえられないファイルです"),
-                      MessageBox::Icon::Exclamation);
-}
-
 void ColorFiles::FileOpen()
 {
     const QString path = m_fileDialog.getOpenFileName(
@@ -110,24 +104,17 @@ void ColorFiles::FileOpen()
         return;
     }
 
-    const ColorFileBytes file = readColorFileBytes(path);
-    if (file.access == ColorFileAccess::Unreadable) {
-        m_messageBox.show(
-            QStringLiteral("ファイルを開けませんでした。%1\n\n%2").arg(file.whyUnreadable, path),
-            MessageBox::Icon::Exclamation);
+    const OpenedColorFile file = openColorFile(path, m_list.kind());
+    if (!file.ok()) {
+        // Nothing of a refused file is applied, not even the check lines of a
+        // scrollbar file read before its extra lines.
+        m_messageBox.show(file.problem == OpenedColorFile::Problem::NotAColorFile
+                              ? file.reason
+                              : QStringLiteral("%1\n\n%2").arg(file.reason, path),
+                          MessageBox::Icon::Exclamation);
         return;
     }
-    if (file.access == ColorFileAccess::NotAColorFile) {
-        reportInvalidFile();
-        return;
-    }
-    const colorfile::FileContent read = colorfile::readColorFile(m_list.kind(), file.bytes);
-    if (read.outcome == colorfile::ReadOutcome::Unreadable)
-        return;
-    if (read.outcome == colorfile::ReadOutcome::Invalid) {
-        reportInvalidFile();
-        return;
-    }
+    const colorfile::FileContent &read = file.content;
 
     // Switches without a check line in the file keep their state.
     const StoredColorSet set = colorfile::setOf(read, m_colorSet.currentSet(QString()));

@@ -66,7 +66,6 @@ private:
     QString askDescription();
     QString filter() const;
     QString suffix() const;
-    void reportInvalidFile();
 
     ColorSetAccess &m_colorSet;
     MessageBox &m_messageBox;

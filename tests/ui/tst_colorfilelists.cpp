@@ -269,8 +269,14 @@ private slots:
         w.press("cmdOpenSc",
                 w.writeFile("long.scb", "c#\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n"));
         QCOMPARE(boxes(), QStringLiteral("10010001"));
-        QCOMPARE(w.fakes.messageBox.shown.size(), 1);
-        QCOMPARE(w.fakes.messageBox.shown.last().text, invalidFile);
+        // The file with a ninth check line says why it is refused, and sets
+        // none of the boxes its first eight lines name.
+        QCOMPARE(w.fakes.messageBox.shown.size(), 2);
+        QCOMPARE(w.fakes.messageBox.shown.at(0).text, invalidFile);
+        QCOMPARE(w.fakes.messageBox.shown.at(1).text,
+                 QStringLiteral("スクロールバーの色設定ファイルの形ではありません（空か、チェックの"
+                                "行が8行より多くあります）。\n\n%1")
+                     .arg(w.folder() + "/long.scb"));
 
         // Clicking the row later brings its boxes back.
         editor.enabledToggle(ScrRole::ScrBase).setChecked(false);
