@@ -1,10 +1,5 @@
 #include "colorexport.h"
 
-#include "cssexport.h"
-#include "gplexport.h"
-#include "scssexport.h"
-#include "tokensexport.h"
-
 namespace tintmill {
 
 namespace {
@@ -61,45 +56,6 @@ QList<ExportEntry> exportEntries(const ExportColors &colors)
 QString exportHex(ColorNumber color)
 {
     return QString::fromStdString(rrggbbOf(color));
-}
-
-QString exportText(ExportFormat format, const ExportColors &colors)
-{
-    switch (format) {
-    case ExportFormat::Css:
-        return cssExport(colors);
-    case ExportFormat::Scss:
-        return scssExport(colors);
-    case ExportFormat::Tokens:
-        return tokensExport(colors);
-    case ExportFormat::Gpl:
-        break;
-    }
-    return gplExport(colors);
-}
-
-QString exportFormatName(ExportFormat format)
-{
-    static constexpr std::array<const char *, exportFormatCount> names{"css", "scss", "tokens",
-                                                                       "gpl"};
-    return QString::fromLatin1(names.at(static_cast<size_t>(format)));
-}
-
-std::optional<ExportFormat> exportFormatNamed(const QString &name)
-{
-    for (int k = 0; k < exportFormatCount; ++k) {
-        const auto format = static_cast<ExportFormat>(k);
-        if (exportFormatName(format) == name)
-            return format;
-    }
-    return std::nullopt;
-}
-
-QString exportFileSuffix(ExportFormat format)
-{
-    // Design tools look for ".tokens.json" (or ".tokens") to know the file.
-    return format == ExportFormat::Tokens ? QStringLiteral("tokens.json")
-                                          : exportFormatName(format);
 }
 
 } // namespace tintmill

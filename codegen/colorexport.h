@@ -11,8 +11,9 @@
 
 namespace tintmill {
 
-// The formats the colours are exported in, for tools outside the browser:
-// CSS custom properties, SCSS variables, design tokens (JSON), a GIMP palette.
+// The formats the colours are exported in, for tools outside the browser,
+// by their place in exportFormats() (exportformats.h), which tells all there
+// is to know of each.
 enum class ExportFormat
 {
     Css = 0,
@@ -20,8 +21,6 @@ enum class ExportFormat
     Tokens = 2,
     Gpl = 3,
 };
-
-inline constexpr int exportFormatCount = 4;
 
 // What is exported: a page colour set, a scrollbar colour set (only the roles
 // switched on take part), or both, and the set's description if it has one.
@@ -56,11 +55,5 @@ QString exportHex(ColorNumber color);
 // The text of `colors` in `format`: UTF-8 text, LF line ends, two-space
 // indents, ending with a line end.
 QString exportText(ExportFormat format, const ExportColors &colors);
-
-// The name the command line takes: "css", "scss", "tokens", "gpl".
-QString exportFormatName(ExportFormat format);
-std::optional<ExportFormat> exportFormatNamed(const QString &name);
-// The extension a saved file gets when none is typed, without the dot.
-QString exportFileSuffix(ExportFormat format);
 
 } // namespace tintmill

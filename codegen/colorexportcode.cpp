@@ -1,6 +1,7 @@
 #include "colorexportcode.h"
 
 #include "editor/pagecoloreditor.h"
+#include "exportformats.h"
 #include "platform/filewrite.h"
 #include "platform/services.h"
 #include "scrollbar/scrollbarcoloreditor.h"
@@ -9,30 +10,11 @@
 
 namespace tintmill {
 
-namespace {
-
-QString saveFilter(ExportFormat format)
-{
-    switch (format) {
-    case ExportFormat::Css:
-        return QStringLiteral("CSS (*.css)");
-    case ExportFormat::Scss:
-        return QStringLiteral("SCSS (*.scss)");
-    case ExportFormat::Tokens:
-        return QStringLiteral("デザイントークン (*.tokens.json *.json)");
-    case ExportFormat::Gpl:
-        break;
-    }
-    return QStringLiteral("GIMPパレット (*.gpl)");
-}
-
-} // namespace
-
 ColorExportCode::ColorExportCode(const PageColorEditor &pageEditor,
                                  const ScrollbarColorEditor &scrollbarEditor,
                                  const Services &services, QObject *parent)
-    : QObject(parent), m_pageEditor(pageEditor), m_scrollbarEditor(scrollbarEditor),
-      m_services(services)
+    : QObject(parent), format(static_cast<int>(exportFormats().size())), m_pageEditor(pageEditor),
+      m_scrollbarEditor(scrollbarEditor), m_services(services)
 {
     connect(&format, &OptionGroup::clicked, this, &ColorExportCode::generate);
     generate();
@@ -56,14 +38,14 @@ void ColorExportCode::copy()
 
 bool ColorExportCode::save()
 {
-    const ExportFormat chosen = selectedFormat();
+    const ExportFormatInfo &chosen = exportFormatInfo(selectedFormat());
     QString path = m_services.fileDialog.getSaveFileName(
-        {QStringLiteral("書き出したファイルを保存する"), saveFilter(chosen),
+        {QStringLiteral("書き出したファイルを保存する"), QString::fromUtf8(chosen.filter),
          m_services.programDirectory.documentsDirectory()});
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty()) {
-        path += u'.' + exportFileSuffix(chosen);
+        path += u'.' + QLatin1String(chosen.suffix);
         // The dialog asked about the name as typed, not about this one.
         if (QFileInfo::exists(path) &&
             !m_services.messageBox.askYesNo(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colorexport.h"
+#include "exportformats.h"
 #include "platform/toggle.h"
 
 #include <QObject>
@@ -23,8 +24,8 @@ public:
     ColorExportCode(const PageColorEditor &pageEditor, const ScrollbarColorEditor &scrollbarEditor,
                     const Services &services, QObject *parent = nullptr);
 
-    // The format, by ExportFormat's number.
-    OptionGroup format{exportFormatCount};
+    // The format, by its place in exportFormats().
+    OptionGroup format;
 
     ExportFormat selectedFormat() const { return static_cast<ExportFormat>(format.selected()); }
     ExportColors colors() const;

@@ -3,6 +3,8 @@
 
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <unistd.h>
 
 // The command line runs the real program, with no display and no platform
 // named: were a window or a GUI platform plugin set up, it would fail.
@@ -17,6 +19,21 @@ const QByteArray lowerCaseIro = "#ffffff000000ffffff000000000000000000ffffff0000
 // Only the face switched on, red.
 const QByteArray faceOnScb = "#CCCCCCFFFFFFFF0000000000CCCCCC000000FFFFFF999999\r\n"
                              "0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+
+// 夏 in Shift_JIS: a name carried over from another system, not UTF-8.
+const QByteArray shiftJisName = "\x89\xC4";
+// A description that clears a terminal's screen, were it printed as it is.
+const QByteArray escapeIro = "\x1B[2J#FFFFFF000000FFFFFF000000000000000000FFFFFF000000\r\n";
+
+bool putNativeFile(const QString &folder, const QByteArray &name, const QByteArray &bytes)
+{
+    std::FILE *file = std::fopen((QFile::encodeName(folder) + '/' + name).constData(), "wb");
+    if (file == nullptr)
+        return false;
+    const bool written =
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file) == size_t(bytes.size());
+    return std::fclose(file) == 0 && written;
+}
 
 const char summerGpl[] = "GIMP Palette\n"
                          "Name: 夏の色\n"
@@ -63,7 +80,8 @@ private slots:
             << QByteArray();
         QTest::addRow("missing file")
             << QStringList{"--export", "gpl", "-o", "out.gpl", "gone.iro"} << 3 << none
-            << QStringLiteral("gone.iro: ファイルがありません") << QByteArray();
+            << QStringLiteral("gone.iro: ファイルを開けませんでした。ファイルが見つかりません。")
+            << QByteArray();
         QTest::addRow("invalid file")
             << QStringList{"--export", "css", "-o", "out.gpl", "lower.iro"} << 3 << none
             << QStringLiteral("lower.iro: このファイルは「Tintmill」ではつかまえられない")
@@ -80,6 +98,121 @@ private slots:
                                  << QStringLiteral("Tintmill 1.0.0\n") << none << QByteArray();
         QTest::addRow("help") << QStringList{"--help"} << 0 << QStringLiteral("*") << none
                               << QByteArray();
+    }
+
+    // Each way the output could be lost, cut off, written over the colour
+    // file or turned into terminal commands, and each option error, says so
+    // with its own exit status.
+    void failuresAreReportedWithTheirReason_data()
+    {
+        QTest::addColumn<QStringList>("arguments");  // "{sjis}" stands for shiftJisName
+        QTest::addColumn<QString>("standardOutput"); // a file to send it to, or a pipe
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("outputParts");
+        QTest::addColumn<QString>("errorPart");
+        QTest::addColumn<QString>("written"); // a file that must exist after, or ""
+
+        const QString pipe;
+        QTest::addRow("standard output on a full disk")
+            << QStringList{"--export", "css", "summer.iro"} << "/dev/full" << 3 << QStringList()
+            << "標準出力: 書き出せませんでした。ディスクの空き容量が足りません。"
+            << "";
+        QTest::addRow("check table on a full disk")
+            << QStringList{"--check", "summer.iro"} << "/dev/full" << 3 << QStringList()
+            << "標準出力: 書き出せませんでした。"
+            << "";
+        QTest::addRow("-o names the colour file")
+            << QStringList{"--export", "css", "-o", "summer.iro", "summer.iro"} << pipe << 2
+            << QStringList() << "出力ファイル summer.iro は色設定ファイルそのものです。"
+            << "";
+        QTest::addRow("-o names a link to the colour file")
+            << QStringList{"--export", "css", "--output=link.css", "summer.iro"} << pipe << 2
+            << QStringList() << "出力ファイル link.css は色設定ファイルそのものです。"
+            << "";
+        QTest::addRow("-o into a missing folder")
+            << QStringList{"--export", "css", "-o", "gone/out.css", "summer.iro"} << pipe << 3
+            << QStringList()
+            << "gone/out.css: 書き出せませんでした。保存先のフォルダーが見つかりません。"
+            << "";
+        QTest::addRow("-o with --check")
+            << QStringList{"--check", "-o", "out.txt", "summer.iro"} << pipe << 2 << QStringList()
+            << "-o は --export と一緒に使います。"
+            << "";
+        QTest::addRow("option without its value")
+            << QStringList{"summer.iro", "--export"} << pipe << 2 << QStringList()
+            << "--export のあとに形式を指定してください。"
+            << "";
+        QTest::addRow("option given twice")
+            << QStringList{"--check", "--export=css", "--export", "gpl", "summer.iro"} << pipe << 2
+            << QStringList() << "--export は一度だけ指定してください。"
+            << "";
+        QTest::addRow("upper-case extension")
+            << QStringList{"--export", "scss", "SUMMER.IRO"} << pipe << 0
+            << QStringList{"// 夏の色\n\n$page-background: #FFFFFF;\n"} << ""
+            << "";
+        QTest::addRow("name that is not UTF-8")
+            << QStringList{"--export", "gpl", "-o", "{sjis}.gpl", "{sjis}.iro"} << pipe << 0
+            << QStringList() << "" << QString::fromLatin1("\x89\xC4.gpl");
+        QTest::addRow("control characters kept off the terminal")
+            << QStringList{"--check", "escape.iro"} << pipe << 0
+            << QStringList{"escape.iro\t\uFFFD[2J\n"} << ""
+            << "";
+        // Both terms hold Japanese, two columns a character: the meanings
+        // start together at column 31.
+        QTest::addRow("help in Japanese, lined up")
+            << QStringList{"--help"} << pipe << 0
+            << QStringList{"\n  --export <形式>              色設定ファイルを <形式> で",
+                           "\n  -o, --output <出力ファイル>  標準出力ではなく",
+                           "\n                               （まるごと書くか"}
+            << ""
+            << "";
+    }
+    void failuresAreReportedWithTheirReason()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, standardOutput);
+        QFETCH(QStringList, outputParts);
+        QFETCH(QString, errorPart);
+        QFETCH(QString, written);
+        QTemporaryDir folder;
+        QVERIFY(tintmill::test::putFile(folder.filePath("summer.iro"), summerIro));
+        QVERIFY(tintmill::test::putFile(folder.filePath("SUMMER.IRO"), summerIro));
+        QVERIFY(tintmill::test::putFile(folder.filePath("escape.iro"), escapeIro));
+        QVERIFY(putNativeFile(folder.path(), shiftJisName + ".iro", summerIro));
+        QVERIFY(
+            tintmill::test::putLink(folder.filePath("summer.iro"), folder.filePath("link.css")));
+
+        // Through the shell, which can hand over a name's bytes as they are.
+        QString command = QStringLiteral("exec \"$0\"");
+        for (const QString &argument : arguments) {
+            QString quoted = u'\'' + argument + u'\'';
+            quoted.replace(QStringLiteral("{sjis}"),
+                           QStringLiteral("'\"$(printf '\\211\\304')\"'"));
+            command += u' ' + quoted;
+        }
+        QProcess tintmill;
+        tintmill.setWorkingDirectory(folder.path());
+        if (!standardOutput.isEmpty())
+            tintmill.setStandardOutputFile(standardOutput);
+        tintmill.start(QStringLiteral("/bin/sh"),
+                       {QStringLiteral("-c"), command, QStringLiteral(TINTMILL_EXECUTABLE)});
+        QVERIFY(tintmill.waitForFinished(30000));
+        const QString out = QString::fromUtf8(tintmill.readAllStandardOutput());
+        const QString error = QString::fromUtf8(tintmill.readAllStandardError());
+
+        QCOMPARE(tintmill.exitStatus(), QProcess::NormalExit);
+        QFETCH(int, status);
+        QVERIFY2(tintmill.exitCode() == status, qPrintable(error));
+        for (const QString &part : outputParts)
+            QVERIFY2(out.contains(part), qPrintable(out));
+        QVERIFY(!out.contains(u'\x1B'));
+        QVERIFY2(error.contains(errorPart), qPrintable(error));
+        QCOMPARE(tintmill::test::entryAt(folder.filePath("summer.iro")),
+                 "file:" + QString::fromLatin1(summerIro));
+        if (!written.isEmpty())
+            QVERIFY(
+                ::access((QFile::encodeName(folder.path()) + '/' + written.toLatin1()).constData(),
+                         F_OK) == 0);
     }
 
     void exitStatusAndOutput()

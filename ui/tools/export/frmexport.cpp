@@ -27,9 +27,8 @@ FrmExport::FrmExport(ColorExportCode &code, QWidget *parent) : QDialog(parent, Q
     auto *formatLabel = label("lblExportFormat", QStringLiteral("形式(&F)："), content);
     twips::place(formatLabel, 240, 240, 960, 300);
     auto *format = named(new QComboBox(content), "cboExportFormat");
-    format->addItems({QStringLiteral("CSS（カスタムプロパティ）"), QStringLiteral("SCSS（変数）"),
-                      QStringLiteral("デザイントークン（JSON）"),
-                      QStringLiteral("パレット（GIMP .gpl）")});
+    for (const ExportFormatInfo &info : exportFormats())
+        format->addItem(QString::fromUtf8(info.label));
     format->setCurrentIndex(code.format.selected());
     formatLabel->setBuddy(format);
     twips::place(format, 1200, 180, 3840, 375);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace tintmill {
+
+// What the command line asks for, read from the arguments after the
+// program's name. Paths stay the bytes they were given as: a file name need
+// not be UTF-8.
+struct Arguments
+{
+    bool help = false;
+    bool version = false;
+    bool check = false;
+    // --export's format name; empty when not given.
+    QString exportFormat;
+    bool exporting = false;
+    QByteArray output;
+    bool hasOutput = false;
+    QList<QByteArray> files;
+};
+
+struct ParsedArguments
+{
+    Arguments arguments;
+    // Why the arguments make no sense, in Japanese; empty when they do.
+    QString problem;
+};
+
+// Options may come in any order and before or after the files; a value
+// follows its option as the next argument or after "=" ("--export=css",
+// "-ocolors.css"). "--" ends the options.
+ParsedArguments parseArguments(const QList<QByteArray> &arguments);
+
+} // namespace tintmill
