@@ -9,6 +9,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -198,6 +199,46 @@ private slots:
             });
         QCOMPARE(chosen, folder.filePath(saved));
         QCOMPARE(asked.contains(saved), suffixedExists);
+    }
+
+    // Files made on other systems often carry ".IRO".
+    void openDialogListsColourFilesInAnyLetterCase()
+    {
+        QTemporaryDir folder;
+        for (const char *name : {"A.IRO", "b.iro", "c.Iro", "d.txt", "e.scb"}) {
+            QFile file(folder.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QtFileDialog files;
+        QStringList listed;
+        whileModal(
+            [&](QWidget *widget) {
+                auto *dialog = qobject_cast<QFileDialog *>(widget);
+                QVERIFY(dialog);
+                // Qt's own dialog, also on a desktop whose own dialog (GTK's)
+                // would match the pattern in its letter case only.
+                QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
+                auto *view = dialog->findChild<QListView *>(QStringLiteral("listView"));
+                QVERIFY(view);
+                const auto names = [view] {
+                    QStringList shown;
+                    const QModelIndex root = view->rootIndex();
+                    for (int row = 0; row < view->model()->rowCount(root); ++row) {
+                        if (!view->isRowHidden(row))
+                            shown << view->model()->index(row, 0, root).data().toString();
+                    }
+                    shown.sort(Qt::CaseInsensitive);
+                    return shown.join(u' ');
+                };
+                QTRY_COMPARE(names(), QStringLiteral("A.IRO b.iro c.Iro"));
+                listed = names().split(u' ');
+                dialog->reject();
+            },
+            [&] {
+                files.getOpenFileName({QStringLiteral("色設定ファイルを開く"),
+                                       QStringLiteral("ｶﾗｰﾌｧｲﾙ(*.iro)"), folder.path()});
+            });
+        QCOMPARE(listed.size(), 3);
     }
 
     void toolkitTextsAreJapanese()

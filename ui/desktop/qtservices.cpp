@@ -65,8 +65,10 @@ std::optional<QString> QtInputBox::getText(const QString &prompt, const QString 
 
 QString QtFileDialog::getOpenFileName(const FileDialogRequest &request)
 {
+    // Qt's own dialog matches the filter in any letter case, so "SUMMER.IRO"
+    // from another system is listed; a desktop's own dialog may not list it.
     return QFileDialog::getOpenFileName(m_parent, request.title, request.startDirectory,
-                                        request.filter);
+                                        request.filter, nullptr, QFileDialog::DontUseNativeDialog);
 }
 
 QString QtFileDialog::getSaveFileName(const FileDialogRequest &request)
@@ -74,6 +76,7 @@ QString QtFileDialog::getSaveFileName(const FileDialogRequest &request)
     // The dialog adds the suffix itself, so that it asks before replacing the
     // file that is then written, not the one that was typed.
     QFileDialog dialog(m_parent, request.title, request.startDirectory, request.filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
