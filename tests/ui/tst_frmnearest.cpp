@@ -73,12 +73,20 @@ private slots:
             << "透明度（アルファ値）は無視して、不透明な色として探しています。"
             << "LblCol_0"
             << "#3366CC";
+        // Lightness 100 % is white whatever the chroma, which lies outside sRGB.
+        QTest::newRow("outside sRGB") << "oklch(100% 0.3 120)" << 0 << "OptCol_0" << 0 << "#FFFFFF"
+                                      << "色差（CIEDE2000）：0.00（同じ色）"
+                                      << "#FFFFFF　0.00（同じ色）"
+                                      << "sRGBの外の色なので、CSS Color 4 のやり方で sRGB に"
+                                         "収めた色から探しています。"
+                                      << "LblCol_0"
+                                      << "#FFFFFF";
         QTest::newRow("not a colour")
             << "#12345" << 0 << "OptCol_2" << 0 << ""
             << ""
             << "—"
-            << "CSSの色として読めません。#RRGGBB、#RGB、rgb()、hsl()、色の名前（steelblue "
-               "など）で書いてください。"
+            << "CSSの色として読めません。#RRGGBB、rgb()、hsl()、oklch()、color() などか、色の"
+               "名前（steelblue など）で書いてください。"
             << "LblCol_2"
             << "#FF0000";
     }

@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QStringList>
 
 namespace tintmill {
 
@@ -188,12 +189,18 @@ void FrmNearest::showColor()
     if (!given) {
         showNote(m_nearest.text().trimmed().isEmpty()
                      ? QString()
-                     : QStringLiteral("CSSの色として読めません。#RRGGBB、#RGB、rgb()、hsl()、"
-                                      "色の名前（steelblue など）で書いてください。"));
-    } else if (given->alpha < 1) {
-        showNote(QStringLiteral("透明度（アルファ値）は無視して、不透明な色として探しています。"));
+                     : QStringLiteral("CSSの色として読めません。#RRGGBB、rgb()、hsl()、oklch()、"
+                                      "color() などか、色の名前（steelblue など）で書いて"
+                                      "ください。"));
     } else {
-        showNote({});
+        QStringList notes;
+        if (given->outsideSrgb)
+            notes << QStringLiteral("sRGBの外の色なので、CSS Color 4 のやり方で sRGB に"
+                                    "収めた色から探しています。");
+        if (given->alpha < 1)
+            notes << QStringLiteral("透明度（アルファ値）は無視して、不透明な色として探して"
+                                    "います。");
+        showNote(notes.join(QString()));
     }
 
     m_givenSwatch->setVisible(given.has_value());
