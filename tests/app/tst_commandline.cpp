@@ -146,6 +146,13 @@ private slots:
             << QStringList{"--check", "--export=css", "--export", "gpl", "summer.iro"} << pipe << 2
             << QStringList() << "--export は一度だけ指定してください。"
             << "";
+        // The page's scrollbar is the root element's.
+        QTest::addRow("scrollbar rules aimed at the page")
+            << QStringList{"--export", "css", "face.scb"} << pipe << 0
+            << QStringList{"\n\nhtml::-webkit-scrollbar{", "\nhtml::-webkit-scrollbar-thumb{",
+                           "\nhtml{scrollbar-color:#FF0000 #F1F1F1}\n"}
+            << ""
+            << "";
         QTest::addRow("upper-case extension")
             << QStringList{"--export", "scss", "SUMMER.IRO"} << pipe << 0
             << QStringList{"// 夏の色\n\n$page-background: #FFFFFF;\n"} << ""
@@ -178,6 +185,7 @@ private slots:
         QVERIFY(tintmill::test::putFile(folder.filePath("summer.iro"), summerIro));
         QVERIFY(tintmill::test::putFile(folder.filePath("SUMMER.IRO"), summerIro));
         QVERIFY(tintmill::test::putFile(folder.filePath("escape.iro"), escapeIro));
+        QVERIFY(tintmill::test::putFile(folder.filePath("face.scb"), faceOnScb));
         QVERIFY(putNativeFile(folder.path(), shiftJisName + ".iro", summerIro));
         QVERIFY(
             tintmill::test::putLink(folder.filePath("summer.iro"), folder.filePath("link.css")));

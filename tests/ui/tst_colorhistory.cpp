@@ -2,6 +2,7 @@
 #include "support/testmain.h"
 #include "support/userclicks.h"
 #include "ui/desktop/qtservices.h"
+#include "ui/saveload/rowcell.h"
 
 #include <QAction>
 #include <QApplication>
@@ -71,6 +72,8 @@ private slots:
     void undoAndRedoOfAFileOpenRestoreTheWholeSet_data();
     void undoAndRedoOfAFileOpenRestoreTheWholeSet();
     void aNewChangeAfterAnUndoDropsTheRedo();
+    void undoAndRedoClearTheMemoryMarkOfWhatTheyPutBack_data();
+    void undoAndRedoClearTheMemoryMarkOfWhatTheyPutBack();
     void undoAndRedoPutBackBothSetsExactly_data();
     void undoAndRedoPutBackBothSetsExactly();
     void shortcutsDoNothingWhileTheDescriptionPromptIsOpen_data();
@@ -307,6 +310,45 @@ void TestColorHistory::shortcutsDoNothingWhileTheDescriptionPromptIsOpen()
     QTEST(typedText, "typedTextAfter");
     QCOMPARE(workbench.history.stack().index(), index);
     QCOMPARE(workbench.pageEditor.caption(PageRole::Background), QStringLiteral("#000000"));
+}
+
+void TestColorHistory::undoAndRedoClearTheMemoryMarkOfWhatTheyPutBack_data()
+{
+    QTest::addColumn<int>("editorPage");
+    QTest::addColumn<QString>("roleOption");
+    QTest::addColumn<QString>("remember");
+    QTest::addColumn<QString>("memoryRow");
+    QTest::newRow("page colours") << 0 << "OptCol_0"
+                                  << "CmdMem"
+                                  << "TxtMem_";
+    QTest::newRow("scrollbar colours") << 1 << "optScr_2"
+                                       << "CmdMemSC"
+                                       << "txtMemSc_";
+}
+
+void TestColorHistory::undoAndRedoClearTheMemoryMarkOfWhatTheyPutBack()
+{
+    QFETCH(int, editorPage);
+    QFETCH(QString, roleOption);
+    QFETCH(QString, remember);
+    QFETCH(QString, memoryRow);
+    MainWindowFixture f;
+    f.window->editorTabs().setCurrentIndex(editorPage);
+    QTest::mouseClick(f.find<QWidget>(roleOption), Qt::LeftButton, {}, QPoint(5, 5));
+    const auto mark = [&f, &memoryRow](int row) {
+        return f.find<RowCell>(memoryRow + QString::number(row))->mark();
+    };
+    // Remembered after a colour, then the colour undone; remembered again
+    // after the undo, then the colour redone.
+    clickColor(f, 5);
+    f.find<QPushButton>(remember)->click();
+    QCOMPARE(mark(0), RowMark::Chosen);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(mark(0), RowMark::Plain);
+    f.find<QPushButton>(remember)->click();
+    QCOMPARE(mark(1), RowMark::Chosen);
+    press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(mark(1), RowMark::Plain);
 }
 
 void TestColorHistory::undoAndRedoPutBackBothSetsExactly_data()

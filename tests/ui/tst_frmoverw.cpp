@@ -320,18 +320,32 @@ private slots:
     void aFileChangedOnDiskIsOverwrittenOnlyWhenConfirmed_data()
     {
         QTest::addColumn<bool>("confirmed");
+        // File 1 came into the list by being saved here, not opened.
+        QTest::addColumn<bool>("savedHere");
         QTest::addColumn<QByteArray>("after");
         QTest::newRow("いいえ")
-            << false << QByteArray("other#666666000000CCCCCC0000FF990099FF0000999999FF00FF\r\n");
+            << false << false
+            << QByteArray("other#666666000000CCCCCC0000FF990099FF0000999999FF00FF\r\n");
         QTest::newRow("はい")
-            << true << QByteArray("1\x94\xd4#FFFFFF000000CCCCCC0000FF990099FF0000999999FF00FF\r\n");
+            << true << false
+            << QByteArray("1\x94\xd4#FFFFFF000000CCCCCC0000FF990099FF0000999999FF00FF\r\n");
+        QTest::newRow("いいえ, a file saved here")
+            << false << true
+            << QByteArray("other#666666000000CCCCCC0000FF990099FF0000999999FF00FF\r\n");
     }
     void aFileChangedOnDiskIsOverwrittenOnlyWhenConfirmed()
     {
         QFETCH(bool, confirmed);
+        QFETCH(bool, savedHere);
         QFETCH(QByteArray, after);
         DialogWindow w(2);
-        w.openAll();
+        if (savedHere) {
+            w.press("CmdOpen", w.paths.at(0));
+            w.fakes.inputBox.answers = {QStringLiteral("1番")};
+            w.press("CmdSave", w.paths.at(1));
+        } else {
+            w.openAll();
+        }
         // Another program writes file 1 after it was opened here.
         w.pageFile("1.iro", "other", "666666");
         w.workbench->pageEditor.ColorChange(215); // background #FFFFFF, by hand
