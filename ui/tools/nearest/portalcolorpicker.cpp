@@ -99,6 +99,9 @@ void PortalColorPicker::listen(const QString &requestPath)
 
 void PortalColorPicker::finish(uint response, const QVariantMap &results)
 {
+    // Some portals send Response more than once; the first ends the request,
+    // and any more, even ones already on their way, must find no one.
+    m_request->disconnect(this);
     m_request->deleteLater();
     m_request = nullptr;
     if (response == 1) {
