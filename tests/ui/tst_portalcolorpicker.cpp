@@ -19,10 +19,25 @@ const QString desktopPath = QStringLiteral("/org/freedesktop/portal/desktop");
 
 } // namespace
 
+// The requests a portal has open, each at its own path: the program may
+// close one, which takes down the portal's picker.
+class FakePortalRequests : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Request")
+
+public:
+    // The handle tokens of the requests closed, in order.
+    QStringList closed;
+
+public slots:
+    void Close(const QDBusMessage &message) { closed << message.path().section('/', -1); }
+};
+
 // The Screenshot interface of a desktop portal, as far as picking a colour
 // goes: it answers PickColor at once with the handle the caller can work out,
 // then sends the request's Response with what it was told to, as many times
-// as it was told to.
+// as it was told to (none for a portal that has lost the request).
 class FakeScreenshotPortal : public QObject
 {
     Q_OBJECT
@@ -39,6 +54,7 @@ public:
     int answers = 1;
     QVariantMap results;
     QStringList calls;
+    FakePortalRequests requests;
 
 public slots:
     QDBusObjectPath PickColor(const QString &parentWindow, const QVariantMap &options,
@@ -50,6 +66,7 @@ public slots:
         const QString handle =
             QStringLiteral("%1/request/%2/%3")
                 .arg(desktopPath, sender, options.value(QStringLiteral("handle_token")).toString());
+        m_bus.registerObject(handle, &requests, QDBusConnection::ExportAllSlots);
         message.setDelayedReply(true);
         m_bus.send(message.createReply(QVariant::fromValue(QDBusObjectPath(handle))));
         for (int i = 0; i < answers; ++i) {
@@ -97,28 +114,42 @@ private slots:
         QTest::addColumn<uint>("response");
         // How many times the portal sends Response for one request.
         QTest::addColumn<int>("answers");
+        // Whether the user gives up while the portal keeps them waiting.
+        QTest::addColumn<bool>("userCancels");
+        // The picker's time limit in ms: short only where the row waits it out.
+        QTest::addColumn<int>("limit");
         QTest::addColumn<QString>("reason");
         // "#RRGGBB" picked, "cancelled: reason", or "" when picking cannot start.
         QTest::addColumn<QString>("outcome");
+        // The handle tokens of the requests the picker closed.
+        QTest::addColumn<QStringList>("closed");
 
-        QTest::newRow("colour picked") << 2U << 0U << 1 << ""
-                                       << "#1E90FF";
-        QTest::newRow("cancelled by the user") << 2U << 1U << 1 << ""
-                                               << "cancelled: ";
+        const int unreached = 60'000;
+        QTest::newRow("colour picked") << 2U << 0U << 1 << false << unreached << ""
+                                       << "#1E90FF" << QStringList();
+        QTest::newRow("cancelled by the user") << 2U << 1U << 1 << false << unreached << ""
+                                               << "cancelled: " << QStringList();
         QTest::newRow("ended by the portal")
-            << 2U << 2U << 1 << ""
-            << "cancelled: デスクトップのポータルから色を受け取れませんでした。";
-        QTest::newRow("answered twice") << 2U << 0U << 2 << ""
-                                        << "#1E90FF";
+            << 2U << 2U << 1 << false << unreached << ""
+            << "cancelled: デスクトップのポータルから色を受け取れませんでした。" << QStringList();
+        QTest::newRow("answered twice") << 2U << 0U << 2 << false << unreached << ""
+                                        << "#1E90FF" << QStringList();
+        QTest::newRow("no answer, given up")
+            << 2U << 0U << 0 << false << 200 << ""
+            << "cancelled: デスクトップのポータルから返事がないため、色を拾うのをやめました。"
+               "もう一度お試しください。"
+            << QStringList{"tintmill1"};
+        QTest::newRow("no answer, cancelled") << 2U << 0U << 0 << true << unreached << ""
+                                              << "cancelled: " << QStringList{"tintmill1"};
         QTest::newRow("portal without PickColor")
-            << 1U << 0U << 1
+            << 1U << 0U << 1 << false << unreached
             << "このデスクトップのポータルは色の取得（PickColor）に対応していないため、"
                "画面から色を拾えません。"
-            << "";
+            << "" << QStringList();
         QTest::newRow("no portal")
-            << 0U << 0U << 1
+            << 0U << 0U << 1 << false << unreached
             << "デスクトップのポータル（画面の取得）が見つからないため、画面から色を拾えません。"
-            << "";
+            << "" << QStringList();
     }
     void picksThroughThePortal()
     {
@@ -153,7 +184,8 @@ private slots:
         }
 
         {
-            PortalColorPicker picker(clientBus);
+            QFETCH(int, limit);
+            PortalColorPicker picker(clientBus, {std::chrono::milliseconds(limit)});
             QSignalSpy availability(&picker, &ScreenColorPicker::availabilityChanged);
             QTRY_COMPARE(availability.count(), 1);
             QTEST(picker.unavailableReason(), "reason");
@@ -166,7 +198,14 @@ private slots:
             picker.pick();
             QFETCH(QString, outcome);
             if (picker.unavailableReason().isEmpty()) {
+                QVERIFY(picker.isPicking());
+                QFETCH(bool, userCancels);
+                if (userCancels) {
+                    QTRY_COMPARE(portal.calls.size(), 1);
+                    picker.cancel();
+                }
                 QTRY_VERIFY(!outcomes.isEmpty());
+                QVERIFY(!picker.isPicking());
                 // Picking again must reach the portal, and the portal's answers
                 // reach us in the order it sent them: whatever more the first
                 // request got comes before the second request's cancel.
@@ -175,6 +214,7 @@ private slots:
                 picker.pick();
                 QTRY_COMPARE(outcomes, QStringList({outcome, "cancelled: "}));
                 QCOMPARE(portal.calls, QStringList({"|tintmill1", "|tintmill2"}));
+                QTEST(portal.requests.closed, "closed");
             } else {
                 QVERIFY(outcome.isEmpty());
                 QTest::qWait(50);

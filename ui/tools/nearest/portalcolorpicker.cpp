@@ -26,10 +26,18 @@ ColorNumber byte(double value)
 
 } // namespace
 
-PortalColorPicker::PortalColorPicker(const QDBusConnection &bus, QObject *parent)
+PortalColorPicker::PortalColorPicker(const QDBusConnection &bus, PortalTimeLimits limits,
+                                     QObject *parent)
     : ScreenColorPicker(parent), m_bus(bus),
       m_reason(QStringLiteral("デスクトップのポータルに問い合わせています…"))
 {
+    m_answerLimit.setSingleShot(true);
+    m_answerLimit.setInterval(limits.answer);
+    connect(&m_answerLimit, &QTimer::timeout, this, [this] {
+        giveUp(QStringLiteral("デスクトップのポータルから返事がないため、色を拾うのをやめました。"
+                              "もう一度お試しください。"));
+    });
+
     // Asked without waiting: the portal may first have to be started.
     QDBusMessage get = QDBusMessage::createMethodCall(
         portalService, portalPath, QStringLiteral("org.freedesktop.DBus.Properties"),
@@ -68,24 +76,28 @@ void PortalColorPicker::pick()
     QString sender = m_bus.baseService().mid(1);
     sender.replace(QLatin1Char('.'), QLatin1Char('_'));
     listen(QStringLiteral("%1/request/%2/%3").arg(portalPath, sender, token));
+    m_answerLimit.start();
 
     QDBusMessage call = QDBusMessage::createMethodCall(
         portalService, portalPath, screenshotInterface, QStringLiteral("PickColor"));
     call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher *reply) {
+            [this, number = m_requestCount](QDBusPendingCallWatcher *reply) {
                 reply->deleteLater();
+                // The pick may have ended before the portal answered the call.
+                if (number != m_requestCount || !m_request)
+                    return;
                 const QDBusPendingReply<QDBusObjectPath> handle = *reply;
                 if (handle.isError()) {
-                    delete m_request;
+                    stopListening();
                     emit cancelled(
                         QStringLiteral("デスクトップのポータルが色の取得を断りました（%1）。")
                             .arg(handle.error().message()));
                     return;
                 }
                 // Portals older than the token convention answer elsewhere.
-                if (m_request && handle.value().path() != m_request->path())
+                if (handle.value().path() != m_request->path())
                     listen(handle.value().path());
             });
 }
@@ -97,13 +109,34 @@ void PortalColorPicker::listen(const QString &requestPath)
     connect(m_request, &PortalRequest::Response, this, &PortalColorPicker::finish);
 }
 
-void PortalColorPicker::finish(uint response, const QVariantMap &results)
+void PortalColorPicker::cancel()
 {
+    giveUp({});
+}
+
+void PortalColorPicker::giveUp(const QString &reason)
+{
+    if (!m_request)
+        return;
+    // Closing the request takes down the portal's picker, if it shows one.
+    m_request->asyncCall(QStringLiteral("Close"));
+    stopListening();
+    emit cancelled(reason);
+}
+
+void PortalColorPicker::stopListening()
+{
+    m_answerLimit.stop();
     // Some portals send Response more than once; the first ends the request,
     // and any more, even ones already on their way, must find no one.
     m_request->disconnect(this);
     m_request->deleteLater();
     m_request = nullptr;
+}
+
+void PortalColorPicker::finish(uint response, const QVariantMap &results)
+{
+    stopListening();
     if (response == 1) {
         emit cancelled({});
         return;
