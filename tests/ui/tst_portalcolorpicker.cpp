@@ -35,9 +35,10 @@ public slots:
 };
 
 // The Screenshot interface of a desktop portal, as far as picking a colour
-// goes: it answers PickColor at once with the handle the caller can work out,
-// then sends the request's Response with what it was told to, as many times
-// as it was told to (none for a portal that has lost the request).
+// goes: it answers PickColor at once with the handle the caller can work out
+// (or with an error, or never), then sends the request's Response with what
+// it was told to, as many times as it was told to (none for a portal that has
+// lost the request).
 class FakeScreenshotPortal : public QObject
 {
     Q_OBJECT
@@ -50,6 +51,9 @@ public:
 
     uint version() const { return m_version; }
 
+    // "" answers the call with the handle, "none" never answers it, anything
+    // else is the name of the error to answer with.
+    QString callAnswer;
     uint response = 0;
     int answers = 1;
     QVariantMap results;
@@ -68,7 +72,10 @@ public slots:
                 .arg(desktopPath, sender, options.value(QStringLiteral("handle_token")).toString());
         m_bus.registerObject(handle, &requests, QDBusConnection::ExportAllSlots);
         message.setDelayedReply(true);
-        m_bus.send(message.createReply(QVariant::fromValue(QDBusObjectPath(handle))));
+        if (callAnswer.isEmpty())
+            m_bus.send(message.createReply(QVariant::fromValue(QDBusObjectPath(handle))));
+        else if (callAnswer != QLatin1String("none"))
+            m_bus.send(message.createErrorReply(callAnswer, "Screenshot portal says no"));
         for (int i = 0; i < answers; ++i) {
             QDBusMessage answer =
                 QDBusMessage::createSignal(handle, QStringLiteral("org.freedesktop.portal.Request"),
@@ -111,45 +118,67 @@ private slots:
     {
         // 0: no portal on the bus at all.
         QTest::addColumn<uint>("version");
+        // What the portal answers the call with, as FakeScreenshotPortal::callAnswer.
+        QTest::addColumn<QString>("callAnswer");
         QTest::addColumn<uint>("response");
         // How many times the portal sends Response for one request.
         QTest::addColumn<int>("answers");
-        // Whether the user gives up while the portal keeps them waiting.
-        QTest::addColumn<bool>("userCancels");
-        // The picker's time limit in ms: short only where the row waits it out.
-        QTest::addColumn<int>("limit");
+        // What ends a wait for the portal: "call limit" or "answer limit" run
+        // out (set short for the row), "user" gives up; "" waits for nothing.
+        QTest::addColumn<QString>("waitEnds");
         QTest::addColumn<QString>("reason");
         // "#RRGGBB" picked, "cancelled: reason", or "" when picking cannot start.
         QTest::addColumn<QString>("outcome");
         // The handle tokens of the requests the picker closed.
         QTest::addColumn<QStringList>("closed");
 
-        const int unreached = 60'000;
-        QTest::newRow("colour picked") << 2U << 0U << 1 << false << unreached << ""
+        const QString noAnswer = "cancelled: デスクトップのポータルから返事がないため、"
+                                 "色を拾うのをやめました。もう一度お試しください。";
+        const QString refused = "cancelled: デスクトップのポータルが色の取得を断ったため、"
+                                "画面から色を拾えませんでした。";
+        const QString noPickColor = "このデスクトップのポータルは色の取得（PickColor）に"
+                                    "対応していないため、画面から色を拾えません。";
+        const QString noPortal = "デスクトップのポータル（画面の取得）が見つからないため、"
+                                 "画面から色を拾えません。";
+        const QString noColor = "cancelled: デスクトップのポータルから色を受け取れませんでした。";
+        QTest::newRow("colour picked") << 2U << "" << 0U << 1 << ""
+                                       << ""
                                        << "#1E90FF" << QStringList();
-        QTest::newRow("cancelled by the user") << 2U << 1U << 1 << false << unreached << ""
+        QTest::newRow("cancelled by the user") << 2U << "" << 1U << 1 << ""
+                                               << ""
                                                << "cancelled: " << QStringList();
-        QTest::newRow("ended by the portal")
-            << 2U << 2U << 1 << false << unreached << ""
-            << "cancelled: デスクトップのポータルから色を受け取れませんでした。" << QStringList();
-        QTest::newRow("answered twice") << 2U << 0U << 2 << false << unreached << ""
+        QTest::newRow("ended by the portal") << 2U << "" << 2U << 1 << ""
+                                             << "" << noColor << QStringList();
+        QTest::newRow("answered twice") << 2U << "" << 0U << 2 << ""
+                                        << ""
                                         << "#1E90FF" << QStringList();
-        QTest::newRow("no answer, given up")
-            << 2U << 0U << 0 << false << 200 << ""
-            << "cancelled: デスクトップのポータルから返事がないため、色を拾うのをやめました。"
-               "もう一度お試しください。"
-            << QStringList{"tintmill1"};
-        QTest::newRow("no answer, cancelled") << 2U << 0U << 0 << true << unreached << ""
+        QTest::newRow("no answer, given up") << 2U << "" << 0U << 0 << "answer limit"
+                                             << "" << noAnswer << QStringList{"tintmill1"};
+        QTest::newRow("no answer, cancelled") << 2U << "" << 0U << 0 << "user"
+                                              << ""
                                               << "cancelled: " << QStringList{"tintmill1"};
+        QTest::newRow("call never answered") << 2U << "none" << 0U << 0 << "call limit"
+                                             << "" << noAnswer << QStringList{"tintmill1"};
+        QTest::newRow("call refused by the bus")
+            << 2U << "org.freedesktop.DBus.Error.AccessDenied" << 0U << 0 << ""
+            << "" << refused << QStringList();
+        QTest::newRow("call refused by the portal")
+            << 2U << "org.freedesktop.portal.Error.NotAllowed" << 0U << 0 << ""
+            << "" << refused << QStringList();
+        QTest::newRow("portal gone before the call")
+            << 2U << "org.freedesktop.DBus.Error.ServiceUnknown" << 0U << 0 << ""
+            << ""
+            << "cancelled: " + noPortal << QStringList();
+        QTest::newRow("PickColor missing after all")
+            << 2U << "org.freedesktop.DBus.Error.UnknownMethod" << 0U << 0 << ""
+            << ""
+            << "cancelled: " + noPickColor << QStringList();
+        QTest::newRow("call failed in the portal")
+            << 2U << "org.freedesktop.portal.Error.Failed" << 0U << 0 << ""
+            << "" << noColor << QStringList();
         QTest::newRow("portal without PickColor")
-            << 1U << 0U << 1 << false << unreached
-            << "このデスクトップのポータルは色の取得（PickColor）に対応していないため、"
-               "画面から色を拾えません。"
-            << "" << QStringList();
-        QTest::newRow("no portal")
-            << 0U << 0U << 1 << false << unreached
-            << "デスクトップのポータル（画面の取得）が見つからないため、画面から色を拾えません。"
-            << "" << QStringList();
+            << 1U << "" << 0U << 1 << "" << noPickColor << "" << QStringList();
+        QTest::newRow("no portal") << 0U << "" << 0U << 1 << "" << noPortal << "" << QStringList();
     }
     void picksThroughThePortal()
     {
@@ -176,6 +205,8 @@ private slots:
         portal.response = response;
         QFETCH(int, answers);
         portal.answers = answers;
+        QFETCH(QString, callAnswer);
+        portal.callAnswer = callAnswer;
         if (version > 0) {
             QVERIFY(portalBus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
             QVERIFY(portalBus.registerObject(desktopPath, &portal,
@@ -184,8 +215,11 @@ private slots:
         }
 
         {
-            QFETCH(int, limit);
-            PortalColorPicker picker(clientBus, {std::chrono::milliseconds(limit)});
+            QFETCH(QString, waitEnds);
+            const auto limit = [&waitEnds](const char *which) {
+                return std::chrono::milliseconds(waitEnds == QLatin1String(which) ? 200 : 60'000);
+            };
+            PortalColorPicker picker(clientBus, {limit("call limit"), limit("answer limit")});
             QSignalSpy availability(&picker, &ScreenColorPicker::availabilityChanged);
             QTRY_COMPARE(availability.count(), 1);
             QTEST(picker.unavailableReason(), "reason");
@@ -199,8 +233,7 @@ private slots:
             QFETCH(QString, outcome);
             if (picker.unavailableReason().isEmpty()) {
                 QVERIFY(picker.isPicking());
-                QFETCH(bool, userCancels);
-                if (userCancels) {
+                if (waitEnds == QLatin1String("user")) {
                     QTRY_COMPARE(portal.calls.size(), 1);
                     picker.cancel();
                 }
@@ -209,6 +242,7 @@ private slots:
                 // Picking again must reach the portal, and the portal's answers
                 // reach us in the order it sent them: whatever more the first
                 // request got comes before the second request's cancel.
+                portal.callAnswer.clear();
                 portal.response = 1;
                 portal.answers = 1;
                 picker.pick();

@@ -19,6 +19,41 @@ const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString screenshotInterface = QStringLiteral("org.freedesktop.portal.Screenshot");
 
+const QString noPortal = QStringLiteral("デスクトップのポータル（画面の取得）が見つからないため、"
+                                        "画面から色を拾えません。");
+const QString noPickColor = QStringLiteral("このデスクトップのポータルは色の取得（PickColor）に"
+                                           "対応していないため、画面から色を拾えません。");
+const QString noAnswer = QStringLiteral("デスクトップのポータルから返事がないため、"
+                                        "色を拾うのをやめました。もう一度お試しください。");
+const QString noColor = QStringLiteral("デスクトップのポータルから色を受け取れませんでした。");
+
+bool isNoAnswer(const QDBusError &error)
+{
+    return error.type() == QDBusError::NoReply || error.type() == QDBusError::Timeout ||
+           error.type() == QDBusError::TimedOut;
+}
+
+// Told by the kind of error alone: the bus and the portal word their messages
+// for developers, in English.
+QString callFailure(const QDBusError &error)
+{
+    switch (error.type()) {
+    case QDBusError::ServiceUnknown:
+    case QDBusError::UnknownObject:
+        return noPortal;
+    case QDBusError::UnknownInterface:
+    case QDBusError::UnknownMethod:
+        return noPickColor;
+    default:
+        break;
+    }
+    if (error.type() == QDBusError::AccessDenied ||
+        error.name() == QLatin1String("org.freedesktop.portal.Error.NotAllowed"))
+        return QStringLiteral(
+            "デスクトップのポータルが色の取得を断ったため、画面から色を拾えませんでした。");
+    return noColor;
+}
+
 ColorNumber byte(double value)
 {
     return static_cast<ColorNumber>(std::lround(std::clamp(value, 0.0, 1.0) * 255));
@@ -28,15 +63,12 @@ ColorNumber byte(double value)
 
 PortalColorPicker::PortalColorPicker(const QDBusConnection &bus, PortalTimeLimits limits,
                                      QObject *parent)
-    : ScreenColorPicker(parent), m_bus(bus),
+    : ScreenColorPicker(parent), m_bus(bus), m_callLimit(limits.call),
       m_reason(QStringLiteral("デスクトップのポータルに問い合わせています…"))
 {
     m_answerLimit.setSingleShot(true);
     m_answerLimit.setInterval(limits.answer);
-    connect(&m_answerLimit, &QTimer::timeout, this, [this] {
-        giveUp(QStringLiteral("デスクトップのポータルから返事がないため、色を拾うのをやめました。"
-                              "もう一度お試しください。"));
-    });
+    connect(&m_answerLimit, &QTimer::timeout, this, [this] { giveUp(noAnswer); });
 
     // Asked without waiting: the portal may first have to be started.
     QDBusMessage get = QDBusMessage::createMethodCall(
@@ -48,15 +80,12 @@ PortalColorPicker::PortalColorPicker(const QDBusConnection &bus, PortalTimeLimit
             [this](QDBusPendingCallWatcher *call) {
                 call->deleteLater();
                 const QDBusPendingReply<QDBusVariant> reply = *call;
-                if (reply.isError()) {
-                    setReason(QStringLiteral("デスクトップのポータル（画面の取得）が見つからない"
-                                             "ため、画面から色を拾えません。"));
-                } else if (reply.value().variant().toUInt() < 2) {
-                    setReason(QStringLiteral("このデスクトップのポータルは色の取得（PickColor）に"
-                                             "対応していないため、画面から色を拾えません。"));
-                } else {
+                if (reply.isError())
+                    setReason(noPortal);
+                else if (reply.value().variant().toUInt() < 2)
+                    setReason(noPickColor);
+                else
                     setReason({});
-                }
             });
 }
 
@@ -81,7 +110,8 @@ void PortalColorPicker::pick()
     QDBusMessage call = QDBusMessage::createMethodCall(
         portalService, portalPath, screenshotInterface, QStringLiteral("PickColor"));
     call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
-    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    auto *watcher = new QDBusPendingCallWatcher(
+        m_bus.asyncCall(call, static_cast<int>(m_callLimit.count())), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, number = m_requestCount](QDBusPendingCallWatcher *reply) {
                 reply->deleteLater();
@@ -89,11 +119,15 @@ void PortalColorPicker::pick()
                 if (number != m_requestCount || !m_request)
                     return;
                 const QDBusPendingReply<QDBusObjectPath> handle = *reply;
+                if (handle.isError() && isNoAnswer(handle.error())) {
+                    // The portal may still make the request; closed, it shows
+                    // no picker long after the user has given up on it.
+                    giveUp(noAnswer);
+                    return;
+                }
                 if (handle.isError()) {
                     stopListening();
-                    emit cancelled(
-                        QStringLiteral("デスクトップのポータルが色の取得を断りました（%1）。")
-                            .arg(handle.error().message()));
+                    emit cancelled(callFailure(handle.error()));
                     return;
                 }
                 // Portals older than the token convention answer elsewhere.
@@ -155,7 +189,7 @@ void PortalColorPicker::finish(uint response, const QVariantMap &results)
             return;
         }
     }
-    emit cancelled(QStringLiteral("デスクトップのポータルから色を受け取れませんでした。"));
+    emit cancelled(noColor);
 }
 
 } // namespace tintmill

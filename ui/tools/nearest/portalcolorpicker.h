@@ -14,6 +14,9 @@ class PortalRequest;
 
 struct PortalTimeLimits
 {
+    // For the call, which a portal answers before it shows its picker; a few
+    // seconds also cover its being started.
+    std::chrono::milliseconds call = std::chrono::seconds(5);
     // From the call to the colour, the user's own picking included: long
     // enough for anyone to pick, short enough that a portal that has lost the
     // request does not leave the button waiting all day.
@@ -45,6 +48,7 @@ private:
     void stopListening();
 
     QDBusConnection m_bus;
+    std::chrono::milliseconds m_callLimit;
     QString m_reason;
     QPointer<PortalRequest> m_request;
     int m_requestCount = 0;
