@@ -116,7 +116,7 @@ void PortalColorPicker::pick()
             [this, number = m_requestCount](QDBusPendingCallWatcher *reply) {
                 reply->deleteLater();
                 // The pick may have ended before the portal answered the call.
-                if (number != m_requestCount || !m_request)
+                if (number != m_requestCount || m_request.isNull())
                     return;
                 const QDBusPendingReply<QDBusObjectPath> handle = *reply;
                 if (handle.isError() && isNoAnswer(handle.error())) {
@@ -150,7 +150,7 @@ void PortalColorPicker::cancel()
 
 void PortalColorPicker::giveUp(const QString &reason)
 {
-    if (!m_request)
+    if (m_request.isNull())
         return;
     // Closing the request takes down the portal's picker, if it shows one.
     m_request->asyncCall(QStringLiteral("Close"));

@@ -40,7 +40,7 @@ void X11ScreenPicker::pick()
 
 void X11ScreenPicker::cancel()
 {
-    if (!m_overlay)
+    if (m_overlay.isNull())
         return;
     end();
     emit cancelled({});
