@@ -19,26 +19,11 @@ const QString desktopPath = QStringLiteral("/org/freedesktop/portal/desktop");
 
 } // namespace
 
-// The requests a portal has open, each at its own path: the program may
-// close one, which takes down the portal's picker.
-class FakePortalRequests : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Request")
-
-public:
-    // The handle tokens of the requests closed, in order.
-    QStringList closed;
-
-public slots:
-    void Close(const QDBusMessage &message) { closed << message.path().section('/', -1); }
-};
-
 // The Screenshot interface of a desktop portal, as far as picking a colour
 // goes: it answers PickColor at once with the handle the caller can work out
 // (or with an error, or never), then sends the request's Response with what
-// it was told to, as many times as it was told to (none for a portal that has
-// lost the request).
+// it was told to, as many times as it was told to. It serves the request's
+// Close too, at the request's path.
 class FakeScreenshotPortal : public QObject
 {
     Q_OBJECT
@@ -58,9 +43,11 @@ public:
     int answers = 1;
     QVariantMap results;
     QStringList calls;
-    FakePortalRequests requests;
+    // The handle tokens of the requests closed.
+    QStringList closed;
 
 public slots:
+    void Close(const QDBusMessage &message) { closed << message.path().section('/', -1); }
     QDBusObjectPath PickColor(const QString &parentWindow, const QVariantMap &options,
                               const QDBusMessage &message)
     {
@@ -70,7 +57,8 @@ public slots:
         const QString handle =
             QStringLiteral("%1/request/%2/%3")
                 .arg(desktopPath, sender, options.value(QStringLiteral("handle_token")).toString());
-        m_bus.registerObject(handle, &requests, QDBusConnection::ExportAllSlots);
+        m_bus.registerObject(handle, QStringLiteral("org.freedesktop.portal.Request"), this,
+                             QDBusConnection::ExportAllSlots);
         message.setDelayedReply(true);
         if (callAnswer.isEmpty())
             m_bus.send(message.createReply(QVariant::fromValue(QDBusObjectPath(handle))));
@@ -126,8 +114,7 @@ private slots:
         // What ends a wait for the portal: "call limit" or "answer limit" run
         // out (set short for the row), "user" gives up; "" waits for nothing.
         QTest::addColumn<QString>("waitEnds");
-        QTest::addColumn<QString>("reason");
-        // "#RRGGBB" picked, "cancelled: reason", or "" when picking cannot start.
+        // "#RRGGBB" picked, "cancelled: reason", or "unavailable: reason".
         QTest::addColumn<QString>("outcome");
         // The handle tokens of the requests the picker closed.
         QTest::addColumn<QStringList>("closed");
@@ -136,49 +123,40 @@ private slots:
                                  "色を拾うのをやめました。もう一度お試しください。";
         const QString refused = "cancelled: デスクトップのポータルが色の取得を断ったため、"
                                 "画面から色を拾えませんでした。";
-        const QString noPickColor = "このデスクトップのポータルは色の取得（PickColor）に"
-                                    "対応していないため、画面から色を拾えません。";
         const QString noPortal = "デスクトップのポータル（画面の取得）が見つからないため、"
                                  "画面から色を拾えません。";
         const QString noColor = "cancelled: デスクトップのポータルから色を受け取れませんでした。";
+        const QStringList none;
+        const QStringList first{"tintmill1"};
         QTest::newRow("colour picked") << 2U << "" << 0U << 1 << ""
-                                       << ""
-                                       << "#1E90FF" << QStringList();
+                                       << "#1E90FF" << none;
         QTest::newRow("cancelled by the user") << 2U << "" << 1U << 1 << ""
-                                               << ""
-                                               << "cancelled: " << QStringList();
-        QTest::newRow("ended by the portal") << 2U << "" << 2U << 1 << ""
-                                             << "" << noColor << QStringList();
+                                               << "cancelled: " << none;
+        QTest::newRow("ended by the portal") << 2U << "" << 2U << 1 << "" << noColor << none;
         QTest::newRow("answered twice") << 2U << "" << 0U << 2 << ""
-                                        << ""
-                                        << "#1E90FF" << QStringList();
-        QTest::newRow("no answer, given up") << 2U << "" << 0U << 0 << "answer limit"
-                                             << "" << noAnswer << QStringList{"tintmill1"};
+                                        << "#1E90FF" << none;
+        QTest::newRow("no answer, given up")
+            << 2U << "" << 0U << 0 << "answer limit" << noAnswer << first;
         QTest::newRow("no answer, cancelled") << 2U << "" << 0U << 0 << "user"
-                                              << ""
-                                              << "cancelled: " << QStringList{"tintmill1"};
-        QTest::newRow("call never answered") << 2U << "none" << 0U << 0 << "call limit"
-                                             << "" << noAnswer << QStringList{"tintmill1"};
+                                              << "cancelled: " << first;
+        QTest::newRow("call never answered")
+            << 2U << "none" << 0U << 0 << "call limit" << noAnswer << first;
         QTest::newRow("call refused by the bus")
-            << 2U << "org.freedesktop.DBus.Error.AccessDenied" << 0U << 0 << ""
-            << "" << refused << QStringList();
+            << 2U << "org.freedesktop.DBus.Error.AccessDenied" << 0U << 0 << "" << refused << none;
         QTest::newRow("call refused by the portal")
-            << 2U << "org.freedesktop.portal.Error.NotAllowed" << 0U << 0 << ""
-            << "" << refused << QStringList();
+            << 2U << "org.freedesktop.portal.Error.NotAllowed" << 0U << 0 << "" << refused << none;
         QTest::newRow("portal gone before the call")
             << 2U << "org.freedesktop.DBus.Error.ServiceUnknown" << 0U << 0 << ""
-            << ""
-            << "cancelled: " + noPortal << QStringList();
-        QTest::newRow("PickColor missing after all")
-            << 2U << "org.freedesktop.DBus.Error.UnknownMethod" << 0U << 0 << ""
-            << ""
-            << "cancelled: " + noPickColor << QStringList();
+            << "cancelled: " + noPortal << none;
         QTest::newRow("call failed in the portal")
-            << 2U << "org.freedesktop.portal.Error.Failed" << 0U << 0 << ""
-            << "" << noColor << QStringList();
+            << 2U << "org.freedesktop.portal.Error.Failed" << 0U << 0 << "" << noColor << none;
         QTest::newRow("portal without PickColor")
-            << 1U << "" << 0U << 1 << "" << noPickColor << "" << QStringList();
-        QTest::newRow("no portal") << 0U << "" << 0U << 1 << "" << noPortal << "" << QStringList();
+            << 1U << "" << 0U << 1 << ""
+            << "unavailable: このデスクトップのポータルは色の取得（PickColor）に対応していない"
+               "ため、画面から色を拾えません。"
+            << none;
+        QTest::newRow("no portal") << 0U << "" << 0U << 1 << ""
+                                   << "unavailable: " + noPortal << none;
     }
     void picksThroughThePortal()
     {
@@ -214,48 +192,44 @@ private slots:
                                                  QDBusConnection::ExportAllProperties));
         }
 
-        {
-            QFETCH(QString, waitEnds);
-            const auto limit = [&waitEnds](const char *which) {
-                return std::chrono::milliseconds(waitEnds == QLatin1String(which) ? 200 : 60'000);
-            };
-            PortalColorPicker picker(clientBus, {limit("call limit"), limit("answer limit")});
-            QSignalSpy availability(&picker, &ScreenColorPicker::availabilityChanged);
-            QTRY_COMPARE(availability.count(), 1);
-            QTEST(picker.unavailableReason(), "reason");
+        QFETCH(QString, waitEnds);
+        const auto limit = [&waitEnds](const char *which) {
+            return std::chrono::milliseconds(waitEnds == QLatin1String(which) ? 200 : 60'000);
+        };
+        PortalColorPicker picker(clientBus, {limit("call limit"), limit("answer limit")});
+        QSignalSpy availability(&picker, &ScreenColorPicker::availabilityChanged);
+        QTRY_COMPARE(availability.count(), 1);
 
-            QStringList outcomes;
-            connect(&picker, &ScreenColorPicker::picked,
-                    [&outcomes](ColorNumber picked) { outcomes << rrggbb(picked); });
-            connect(&picker, &ScreenColorPicker::cancelled,
-                    [&outcomes](const QString &reason) { outcomes << "cancelled: " + reason; });
-            picker.pick();
-            QFETCH(QString, outcome);
-            if (picker.unavailableReason().isEmpty()) {
-                QVERIFY(picker.isPicking());
-                if (waitEnds == QLatin1String("user")) {
-                    QTRY_COMPARE(portal.calls.size(), 1);
-                    picker.cancel();
-                }
-                QTRY_VERIFY(!outcomes.isEmpty());
-                QVERIFY(!picker.isPicking());
-                // Picking again must reach the portal, and the portal's answers
-                // reach us in the order it sent them: whatever more the first
-                // request got comes before the second request's cancel.
-                portal.callAnswer.clear();
-                portal.response = 1;
-                portal.answers = 1;
-                picker.pick();
-                QTRY_COMPARE(outcomes, QStringList({outcome, "cancelled: "}));
-                QCOMPARE(portal.calls, QStringList({"|tintmill1", "|tintmill2"}));
-                QTEST(portal.requests.closed, "closed");
-            } else {
-                QVERIFY(outcome.isEmpty());
-                QTest::qWait(50);
-                QVERIFY(portal.calls.isEmpty());
-                QVERIFY(outcomes.isEmpty());
-            }
+        QStringList outcomes;
+        connect(&picker, &ScreenColorPicker::picked,
+                [&outcomes](ColorNumber picked) { outcomes << rrggbb(picked); });
+        connect(&picker, &ScreenColorPicker::cancelled,
+                [&outcomes](const QString &reason) { outcomes << "cancelled: " + reason; });
+        picker.pick();
+        QFETCH(QString, outcome);
+        if (!picker.unavailableReason().isEmpty()) {
+            QTest::qWait(50);
+            QVERIFY(portal.calls.isEmpty() && outcomes.isEmpty());
+            QCOMPARE("unavailable: " + picker.unavailableReason(), outcome);
+            return;
         }
+        QVERIFY(picker.isPicking());
+        if (waitEnds == QLatin1String("user")) {
+            QTRY_COMPARE(portal.calls.size(), 1);
+            picker.cancel();
+        }
+        QTRY_VERIFY(!outcomes.isEmpty());
+        QVERIFY(!picker.isPicking());
+        // Picking again must reach the portal, and the portal's answers
+        // reach us in the order it sent them: whatever more the first
+        // request got comes before the second request's cancel.
+        portal.callAnswer.clear();
+        portal.response = 1;
+        portal.answers = 1;
+        picker.pick();
+        QTRY_COMPARE(outcomes, QStringList({outcome, "cancelled: "}));
+        QCOMPARE(portal.calls, QStringList({"|tintmill1", "|tintmill2"}));
+        QTEST(portal.closed, "closed");
     }
 
 private:
