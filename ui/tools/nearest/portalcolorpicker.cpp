@@ -37,16 +37,8 @@ bool isNoAnswer(const QDBusError &error)
 // for developers, in English.
 QString callFailure(const QDBusError &error)
 {
-    switch (error.type()) {
-    case QDBusError::ServiceUnknown:
-    case QDBusError::UnknownObject:
+    if (error.type() == QDBusError::ServiceUnknown || error.type() == QDBusError::UnknownObject)
         return noPortal;
-    case QDBusError::UnknownInterface:
-    case QDBusError::UnknownMethod:
-        return noPickColor;
-    default:
-        break;
-    }
     if (error.type() == QDBusError::AccessDenied ||
         error.name() == QLatin1String("org.freedesktop.portal.Error.NotAllowed"))
         return QStringLiteral(
