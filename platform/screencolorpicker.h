@@ -22,6 +22,11 @@ public:
 
     // Starts picking; it ends with picked() or cancelled(). Returns at once.
     virtual void pick() = 0;
+    // True from pick() until it ends.
+    virtual bool isPicking() const = 0;
+    // Gives up the picking under way, if any: it ends with cancelled() and no
+    // reason, as though the user had cancelled it.
+    virtual void cancel() = 0;
 
 signals:
     void availabilityChanged();

@@ -1,5 +1,7 @@
+#include "platform/screencolorpicker.h"
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
+#include "ui/tools/nearest/frmnearest.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -22,6 +24,33 @@ struct ToolWindow : MainWindowFixture
         return find<QDialog>("frmNearest")->findChild<T *>(name);
     }
     QString text(const char *name) const { return inTool<QLabel>(name)->text(); }
+};
+
+// A way of picking that stays under way until the test ends it.
+class PendingPicker : public ScreenColorPicker
+{
+public:
+    QString unavailableReason() const override { return {}; }
+    void pick() override
+    {
+        picking = true;
+        ++picks;
+    }
+    bool isPicking() const override { return picking; }
+    void cancel() override
+    {
+        ++cancels;
+        end({});
+    }
+    void end(const QString &reason)
+    {
+        picking = false;
+        emit cancelled(reason);
+    }
+
+    bool picking = false;
+    int picks = 0;
+    int cancels = 0;
 };
 
 } // namespace
@@ -123,6 +152,56 @@ private slots:
         QCOMPARE(pick->toolTip(),
                  QStringLiteral("この画面（offscreen）では画面を読み取れず、デスクトップのポータル"
                                 "も使えないため、画面から色を拾えません。"));
+    }
+
+    void pickUnderWayCanBeEnded_data()
+    {
+        // While the pick is under way: "button" presses 画面から拾う again,
+        // "Esc" is pressed in the text box, "gives up" is the way of picking
+        // ending it by itself, saying "返事がありません。".
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<int>("cancels");
+        // Under the typed #3366cc80 afterwards.
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<bool>("windowShown");
+
+        const QString alpha = "透明度（アルファ値）は無視して、不透明な色として探しています。";
+        QTest::newRow("button pressed again") << QStringList{"button"} << 1 << alpha << true;
+        QTest::newRow("Esc") << QStringList{"Esc"} << 1 << alpha << true;
+        QTest::newRow("Esc again closes") << QStringList{"Esc", "Esc"} << 1 << alpha << false;
+        QTest::newRow("given up") << QStringList{"gives up"} << 0 << "返事がありません。" << true;
+    }
+    void pickUnderWayCanBeEnded()
+    {
+        MainWindowFixture w;
+        auto *picker = new PendingPicker;
+        auto *tool = new FrmNearest(w.workbench->chooser, picker, w.window.get());
+        tool->show();
+        auto *pick = tool->findChild<QPushButton *>("cmdPickScreen");
+        auto *text = tool->findChild<QLineEdit *>("txtCssColor");
+        const auto *note = tool->findChild<QLabel *>("lblCssNote");
+        QTest::keyClicks(text, "#3366cc80");
+        QTest::mouseClick(pick, Qt::LeftButton);
+        QCOMPARE(pick->text(), QStringLiteral("拾うのをやめる"));
+        QCOMPARE(note->text(), QStringLiteral("画面から色を拾っています…"));
+
+        QFETCH(QStringList, actions);
+        for (const QString &action : actions) {
+            if (action == QLatin1String("button"))
+                QTest::mouseClick(pick, Qt::LeftButton);
+            else if (action == QLatin1String("Esc"))
+                QTest::keyClick(text, Qt::Key_Escape);
+            else
+                picker->end(QStringLiteral("返事がありません。"));
+        }
+        QTEST(picker->cancels, "cancels");
+        QCOMPARE(pick->text(), QStringLiteral("画面から拾う"));
+        QTEST(note->text(), "note");
+        QTEST(tool->isVisible(), "windowShown");
+        // Nothing is left waiting: the button starts a new pick.
+        tool->show();
+        QTest::mouseClick(pick, Qt::LeftButton);
+        QCOMPARE(picker->picks, 2);
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 
 using namespace tintmill;
@@ -19,8 +20,10 @@ const QString desktopPath = QStringLiteral("/org/freedesktop/portal/desktop");
 } // namespace
 
 // The Screenshot interface of a desktop portal, as far as picking a colour
-// goes: it answers PickColor at once with the handle the caller can work out,
-// then sends the request's Response with what it was told to.
+// goes: it answers PickColor at once with the handle the caller can work out
+// (or with an error, or never), then sends the request's Response with what
+// it was told to, as many times as it was told to. It serves the request's
+// Close too, at the request's path.
 class FakeScreenshotPortal : public QObject
 {
     Q_OBJECT
@@ -33,11 +36,18 @@ public:
 
     uint version() const { return m_version; }
 
+    // "" answers the call with the handle, "none" never answers it, anything
+    // else is the name of the error to answer with.
+    QString callAnswer;
     uint response = 0;
+    int answers = 1;
     QVariantMap results;
     QStringList calls;
+    // The handle tokens of the requests closed.
+    QStringList closed;
 
 public slots:
+    void Close(const QDBusMessage &message) { closed << message.path().section('/', -1); }
     QDBusObjectPath PickColor(const QString &parentWindow, const QVariantMap &options,
                               const QDBusMessage &message)
     {
@@ -47,12 +57,20 @@ public slots:
         const QString handle =
             QStringLiteral("%1/request/%2/%3")
                 .arg(desktopPath, sender, options.value(QStringLiteral("handle_token")).toString());
+        m_bus.registerObject(handle, QStringLiteral("org.freedesktop.portal.Request"), this,
+                             QDBusConnection::ExportAllSlots);
         message.setDelayedReply(true);
-        m_bus.send(message.createReply(QVariant::fromValue(QDBusObjectPath(handle))));
-        QDBusMessage answer = QDBusMessage::createSignal(
-            handle, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
-        answer << response << results;
-        m_bus.send(answer);
+        if (callAnswer.isEmpty())
+            m_bus.send(message.createReply(QVariant::fromValue(QDBusObjectPath(handle))));
+        else if (callAnswer != QLatin1String("none"))
+            m_bus.send(message.createErrorReply(callAnswer, "Screenshot portal says no"));
+        for (int i = 0; i < answers; ++i) {
+            QDBusMessage answer =
+                QDBusMessage::createSignal(handle, QStringLiteral("org.freedesktop.portal.Request"),
+                                           QStringLiteral("Response"));
+            answer << response << results;
+            m_bus.send(answer);
+        }
         return {};
     }
 
@@ -88,27 +106,57 @@ private slots:
     {
         // 0: no portal on the bus at all.
         QTest::addColumn<uint>("version");
+        // What the portal answers the call with, as FakeScreenshotPortal::callAnswer.
+        QTest::addColumn<QString>("callAnswer");
         QTest::addColumn<uint>("response");
-        QTest::addColumn<QString>("reason");
-        // "#RRGGBB" picked, "cancelled: reason", or "" when picking cannot start.
+        // How many times the portal sends Response for one request.
+        QTest::addColumn<int>("answers");
+        // What ends a wait for the portal: "call limit" or "answer limit" run
+        // out (set short for the row), "user" gives up; "" waits for nothing.
+        QTest::addColumn<QString>("waitEnds");
+        // "#RRGGBB" picked, "cancelled: reason", or "unavailable: reason".
         QTest::addColumn<QString>("outcome");
+        // The handle tokens of the requests the picker closed.
+        QTest::addColumn<QStringList>("closed");
 
-        QTest::newRow("colour picked") << 2U << 0U << ""
-                                       << "#1E90FF";
-        QTest::newRow("cancelled by the user") << 2U << 1U << ""
-                                               << "cancelled: ";
-        QTest::newRow("ended by the portal")
-            << 2U << 2U << ""
-            << "cancelled: デスクトップのポータルから色を受け取れませんでした。";
+        const QString noAnswer = "cancelled: デスクトップのポータルから返事がないため、"
+                                 "色を拾うのをやめました。もう一度お試しください。";
+        const QString refused = "cancelled: デスクトップのポータルが色の取得を断ったため、"
+                                "画面から色を拾えませんでした。";
+        const QString noPortal = "デスクトップのポータル（画面の取得）が見つからないため、"
+                                 "画面から色を拾えません。";
+        const QString noColor = "cancelled: デスクトップのポータルから色を受け取れませんでした。";
+        const QStringList none;
+        const QStringList first{"tintmill1"};
+        QTest::newRow("colour picked") << 2U << "" << 0U << 1 << ""
+                                       << "#1E90FF" << none;
+        QTest::newRow("cancelled by the user") << 2U << "" << 1U << 1 << ""
+                                               << "cancelled: " << none;
+        QTest::newRow("ended by the portal") << 2U << "" << 2U << 1 << "" << noColor << none;
+        QTest::newRow("answered twice") << 2U << "" << 0U << 2 << ""
+                                        << "#1E90FF" << none;
+        QTest::newRow("no answer, given up")
+            << 2U << "" << 0U << 0 << "answer limit" << noAnswer << first;
+        QTest::newRow("no answer, cancelled") << 2U << "" << 0U << 0 << "user"
+                                              << "cancelled: " << first;
+        QTest::newRow("call never answered")
+            << 2U << "none" << 0U << 0 << "call limit" << noAnswer << first;
+        QTest::newRow("call refused by the bus")
+            << 2U << "org.freedesktop.DBus.Error.AccessDenied" << 0U << 0 << "" << refused << none;
+        QTest::newRow("call refused by the portal")
+            << 2U << "org.freedesktop.portal.Error.NotAllowed" << 0U << 0 << "" << refused << none;
+        QTest::newRow("portal gone before the call")
+            << 2U << "org.freedesktop.DBus.Error.ServiceUnknown" << 0U << 0 << ""
+            << "cancelled: " + noPortal << none;
+        QTest::newRow("call failed in the portal")
+            << 2U << "org.freedesktop.portal.Error.Failed" << 0U << 0 << "" << noColor << none;
         QTest::newRow("portal without PickColor")
-            << 1U << 0U
-            << "このデスクトップのポータルは色の取得（PickColor）に対応していないため、"
-               "画面から色を拾えません。"
-            << "";
-        QTest::newRow("no portal")
-            << 0U << 0U
-            << "デスクトップのポータル（画面の取得）が見つからないため、画面から色を拾えません。"
-            << "";
+            << 1U << "" << 0U << 1 << ""
+            << "unavailable: このデスクトップのポータルは色の取得（PickColor）に対応していない"
+               "ため、画面から色を拾えません。"
+            << none;
+        QTest::newRow("no portal") << 0U << "" << 0U << 1 << ""
+                                   << "unavailable: " + noPortal << none;
     }
     void picksThroughThePortal()
     {
@@ -119,6 +167,13 @@ private slots:
         QDBusConnection clientBus = QDBusConnection::connectToBus(m_address, "client " + row);
         QVERIFY(portalBus.isConnected() && clientBus.isConnected());
         FakeScreenshotPortal portal(portalBus, version);
+        // Also after a failed row, so that the next row's portal can take the name.
+        const auto leaveTheBus = qScopeGuard([&] {
+            portalBus.unregisterObject(desktopPath);
+            portalBus.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop"));
+            QDBusConnection::disconnectFromBus("portal " + row);
+            QDBusConnection::disconnectFromBus("client " + row);
+        });
         // #1E90FF as the portal gives it: each channel 0..1.
         QDBusArgument color;
         color.beginStructure();
@@ -126,6 +181,10 @@ private slots:
         color.endStructure();
         portal.results = {{QStringLiteral("color"), QVariant::fromValue(color)}};
         portal.response = response;
+        QFETCH(int, answers);
+        portal.answers = answers;
+        QFETCH(QString, callAnswer);
+        portal.callAnswer = callAnswer;
         if (version > 0) {
             QVERIFY(portalBus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
             QVERIFY(portalBus.registerObject(desktopPath, &portal,
@@ -133,31 +192,44 @@ private slots:
                                                  QDBusConnection::ExportAllProperties));
         }
 
-        {
-            PortalColorPicker picker(clientBus);
-            QSignalSpy availability(&picker, &ScreenColorPicker::availabilityChanged);
-            QTRY_COMPARE(availability.count(), 1);
-            QTEST(picker.unavailableReason(), "reason");
+        QFETCH(QString, waitEnds);
+        const auto limit = [&waitEnds](const char *which) {
+            return std::chrono::milliseconds(waitEnds == QLatin1String(which) ? 200 : 60'000);
+        };
+        PortalColorPicker picker(clientBus, {limit("call limit"), limit("answer limit")});
+        QSignalSpy availability(&picker, &ScreenColorPicker::availabilityChanged);
+        QTRY_COMPARE(availability.count(), 1);
 
-            QSignalSpy picked(&picker, &ScreenColorPicker::picked);
-            QSignalSpy cancelled(&picker, &ScreenColorPicker::cancelled);
-            picker.pick();
-            QString outcome;
-            if (picker.unavailableReason().isEmpty()) {
-                QTRY_COMPARE(picked.count() + cancelled.count(), 1);
-                QCOMPARE(portal.calls, QStringList{"|tintmill1"});
-                outcome = picked.isEmpty() ? "cancelled: " + cancelled.first().first().toString()
-                                           : rrggbb(picked.first().first().value<ColorNumber>());
-            } else {
-                QTest::qWait(50);
-                QVERIFY(portal.calls.isEmpty());
-            }
-            QTEST(outcome, "outcome");
+        QStringList outcomes;
+        connect(&picker, &ScreenColorPicker::picked,
+                [&outcomes](ColorNumber picked) { outcomes << rrggbb(picked); });
+        connect(&picker, &ScreenColorPicker::cancelled,
+                [&outcomes](const QString &reason) { outcomes << "cancelled: " + reason; });
+        picker.pick();
+        QFETCH(QString, outcome);
+        if (!picker.unavailableReason().isEmpty()) {
+            QTest::qWait(50);
+            QVERIFY(portal.calls.isEmpty() && outcomes.isEmpty());
+            QCOMPARE("unavailable: " + picker.unavailableReason(), outcome);
+            return;
         }
-        portalBus.unregisterObject(desktopPath);
-        portalBus.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop"));
-        QDBusConnection::disconnectFromBus("portal " + row);
-        QDBusConnection::disconnectFromBus("client " + row);
+        QVERIFY(picker.isPicking());
+        if (waitEnds == QLatin1String("user")) {
+            QTRY_COMPARE(portal.calls.size(), 1);
+            picker.cancel();
+        }
+        QTRY_VERIFY(!outcomes.isEmpty());
+        QVERIFY(!picker.isPicking());
+        // Picking again must reach the portal, and the portal's answers
+        // reach us in the order it sent them: whatever more the first
+        // request got comes before the second request's cancel.
+        portal.callAnswer.clear();
+        portal.response = 1;
+        portal.answers = 1;
+        picker.pick();
+        QTRY_COMPARE(outcomes, QStringList({outcome, "cancelled: "}));
+        QCOMPARE(portal.calls, QStringList({"|tintmill1", "|tintmill2"}));
+        QTEST(portal.closed, "closed");
     }
 
 private:

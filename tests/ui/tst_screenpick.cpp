@@ -52,6 +52,7 @@ private slots:
         QTest::newRow("first pixel of the right half") << "click" << QPoint(200, 100) << "#FA8072";
         QTest::newRow("Esc") << "escape" << QPoint(150, 150) << "cancelled";
         QTest::newRow("right button") << "right" << QPoint(150, 150) << "cancelled";
+        QTest::newRow("given up by the program") << "cancel" << QPoint(150, 150) << "cancelled";
     }
     void picksTheColourUnderThePointer()
     {
@@ -74,6 +75,7 @@ private slots:
         QSignalSpy picked(&picker, &ScreenColorPicker::picked);
         QSignalSpy cancelled(&picker, &ScreenColorPicker::cancelled);
         picker.pick();
+        QVERIFY(picker.isPicking());
         QWidget *overlay = pickOverlay();
         QVERIFY(overlay != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(overlay));
@@ -83,10 +85,13 @@ private slots:
             QTest::mouseClick(overlay, Qt::LeftButton, {}, point);
         else if (action == QLatin1String("right"))
             QTest::mouseClick(overlay, Qt::RightButton, {}, point);
+        else if (action == QLatin1String("cancel"))
+            picker.cancel();
         else
             QTest::keyClick(overlay, Qt::Key_Escape);
 
         QCOMPARE(picked.count() + cancelled.count(), 1);
+        QVERIFY(!picker.isPicking());
         const QString outcome = picked.isEmpty()
                                     ? QStringLiteral("cancelled")
                                     : rrggbb(picked.first().first().value<ColorNumber>());

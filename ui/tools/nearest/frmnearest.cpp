@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -155,17 +156,19 @@ FrmNearest::FrmNearest(ColorChooser &chooser, ScreenColorPicker *picker, QWidget
         m_picker->setParent(this);
         connect(m_picker, &ScreenColorPicker::availabilityChanged, this, &FrmNearest::showPicker);
         connect(m_picker, &ScreenColorPicker::picked, this, [this](ColorNumber color) {
+            showPicker();
             m_nearest.setPicked(color);
             raise();
             activateWindow();
         });
         connect(m_picker, &ScreenColorPicker::cancelled, this, [this](const QString &reason) {
+            showPicker();
             if (reason.isEmpty())
                 showColor();
             else
                 showNote(reason);
         });
-        connect(m_pick, &QPushButton::clicked, m_picker, &ScreenColorPicker::pick);
+        connect(m_pick, &QPushButton::clicked, this, &FrmNearest::startOrCancelPicking);
     }
     showPicker();
 
@@ -179,6 +182,31 @@ FrmNearest::FrmNearest(ColorChooser &chooser, ScreenColorPicker *picker, QWidget
 void FrmNearest::showBeside(const QWidget &mainWindow)
 {
     m_scroller->showBeside(mainWindow);
+}
+
+void FrmNearest::keyPressEvent(QKeyEvent *event)
+{
+    // Esc first gives up a pick under way, as the button's tool tip says then;
+    // only with none does it close the window.
+    if (event->matches(QKeySequence::Cancel) && m_picker != nullptr && m_picker->isPicking()) {
+        m_picker->cancel();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// While a pick is under way the button ends it: the desktop may never answer,
+// and the user must not be left with a button that does nothing.
+void FrmNearest::startOrCancelPicking()
+{
+    if (m_picker->isPicking()) {
+        m_picker->cancel();
+        return;
+    }
+    m_picker->pick();
+    showPicker();
+    if (m_picker->isPicking())
+        showNote(QStringLiteral("画面から色を拾っています…"));
 }
 
 void FrmNearest::showColor()
@@ -245,11 +273,16 @@ void FrmNearest::showPicker()
             : QStringLiteral("この画面（%1）では画面を読み取れず、デスクトップのポータルも"
                              "使えないため、画面から色を拾えません。")
                   .arg(QGuiApplication::platformName());
+    const bool picking = m_picker != nullptr && m_picker->isPicking();
     m_pick->setEnabled(reason.isEmpty());
-    m_pick->setToolTip(reason.isEmpty()
-                           ? QStringLiteral("画面のどこかをクリックして、その色を拾います"
-                                            "（Esc で取りやめ）")
-                           : reason);
+    m_pick->setText(picking ? QStringLiteral("拾うのをやめる") : QStringLiteral("画面から拾う"));
+    if (picking)
+        m_pick->setToolTip(QStringLiteral("画面から色を拾うのをやめます（Esc でも）"));
+    else if (reason.isEmpty())
+        m_pick->setToolTip(
+            QStringLiteral("画面のどこかをクリックして、その色を拾います（Esc で取りやめ）"));
+    else
+        m_pick->setToolTip(reason);
 }
 
 void FrmNearest::showNote(const QString &note)

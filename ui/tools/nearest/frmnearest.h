@@ -35,7 +35,11 @@ public:
     // Shows the window beside `mainWindow`, fitted to its screen.
     void showBeside(const QWidget &mainWindow);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    void startOrCancelPicking();
     void showColor();
     void showPicker();
     void showNote(const QString &note);

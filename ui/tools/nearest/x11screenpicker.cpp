@@ -38,6 +38,14 @@ void X11ScreenPicker::pick()
     m_overlay->start();
 }
 
+void X11ScreenPicker::cancel()
+{
+    if (m_overlay.isNull())
+        return;
+    end();
+    emit cancelled({});
+}
+
 void X11ScreenPicker::end()
 {
     m_overlay->releaseKeyboard();

@@ -20,6 +20,8 @@ public:
 
     QString unavailableReason() const override { return {}; }
     void pick() override;
+    bool isPicking() const override { return !m_overlay.isNull(); }
+    void cancel() override;
 
 private:
     void end();
