@@ -3,6 +3,7 @@
 #include "arguments.h"
 #include "codegen/exportformats.h"
 #include "codegen/safetext.h"
+#include "colorset/colortext.h"
 #include "core/product.h"
 #include "core/readability.h"
 #include "editor/readabilitytexts.h"
@@ -32,14 +33,6 @@ void writeError(const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
-}
-
-std::array<ColorNumber, roleCount> numbersOf(const std::array<QString, roleCount> &captions)
-{
-    std::array<ColorNumber, roleCount> numbers{};
-    for (int k = 0; k < roleCount; ++k)
-        numbers.at(k) = HexToColor(captions.at(k).right(6).toStdString());
-    return numbers;
 }
 
 int badUse(const QString &problem)
@@ -85,12 +78,10 @@ int exportFile(ExportFormat format, const QByteArray &path, const Arguments &arg
         file.content, *kind == ColorFileKind::Page ? StoredColorSet(PageColorSet{})
                                                    : StoredColorSet(StoredScrollbarSet{}));
     if (const auto *page = std::get_if<PageColorSet>(&set)) {
-        colors.page = numbersOf(page->captions);
+        colors.page = *page;
     } else {
         // A box without its line is off, as every box is at start-up.
-        const auto &scrollbar = std::get<StoredScrollbarSet>(set);
-        colors.scrollbar =
-            ScrollbarColorSet{numbersOf(scrollbar.captions), scrollbar.captions, scrollbar.enabled};
+        colors.scrollbar = ScrollbarColorSet::of(std::get<StoredScrollbarSet>(set));
     }
     const QString text = exportText(format, colors);
     if (!arguments.hasOutput)
@@ -114,8 +105,7 @@ int checkFile(const QByteArray &path)
         return badFile(shown(path), file.reason);
 
     ReadabilityInput input;
-    input.colors =
-        numbersOf(std::get<PageColorSet>(colorfile::setOf(file.content, PageColorSet{})).captions);
+    input.colors = std::get<PageColorSet>(colorfile::setOf(file.content, PageColorSet{})).colors();
     for (auto &block : input.shown)
         block.fill(true);
     const ReadabilityReport report = checkReadability(input);
@@ -131,10 +121,8 @@ int checkFile(const QByteArray &path)
                 ++failing;
             table += QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
                          .arg(readabilitytexts::lineName(line), readabilitytexts::blockName(block),
-                              readabilitytexts::colorText(
-                                  input.colors.at(toIndex(sampleLineRoles.at(line)))),
-                              readabilitytexts::colorText(
-                                  input.colors.at(toIndex(previewBlockRoles.at(block)))),
+                              rrggbbText(input.colors.at(toIndex(sampleLineRoles.at(line)))),
+                              rrggbbText(input.colors.at(toIndex(previewBlockRoles.at(block)))),
                               readabilitytexts::ratio(cell.ratio),
                               readabilitytexts::levelText(cell.level));
         }

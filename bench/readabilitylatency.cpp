@@ -52,7 +52,8 @@ int main(int argc, char *argv[])
     // Every role in turn, a different colour each time: a block role changes
     // a whole column of the table, a text role a row.
     const auto pressFor = [&window](int n) {
-        window.findChild<QRadioButton *>(QStringLiteral("OptCol_%1").arg(n % roleCount))->click();
+        window.findChild<QRadioButton *>(QStringLiteral("OptCol_%1").arg(n % pageRoleCount))
+            ->click();
         settle();
         const int index = (n * 37 + 11) % webSafeColorCount;
         auto *button =

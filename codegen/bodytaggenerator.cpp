@@ -1,5 +1,6 @@
 #include "bodytaggenerator.h"
 
+#include "editor/pagecoloreditor.h"
 #include "pagecolorcode.h"
 
 namespace tintmill {
@@ -12,7 +13,7 @@ void BodyTagGenerator::generate()
 {
     const BodyTagChoice choice{chkText.isChecked(), chkLink.isChecked(), chkVlink.isChecked(),
                                chkALink.isChecked(), chkBG.isChecked()};
-    m_text = bodyTag(choice, pageCaptions(m_editor));
+    m_text = bodyTag(choice, m_editor.colorSet());
     emit textChanged();
 }
 

@@ -1,41 +1,18 @@
 #include "colorexport.h"
 
+#include "core/pageroletable.h"
+
 namespace tintmill {
-
-namespace {
-
-struct PageEntryName
-{
-    PageRole role;
-    const char *group;
-    const char *key;
-    const char *cssName;
-    const char *label;
-};
-
-// Top to bottom as the role options stand in the main window.
-constexpr std::array<PageEntryName, roleCount> pageEntryNames{{
-    {PageRole::Background, "page", "background", "page-background", "背景の色"},
-    {PageRole::Text, "page", "text", "page-text", "テキストの色"},
-    {PageRole::Link, "link", "unvisited", "link", "未訪問のリンクの色"},
-    {PageRole::VisitedLink, "link", "visited", "link-visited", "訪問済のリンクの色"},
-    {PageRole::HoverLink, "link", "hover", "link-hover", "オンマウスのリンクの色"},
-    {PageRole::ActiveLink, "link", "active", "link-active", "クリック時のリンクの色"},
-    {PageRole::MediumBlock, "block", "medium-background", "block-medium-background",
-     "中ブロックの色"},
-    {PageRole::SmallBlock, "block", "small-background", "block-small-background", "小ブロックの色"},
-}};
-
-} // namespace
 
 QList<ExportEntry> exportEntries(const ExportColors &colors)
 {
     QList<ExportEntry> entries;
     if (colors.page) {
-        for (const PageEntryName &name : pageEntryNames) {
-            entries.append({QString::fromLatin1(name.group), QString::fromLatin1(name.key),
-                            QString::fromLatin1(name.cssName), QString::fromUtf8(name.label),
-                            colors.page->at(toIndex(name.role))});
+        for (const PageRole role : listedPageRoles) {
+            const PageRoleFacts &facts = factsOf(role);
+            entries.append({QString::fromLatin1(facts.tokenGroup),
+                            QString::fromLatin1(facts.tokenKey), QString::fromLatin1(facts.cssName),
+                            QString::fromUtf8(facts.name), colors.page->color(role)});
         }
     }
     if (colors.scrollbar) {
@@ -51,11 +28,6 @@ QList<ExportEntry> exportEntries(const ExportColors &colors)
         }
     }
     return entries;
-}
-
-QString exportHex(ColorNumber color)
-{
-    return QString::fromStdString(rrggbbOf(color));
 }
 
 } // namespace tintmill

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colorset/pagecolorset.h"
 #include "core/color.h"
 #include "core/roles.h"
 #include "scrollbar/scrollbarcolorset.h"
@@ -27,7 +28,7 @@ enum class ExportFormat
 struct ExportColors
 {
     QString description;
-    std::optional<std::array<ColorNumber, roleCount>> page; // by PageRole index
+    std::optional<PageColorSet> page;
     std::optional<ScrollbarColorSet> scrollbar;
 };
 
@@ -48,9 +49,6 @@ struct ExportEntry
 // text, link, visited, hover, active, medium block, small block), then the
 // scrollbar roles that are switched on, in their own order.
 QList<ExportEntry> exportEntries(const ExportColors &colors);
-
-// "#RRGGBB", upper case.
-QString exportHex(ColorNumber color);
 
 // The text of `colors` in `format`: UTF-8 text, LF line ends, two-space
 // indents, ending with a line end.

@@ -23,10 +23,7 @@ ColorExportCode::ColorExportCode(const PageColorEditor &pageEditor,
 ExportColors ColorExportCode::colors() const
 {
     ExportColors colors;
-    std::array<ColorNumber, roleCount> page{};
-    for (const PageRole role : allPageRoles)
-        page.at(toIndex(role)) = m_pageEditor.color(role);
-    colors.page = page;
+    colors.page = m_pageEditor.colorSet();
     colors.scrollbar = m_scrollbarEditor.colorSet();
     return colors;
 }

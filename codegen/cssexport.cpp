@@ -1,5 +1,6 @@
 #include "cssexport.h"
 
+#include "colorset/colortext.h"
 #include "modernscrollbarcss.h"
 #include "safetext.h"
 
@@ -17,7 +18,7 @@ QString cssExport(const ExportColors &colors)
     if (!entries.isEmpty()) {
         lines << QStringLiteral(":root {");
         for (const ExportEntry &entry : entries)
-            lines << QStringLiteral("  --%1: %2;").arg(entry.cssName, exportHex(entry.color));
+            lines << QStringLiteral("  --%1: %2;").arg(entry.cssName, rrggbbText(entry.color));
         lines << QStringLiteral("}");
     }
     if (colors.page) {

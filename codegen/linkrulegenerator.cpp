@@ -1,5 +1,6 @@
 #include "linkrulegenerator.h"
 
+#include "editor/pagecoloreditor.h"
 #include "pagecolorcode.h"
 
 namespace tintmill {
@@ -15,7 +16,7 @@ void LinkRuleGenerator::generate()
 {
     const LinkRuleChoice choice{chkLinkCss.isChecked(), chkVLinkCss.isChecked(),
                                 chkHoverCss.isChecked(), chkALinkCss.isChecked()};
-    m_text = linkRules(choice, pageCaptions(m_editor));
+    m_text = linkRules(choice, m_editor.colorSet());
     emit textChanged();
 }
 

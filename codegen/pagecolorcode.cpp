@@ -1,15 +1,8 @@
 #include "pagecolorcode.h"
 
-#include "editor/pagecoloreditor.h"
-
 namespace tintmill {
 
 namespace {
-
-const QString &captionOf(const PageCaptions &captions, PageRole role)
-{
-    return captions.at(toIndex(role));
-}
 
 QString attribute(const char *name, const QString &value)
 {
@@ -18,27 +11,19 @@ QString attribute(const char *name, const QString &value)
 
 } // namespace
 
-PageCaptions pageCaptions(const PageColorEditor &editor)
-{
-    PageCaptions captions;
-    for (const PageRole role : allPageRoles)
-        captions.at(toIndex(role)) = editor.caption(role);
-    return captions;
-}
-
-QString bodyTag(const BodyTagChoice &choice, const PageCaptions &captions)
+QString bodyTag(const BodyTagChoice &choice, const PageColorSet &colors)
 {
     QString tag = QStringLiteral("<body");
     if (choice.text)
-        tag += attribute("text", captionOf(captions, PageRole::Text));
+        tag += attribute("text", colors.caption(PageRole::Text));
     if (choice.link)
-        tag += attribute("link", captionOf(captions, PageRole::Link));
+        tag += attribute("link", colors.caption(PageRole::Link));
     if (choice.vlink)
-        tag += attribute("vlink", captionOf(captions, PageRole::VisitedLink));
+        tag += attribute("vlink", colors.caption(PageRole::VisitedLink));
     if (choice.alink)
-        tag += attribute("alink", captionOf(captions, PageRole::ActiveLink));
+        tag += attribute("alink", colors.caption(PageRole::ActiveLink));
     if (choice.bgcolor)
-        tag += attribute("bgcolor", captionOf(captions, PageRole::Background));
+        tag += attribute("bgcolor", colors.caption(PageRole::Background));
     return tag + QStringLiteral(">");
 }
 
@@ -55,20 +40,20 @@ PageRole backgroundRole(StyleBlock block)
     return PageRole::SmallBlock;
 }
 
-QString styleText(const StyleChoice &choice, const PageCaptions &captions)
+QString styleText(const StyleChoice &choice, const PageColorSet &colors)
 {
     const StyleAttributeWrap wrap =
         styleAttributeWrap(choice.leadingSpace, choice.styleAttribute, choice.quote);
     QString text = wrap.opening;
     if (choice.textColor)
-        text += QStringLiteral("color:") + captionOf(captions, PageRole::Text) + u';';
+        text += QStringLiteral("color:") + colors.caption(PageRole::Text) + u';';
     if (choice.background)
-        text += QStringLiteral("background-color:") +
-                captionOf(captions, backgroundRole(choice.block)) + u';';
+        text += QStringLiteral("background-color:") + colors.caption(backgroundRole(choice.block)) +
+                u';';
     return text + wrap.closing;
 }
 
-QString linkRules(const LinkRuleChoice &choice, const PageCaptions &captions)
+QString linkRules(const LinkRuleChoice &choice, const PageColorSet &colors)
 {
     struct Rule
     {
@@ -86,7 +71,7 @@ QString linkRules(const LinkRuleChoice &choice, const PageCaptions &captions)
     for (const Rule &rule : rules) {
         if (rule.wanted)
             text += QStringLiteral("%1{color:%2}\r\n")
-                        .arg(QLatin1String(rule.selector), captionOf(captions, rule.role));
+                        .arg(QLatin1String(rule.selector), colors.caption(rule.role));
     }
     return text;
 }

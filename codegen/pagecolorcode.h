@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colorset/pagecolorset.h"
 #include "core/roles.h"
 #include "styleattribute.h"
 
@@ -8,14 +9,8 @@
 
 namespace tintmill {
 
-class PageColorEditor;
-
-// The page colour set as the generators read it: the captions "#RRGGBB" by
-// role index, used exactly as they stand (a lower-case caption taken from a
-// stored set stays lower case in the code).
-using PageCaptions = std::array<QString, roleCount>;
-
-PageCaptions pageCaptions(const PageColorEditor &editor);
+// The generators write the set's captions "#RRGGBB" exactly as they stand: a
+// lower-case caption taken from a stored set stays lower case in the code.
 
 // Which colour attributes the body start tag carries.
 struct BodyTagChoice
@@ -29,7 +24,7 @@ struct BodyTagChoice
 
 // `<body ...>` on one line, the attributes always in the order text, link,
 // vlink, alink, bgcolor, however the boxes were ticked.
-QString bodyTag(const BodyTagChoice &choice, const PageCaptions &captions);
+QString bodyTag(const BodyTagChoice &choice, const PageColorSet &colors);
 
 // Which block's colour serves as the background of the style text.
 enum class StyleBlock
@@ -53,7 +48,7 @@ struct StyleChoice
 
 // A declaration list, text colour before background colour, each ending in
 // ";", optionally wrapped as a style attribute.
-QString styleText(const StyleChoice &choice, const PageCaptions &captions);
+QString styleText(const StyleChoice &choice, const PageColorSet &colors);
 
 // Which link pseudo-classes get a rule.
 struct LinkRuleChoice
@@ -67,6 +62,6 @@ struct LinkRuleChoice
 // One rule per line, always in the order link, visited, hover, active (the
 // order in which the rules must stand for hover and active to win), each line
 // ending in CR LF.
-QString linkRules(const LinkRuleChoice &choice, const PageCaptions &captions);
+QString linkRules(const LinkRuleChoice &choice, const PageColorSet &colors);
 
 } // namespace tintmill

@@ -1,5 +1,6 @@
 #include "scssexport.h"
 
+#include "colorset/colortext.h"
 #include "safetext.h"
 
 #include <QStringList>
@@ -12,7 +13,7 @@ QString scssExport(const ExportColors &colors)
     if (!colors.description.isEmpty())
         lines << QStringLiteral("// %1").arg(oneLineText(colors.description)) << QString();
     for (const ExportEntry &entry : exportEntries(colors))
-        lines << QStringLiteral("$%1: %2;").arg(entry.cssName, exportHex(entry.color));
+        lines << QStringLiteral("$%1: %2;").arg(entry.cssName, rrggbbText(entry.color));
     if (lines.isEmpty())
         return {};
     return lines.join(u'\n') + u'\n';

@@ -46,7 +46,7 @@ void StyleGenerator::generate()
         chkBack.isChecked(),
         static_cast<StyleBlock>(block.selected()),
     };
-    m_text = styleText(choice, pageCaptions(m_editor));
+    m_text = styleText(choice, m_editor.colorSet());
     emit textChanged();
 }
 

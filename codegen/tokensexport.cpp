@@ -1,5 +1,6 @@
 #include "tokensexport.h"
 
+#include "colorset/colortext.h"
 #include "safetext.h"
 
 #include <QLocale>
@@ -41,7 +42,7 @@ QString tokensExport(const ExportColors &colors)
                                      "    }")
                           .arg(jsonString(entry.key), component(entry.color, 0),
                                component(entry.color, 8), component(entry.color, 16),
-                               exportHex(entry.color));
+                               rrggbbText(entry.color));
         }
         members << QStringLiteral("  %1: {\n%2\n  }")
                        .arg(jsonString(group), tokens.join(QStringLiteral(",\n")));

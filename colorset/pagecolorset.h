@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/color.h"
 #include "core/roles.h"
 
 #include <QString>
@@ -14,9 +15,12 @@ namespace tintmill {
 struct PageColorSet
 {
     QString description;
-    std::array<QString, roleCount> captions;
+    std::array<QString, pageRoleCount> captions;
 
     const QString &caption(PageRole role) const { return captions.at(toIndex(role)); }
+    ColorNumber color(PageRole role) const;
+    // Every role's colour, by role index.
+    std::array<ColorNumber, pageRoleCount> colors() const;
     bool operator==(const PageColorSet &) const = default;
 };
 

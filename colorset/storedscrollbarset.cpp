@@ -1,8 +1,15 @@
 #include "storedscrollbarset.h"
 
+#include "colortext.h"
+
 #include <algorithm>
 
 namespace tintmill {
+
+ColorNumber StoredScrollbarSet::color(ScrRole role) const
+{
+    return colorOfCaption(caption(role));
+}
 
 bool StoredScrollbarSet::isComplete() const
 {

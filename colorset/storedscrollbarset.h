@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/color.h"
 #include "core/roles.h"
 
 #include <QString>
@@ -15,10 +16,11 @@ namespace tintmill {
 struct StoredScrollbarSet
 {
     QString description;
-    std::array<QString, roleCount> captions;
-    std::array<bool, roleCount> enabled{};
+    std::array<QString, scrollbarRoleCount> captions;
+    std::array<bool, scrollbarRoleCount> enabled{};
 
     const QString &caption(ScrRole role) const { return captions.at(toIndex(role)); }
+    ColorNumber color(ScrRole role) const;
     bool isEnabled(ScrRole role) const { return enabled.at(toIndex(role)); }
     // True when every colour is a caption, "#" and six characters: a set
     // made without all eight colours is not applied.

@@ -532,16 +532,4 @@ std::optional<CssColor> parseCssColor(std::string_view typed)
     return std::nullopt;
 }
 
-std::string cssHexText(ColorNumber color)
-{
-    constexpr char digits[] = "0123456789ABCDEF";
-    std::string text = "#";
-    for (const unsigned shift : {0U, 8U, 16U}) {
-        const ColorNumber channel = color >> shift & 0xFFU;
-        text += digits[channel >> 4U];
-        text += digits[channel & 0xFU];
-    }
-    return text;
-}
-
 } // namespace tintmill

@@ -33,7 +33,4 @@ struct CssColor
 // of sRGB. Nothing for anything else.
 std::optional<CssColor> parseCssColor(std::string_view text);
 
-// "#RRGGBB" for any colour, not only the web-safe ones that captions hold.
-std::string cssHexText(ColorNumber color);
-
 } // namespace tintmill

@@ -2,7 +2,7 @@
 
 #include "color.h"
 #include "contrast.h"
-#include "roles.h"
+#include "pageroletable.h"
 
 #include <array>
 #include <optional>
@@ -10,20 +10,10 @@
 
 namespace tintmill {
 
-// Each preview block carries one sample line per text role; lines top to
-// bottom, blocks from the outside in.
-inline constexpr int sampleLineCount = 5;
-inline constexpr int previewBlockCount = 3;
-inline constexpr std::array<PageRole, sampleLineCount> sampleLineRoles{
-    PageRole::Text, PageRole::Link, PageRole::VisitedLink, PageRole::HoverLink,
-    PageRole::ActiveLink};
-inline constexpr std::array<PageRole, previewBlockCount> previewBlockRoles{
-    PageRole::Background, PageRole::MediumBlock, PageRole::SmallBlock};
-
 // What the check looks at: the page colours and which lines each block shows.
 struct ReadabilityInput
 {
-    std::array<ColorNumber, roleCount> colors{};                              // by role index
+    std::array<ColorNumber, pageRoleCount> colors{};                          // by role index
     std::array<std::array<bool, sampleLineCount>, previewBlockCount> shown{}; // [block][line]
 
     bool operator==(const ReadabilityInput &) const = default;

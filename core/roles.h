@@ -31,10 +31,8 @@ enum class ScrRole
     ScrShadow = 7,
 };
 
-inline constexpr int roleCount = 8;
-
-// Length of a colour set's data string: eight RRGGBB groups.
-inline constexpr int colorDataLength = 6 * roleCount;
+inline constexpr int pageRoleCount = 8;
+inline constexpr int scrollbarRoleCount = 8;
 
 constexpr int toIndex(PageRole role)
 {
@@ -45,7 +43,7 @@ constexpr int toIndex(ScrRole role)
     return static_cast<int>(role);
 }
 
-inline constexpr std::array<PageRole, roleCount> allPageRoles{
+inline constexpr std::array<PageRole, pageRoleCount> allPageRoles{
     PageRole::Background,  PageRole::Text,       PageRole::SmallBlock,  PageRole::Link,
     PageRole::VisitedLink, PageRole::ActiveLink, PageRole::MediumBlock, PageRole::HoverLink,
 };

@@ -1,6 +1,7 @@
 #include "nearestcolor.h"
 
 #include "colorchooser.h"
+#include "colorset/colortext.h"
 
 namespace tintmill {
 
@@ -25,7 +26,7 @@ void NearestColor::setText(const QString &text)
 
 void NearestColor::setPicked(ColorNumber color)
 {
-    setText(QString::fromStdString(cssHexText(color)));
+    setText(rrggbbText(color));
 }
 
 void NearestColor::choose(int rank)

@@ -1,26 +1,21 @@
 #include "pagecoloreditor.h"
 
+#include "colorset/colortext.h"
+#include "core/pageroletable.h"
+
 namespace tintmill {
-
-namespace {
-
-constexpr std::array<const char *, roleCount> startupCaptions{
-    "#FFFFFF", "#000000", "#FF0000", "#000000", "#000000", "#000000", "#0000FF", "#000000",
-};
-
-} // namespace
 
 PageColorEditor::PageColorEditor(QObject *parent) : QObject(parent)
 {
     // The preview's design colours match the start-up captions, so the set is
     // consistent from construction on.
-    for (int k = 0; k < roleCount; ++k)
-        m_captions.at(k) = QString::fromLatin1(startupCaptions.at(k));
+    for (int k = 0; k < pageRoleCount; ++k)
+        m_captions.at(k) = QString::fromLatin1(pageRoleTable.at(k).startColor);
 }
 
 ColorNumber PageColorEditor::color(PageRole role) const
 {
-    return HexToColor(caption(role).right(6).toStdString());
+    return colorOfCaption(caption(role));
 }
 
 void PageColorEditor::setSelectedRole(PageRole role)
@@ -58,8 +53,8 @@ QString PageColorEditor::PageColorData() const
 
 void PageColorEditor::setStartupCaptions()
 {
-    for (int k = 0; k < roleCount; ++k)
-        m_captions.at(k) = QString::fromLatin1(startupCaptions.at(k));
+    for (int k = 0; k < pageRoleCount; ++k)
+        m_captions.at(k) = QString::fromLatin1(pageRoleTable.at(k).startColor);
     emit colorsChanged();
 }
 

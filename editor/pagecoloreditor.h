@@ -51,7 +51,7 @@ signals:
     void changedByHand();
 
 private:
-    std::array<QString, roleCount> m_captions;
+    std::array<QString, pageRoleCount> m_captions;
     PageRole m_selectedRole = PageRole::Background;
 };
 

@@ -1,23 +1,17 @@
 #include "readabilitytexts.h"
 
-#include "core/color.h"
-
-#include <array>
+#include "core/pageroletable.h"
 
 namespace tintmill::readabilitytexts {
 
 QString lineName(int line)
 {
-    static constexpr std::array<const char *, sampleLineCount> names{
-        "テキスト", "未訪問のリンク", "訪問済のリンク", "オンマウスのリンク", "クリック時のリンク"};
-    return QString::fromUtf8(names.at(line));
+    return QString::fromUtf8(sampleLineTable.at(line).name);
 }
 
 QString blockName(int block)
 {
-    static constexpr std::array<const char *, previewBlockCount> names{"大ブロック", "中ブロック",
-                                                                       "小ブロック"};
-    return QString::fromUtf8(names.at(block));
+    return QString::fromUtf8(previewBlockNames.at(block));
 }
 
 QString levelText(ContrastLevel level)
@@ -54,11 +48,6 @@ QString levelMeaning(ContrastLevel level)
 QString ratio(double value)
 {
     return QString::fromStdString(ratioText(value));
-}
-
-QString colorText(ColorNumber color)
-{
-    return QString::fromStdString(rrggbbOf(color));
 }
 
 } // namespace tintmill::readabilitytexts

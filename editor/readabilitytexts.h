@@ -18,8 +18,5 @@ QString levelText(ContrastLevel level);
 QString levelMeaning(ContrastLevel level);
 // "4.52:1".
 QString ratio(double value);
-// "#RRGGBB", six digits for any colour: colours read from files need not be
-// web-safe.
-QString colorText(ColorNumber color);
 
 } // namespace tintmill::readabilitytexts

@@ -14,6 +14,10 @@ ViewOptions::ViewOptions(QObject *parent) : QObject(parent)
     for (auto &block : m_items)
         for (Toggle &toggle : block)
             toggle.setChecked(true);
+    for (auto &block : m_items) {
+        for (const Item labelItem : labelItems)
+            connect(&block.at(labelItem), &Toggle::changed, this, &ViewOptions::linesShownChanged);
+    }
 }
 
 bool ViewOptions::isLineShown(Block block, int line) const

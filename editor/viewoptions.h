@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/pageroletable.h"
 #include "platform/toggle.h"
 
 #include <QObject>
@@ -35,8 +36,9 @@ public:
         HoverLink,
         ActiveLink
     };
-    static constexpr int blockCount = 3;
-    static constexpr int itemCount = 6;
+    static constexpr int blockCount = previewBlockCount;
+    // "All" and one item per sample line.
+    static constexpr int itemCount = 1 + sampleLineCount;
     static constexpr int checkCount = blockCount * itemCount;
 
     explicit ViewOptions(QObject *parent = nullptr);
@@ -57,6 +59,10 @@ public:
 
     // Every check mark, block by block in menu order.
     std::array<bool, checkCount> checkMarks() const;
+
+signals:
+    // A sample line of some block was shown or hidden.
+    void linesShownChanged();
 
 private:
     std::array<std::array<Toggle, itemCount>, blockCount> m_items;

@@ -12,6 +12,12 @@ namespace {
 
 const QChar separator = u'/';
 
+// A record holds eight colours, of a page set or of a scrollbar set alike:
+// what files hold stays as it is, whatever the program learns.
+constexpr int recordColors = 8;
+constexpr int recordDataLength = 6 * recordColors;
+static_assert(pageRoleCount == recordColors && scrollbarRoleCount == recordColors);
+
 bool isWebSafePair(QStringView pair)
 {
     static const std::array<QLatin1String, 6> steps{
@@ -21,7 +27,7 @@ bool isWebSafePair(QStringView pair)
     return std::ranges::any_of(steps, [pair](QLatin1String step) { return pair == step; });
 }
 
-QString dataOf(const std::array<QString, roleCount> &captions)
+QString dataOf(const std::array<QString, recordColors> &captions)
 {
     QString data;
     for (const QString &caption : captions)
@@ -29,10 +35,10 @@ QString dataOf(const std::array<QString, roleCount> &captions)
     return data;
 }
 
-std::array<QString, roleCount> captionsOf(const QString &data)
+std::array<QString, recordColors> captionsOf(const QString &data)
 {
-    std::array<QString, roleCount> captions;
-    for (int k = 0; k < roleCount; ++k)
+    std::array<QString, recordColors> captions;
+    for (int k = 0; k < recordColors; ++k)
         captions.at(k) = u'#' + data.mid(qsizetype{6} * k, 6);
     return captions;
 }
@@ -54,7 +60,7 @@ bool funcFile(const QString &tempData)
     if (hash < 0)
         return false;
     const QStringView data = QStringView(tempData).mid(hash + 1);
-    if (data.size() != colorDataLength)
+    if (data.size() != recordDataLength)
         return false;
     for (qsizetype i = 0; i < data.size(); i += 2) {
         if (!isWebSafePair(data.mid(i, 2)))
@@ -153,7 +159,7 @@ FileContent fromRecord(const QString &record)
     }
     result.outcome = ReadOutcome::Valid;
     result.description = record.left(record.indexOf(u'#'));
-    result.data = record.right(colorDataLength);
+    result.data = record.right(recordDataLength);
     return result;
 }
 

@@ -49,14 +49,13 @@ void ColorHistory::restore(const ColorState &state)
 {
     const QScopedValueRollback restoring(m_restoring, true);
     const ColorState now = captureColorState(m_pageEditor, m_scrollbarEditor);
-    if (!now.samePageColors(state)) {
-        m_pageEditor.applyColorSet({QString(), state.pageCaptions});
+    if (now.page != state.page) {
+        m_pageEditor.applyColorSet(state.page);
         emit pageColorsRestored();
         m_chooser.setEditorPage(ColorChooser::PageColors);
     }
-    if (!now.sameScrollbarColors(state)) {
-        m_scrollbarEditor.ApplyFileScrColors(
-            {QString(), state.scrollbarCaptions, state.scrollbarEnabled});
+    if (now.scrollbar != state.scrollbar) {
+        m_scrollbarEditor.ApplyFileScrColors(state.scrollbar);
         emit scrollbarColorsRestored();
         m_chooser.setEditorPage(ColorChooser::ScrollbarColors);
     }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/roles.h"
+#include "colorset/pagecolorset.h"
+#include "colorset/storedscrollbarset.h"
 
 #include <QString>
-#include <array>
 #include <optional>
 
 namespace tintmill {
@@ -11,25 +11,16 @@ namespace tintmill {
 class PageColorEditor;
 class ScrollbarColorEditor;
 
-// Everything a step of the history can change: the eight page colours, the
-// eight scrollbar colours and their eight switches. Colours are kept as
-// their captions, which name them exactly (letter case included).
+// Everything a step of the history can change: the page colours, the
+// scrollbar colours and their switches, as the sets that hold them (without
+// descriptions). Colours are kept as their captions, which name them
+// exactly (letter case included).
 struct ColorState
 {
-    std::array<QString, roleCount> pageCaptions;
-    std::array<QString, roleCount> scrollbarCaptions;
-    std::array<bool, roleCount> scrollbarEnabled{};
+    PageColorSet page;
+    StoredScrollbarSet scrollbar;
 
     bool operator==(const ColorState &) const = default;
-    bool samePageColors(const ColorState &other) const
-    {
-        return pageCaptions == other.pageCaptions;
-    }
-    bool sameScrollbarColors(const ColorState &other) const
-    {
-        return scrollbarCaptions == other.scrollbarCaptions &&
-               scrollbarEnabled == other.scrollbarEnabled;
-    }
 };
 
 ColorState captureColorState(const PageColorEditor &page, const ScrollbarColorEditor &scrollbar);
@@ -39,8 +30,8 @@ ColorState captureColorState(const PageColorEditor &page, const ScrollbarColorEd
 QString describeChange(const ColorState &before, const ColorState &after);
 
 // The one colour the change set, when it set exactly one colour and nothing
-// else: page roles 0..7, scrollbar roles 8..15. Walking the colour buttons
-// keeps setting the same one.
+// else: page roles by their index, then scrollbar roles after them. Walking
+// the colour buttons keeps setting the same one.
 std::optional<int> singleColorChanged(const ColorState &before, const ColorState &after);
 
 } // namespace tintmill

@@ -24,7 +24,7 @@ std::optional<ColorNumber> parseHexColor(const QString &value)
 
 std::optional<int> legacyRoleOf(const QString &property)
 {
-    for (int k = 0; k < roleCount; ++k) {
+    for (int k = 0; k < scrollbarRoleCount; ++k) {
         if (property == scrollbarPropertyName(static_cast<ScrRole>(k)))
             return k;
     }
@@ -103,7 +103,7 @@ QList<LegacyScrollbarRule> legacyScrollbarRules(const QString &html)
             rules.append({selector, colors});
             continue;
         }
-        for (int k = 0; k < roleCount; ++k) {
+        for (int k = 0; k < scrollbarRoleCount; ++k) {
             if (colors.at(k))
                 same->colors.at(k) = colors.at(k);
         }

@@ -8,7 +8,7 @@ namespace {
 
 // By role index. The colour numbers are made from the lower-case texts, the
 // captions are shown in upper case.
-constexpr std::array<const char *, roleCount> startupColors{
+constexpr std::array<const char *, scrollbarRoleCount> startupColors{
     "cccccc", "ffffff", "cccccc", "000000", "cccccc", "000000", "ffffff", "999999",
 };
 
@@ -21,13 +21,13 @@ ScrollbarColorEditor::ScrollbarColorEditor(PreviewBrowser &browser, ProgramDirec
     // The swatches' design colours match the start-up set, so the set is
     // consistent from construction on.
     takeStartupColors();
-    for (int k = 0; k < roleCount; ++k)
+    for (int k = 0; k < scrollbarRoleCount; ++k)
         connect(&m_enabled.at(k), &Toggle::clicked, this, &ScrollbarColorEditor::chkScr_Click);
 }
 
 void ScrollbarColorEditor::takeStartupColors()
 {
-    for (int k = 0; k < roleCount; ++k) {
+    for (int k = 0; k < scrollbarRoleCount; ++k) {
         m_colors.at(k) = HexToColor(startupColors.at(k));
         m_captions.at(k) = QString::fromLatin1(startupColors.at(k)).toUpper().prepend(u'#');
     }
@@ -38,7 +38,7 @@ ScrollbarColorSet ScrollbarColorEditor::colorSet() const
     ScrollbarColorSet set;
     set.colors = m_colors;
     set.captions = m_captions;
-    for (int k = 0; k < roleCount; ++k)
+    for (int k = 0; k < scrollbarRoleCount; ++k)
         set.enabled.at(k) = m_enabled.at(k).isChecked();
     return set;
 }
@@ -46,7 +46,7 @@ ScrollbarColorSet ScrollbarColorEditor::colorSet() const
 StoredScrollbarSet ScrollbarColorEditor::storedSet(const QString &description) const
 {
     StoredScrollbarSet set{description, m_captions, {}};
-    for (int k = 0; k < roleCount; ++k)
+    for (int k = 0; k < scrollbarRoleCount; ++k)
         set.enabled.at(k) = m_enabled.at(k).isChecked();
     return set;
 }
@@ -82,11 +82,11 @@ void ScrollbarColorEditor::ApplyFileScrColors(const StoredScrollbarSet &set)
 {
     if (!set.isComplete())
         return;
-    for (int k = 0; k < roleCount; ++k)
-        m_colors.at(k) = HexToColor(set.captions.at(k).right(6).toStdString());
+    for (int k = 0; k < scrollbarRoleCount; ++k)
+        m_colors.at(k) = set.color(static_cast<ScrRole>(k));
     {
         PreviewRefreshPause pause(*this);
-        for (int k = 0; k < roleCount; ++k)
+        for (int k = 0; k < scrollbarRoleCount; ++k)
             m_enabled.at(k).setChecked(set.enabled.at(k));
     }
     WritePreviewPage();

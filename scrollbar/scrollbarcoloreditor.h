@@ -92,9 +92,9 @@ private:
     void chkScr_Click();
     void takeStartupColors();
 
-    std::array<ColorNumber, roleCount> m_colors{};
-    std::array<QString, roleCount> m_captions;
-    std::array<Toggle, roleCount> m_enabled;
+    std::array<ColorNumber, scrollbarRoleCount> m_colors{};
+    std::array<QString, scrollbarRoleCount> m_captions;
+    std::array<Toggle, scrollbarRoleCount> m_enabled;
     ScrRole m_selectedRole = ScrRole::ScrBase;
     bool m_previewRefreshEnabled = false;
     PreviewPageWriter m_writer;

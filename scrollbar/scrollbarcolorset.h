@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colorset/storedscrollbarset.h"
 #include "core/color.h"
 #include "core/roles.h"
 
@@ -14,16 +15,19 @@ namespace tintmill {
 // generated rules carry, letter case as it was set), and an on/off flag.
 struct ScrollbarColorSet
 {
-    std::array<ColorNumber, roleCount> colors{};
-    std::array<QString, roleCount> captions;
-    std::array<bool, roleCount> enabled{};
+    std::array<ColorNumber, scrollbarRoleCount> colors{};
+    std::array<QString, scrollbarRoleCount> captions;
+    std::array<bool, scrollbarRoleCount> enabled{};
+
+    // The colours of a saved or remembered set, as captions and numbers.
+    static ScrollbarColorSet of(const StoredScrollbarSet &set);
 
     ColorNumber color(ScrRole role) const { return colors.at(toIndex(role)); }
     const QString &caption(ScrRole role) const { return captions.at(toIndex(role)); }
     bool isEnabled(ScrRole role) const { return enabled.at(toIndex(role)); }
 };
 
-inline constexpr std::array<ScrRole, roleCount> allScrRoles{
+inline constexpr std::array<ScrRole, scrollbarRoleCount> allScrRoles{
     ScrRole::ScrBase,    ScrRole::ScrTrack,      ScrRole::ScrFace,      ScrRole::ScrArrow,
     ScrRole::Scr3dLight, ScrRole::ScrDarkShadow, ScrRole::ScrHighlight, ScrRole::ScrShadow,
 };

@@ -1,5 +1,7 @@
 #include "webkitscrollbarstyle.h"
 
+#include "colorset/colortext.h"
+
 #include <QUrl>
 #include <algorithm>
 
@@ -37,11 +39,6 @@ ColorNumber mix(ColorNumber color, ColorNumber target, int numerator, int denomi
     return fromComponents(step(0), step(8), step(16));
 }
 
-QString cssColor(ColorNumber color)
-{
-    return QString::fromStdString(rrggbbOf(color));
-}
-
 // A small picture of the arrow, drawn pixel by pixel so it stays sharp.
 QString arrowImage(const char *path, int width, int height, ColorNumber color)
 {
@@ -50,7 +47,7 @@ QString arrowImage(const char *path, int width, int height, ColorNumber color)
                                        "<path fill='%3' d='%4'/></svg>")
                             .arg(width)
                             .arg(height)
-                            .arg(cssColor(color), QString::fromLatin1(path));
+                            .arg(rrggbbText(color), QString::fromLatin1(path));
     return QStringLiteral("url(\"data:image/svg+xml,") +
            QString::fromLatin1(QUrl::toPercentEncoding(svg, "='/:. ,-"))
                .replace(QStringLiteral(" "), QStringLiteral("%20")) +
@@ -133,12 +130,13 @@ QStringList webkitScrollbarRules(const QString &selector, const LegacyScrollbarC
     // The raised look: the outer edges as a border, the inner ones as inset
     // shadows. An edge left unset takes the part's own colour and so vanishes.
     const auto raised = [&parts](ColorNumber faceColor) {
-        const QString light = cssColor(parts.outerLight.value_or(faceColor));
-        const QString dark = cssColor(parts.outerShadow.value_or(faceColor));
+        const QString light = rrggbbText(parts.outerLight.value_or(faceColor));
+        const QString dark = rrggbbText(parts.outerShadow.value_or(faceColor));
         return QStringLiteral("background-color:%1;border:1px solid;border-color:%2 %3 %3 %2;"
                               "box-shadow:inset 1px 1px 0 %4,inset -1px -1px 0 %5")
-            .arg(cssColor(faceColor), light, dark, cssColor(parts.innerLight.value_or(faceColor)),
-                 cssColor(parts.innerShadow.value_or(faceColor)));
+            .arg(rrggbbText(faceColor), light, dark,
+                 rrggbbText(parts.innerLight.value_or(faceColor)),
+                 rrggbbText(parts.innerShadow.value_or(faceColor)));
     };
 
     struct Button
@@ -162,9 +160,9 @@ QStringList webkitScrollbarRules(const QString &selector, const LegacyScrollbarC
     for (const QString &one : selector.split(u',', Qt::SkipEmptyParts)) {
         const QString s = one.trimmed();
         rules += QStringLiteral("%1::-webkit-scrollbar{width:%2px;height:%2px;background-color:%3}")
-                     .arg(s, thickness, cssColor(parts.track));
+                     .arg(s, thickness, rrggbbText(parts.track));
         rules += QStringLiteral("%1::-webkit-scrollbar-track{background-color:%2}")
-                     .arg(s, cssColor(parts.track));
+                     .arg(s, rrggbbText(parts.track));
         rules += QStringLiteral("%1::-webkit-scrollbar-thumb{%2}").arg(s, raised(parts.thumb));
         rules += QStringLiteral("%1::-webkit-scrollbar-button:single-button{display:block;"
                                 "width:%2px;height:%2px;%3;background-repeat:no-repeat;"
@@ -177,7 +175,7 @@ QStringList webkitScrollbarRules(const QString &selector, const LegacyScrollbarC
                               arrowImage(button.path, button.width, button.height, parts.arrow));
         }
         rules += QStringLiteral("%1::-webkit-scrollbar-corner{background-color:%2}")
-                     .arg(s, cssColor(parts.button));
+                     .arg(s, rrggbbText(parts.button));
     }
     return rules;
 }

@@ -19,7 +19,7 @@ namespace tintmill {
 // describes the mapping.
 
 // The colours given to the eight legacy properties, by role; unset ones empty.
-using LegacyScrollbarColors = std::array<std::optional<ColorNumber>, roleCount>;
+using LegacyScrollbarColors = std::array<std::optional<ColorNumber>, scrollbarRoleCount>;
 
 // The colours of the roles switched on in `set`: what its preview page sets.
 LegacyScrollbarColors enabledScrollbarColors(const ScrollbarColorSet &set);

@@ -9,15 +9,15 @@ using namespace tintmill;
 
 namespace {
 
-// Colour numbers are 0x00BBGGRR. By role index: background #FFFFFF, text
-// #000000, small block #CCCCCC, link #0000FF, visited #990099, active
-// #FF0000, medium block #999999, hover #FF00FF.
+// By role index: background, text, small block, link, visited, active,
+// medium block, hover.
 ExportColors summerColors()
 {
     ExportColors colors;
     colors.description = QStringLiteral("夏の色 \"海辺\"");
-    colors.page = std::array<ColorNumber, roleCount>{0xFFFFFF, 0x000000, 0xCCCCCC, 0xFF0000,
-                                                     0x990099, 0x0000FF, 0x999999, 0xFF00FF};
+    colors.page = PageColorSet{
+        {},
+        {"#FFFFFF", "#000000", "#CCCCCC", "#0000FF", "#990099", "#FF0000", "#999999", "#FF00FF"}};
     return colors;
 }
 
@@ -194,7 +194,7 @@ private slots:
     {
         ExportColors colors = summerColors();
         colors.description = QStringLiteral("改行\nと\\と\t");
-        colors.page->at(1) = 0x563412; // #123456, no web-safe colour
+        colors.page->captions.at(1) = QStringLiteral("#123456"); // no web-safe colour
         ScrollbarColorSet scrollbar;
         scrollbar.colors = {0x000000, 0x0A0B0C, 0xFFFFFF, 0x808080,
                             0x010203, 0xFEFDFC, 0x7F7F7F, 0x336699};

@@ -6,8 +6,8 @@ using namespace tintmill;
 namespace {
 
 // Colour numbers are 0x00BBGGRR; the captions are not what this text reads.
-ScrollbarColorSet makeSet(const std::array<ColorNumber, roleCount> &colors,
-                          const std::array<bool, roleCount> &enabled)
+ScrollbarColorSet makeSet(const std::array<ColorNumber, scrollbarRoleCount> &colors,
+                          const std::array<bool, scrollbarRoleCount> &enabled)
 {
     ScrollbarColorSet set;
     set.colors = colors;
@@ -18,11 +18,11 @@ ScrollbarColorSet makeSet(const std::array<ColorNumber, roleCount> &colors,
 }
 
 // Base, track, face, arrow, 3D light, dark shadow, highlight, shadow.
-constexpr std::array<ColorNumber, roleCount> startupColors{0xCCCCCC, 0xFFFFFF, 0xCCCCCC, 0x000000,
-                                                           0xCCCCCC, 0x000000, 0xFFFFFF, 0x999999};
+constexpr std::array<ColorNumber, scrollbarRoleCount> startupColors{
+    0xCCCCCC, 0xFFFFFF, 0xCCCCCC, 0x000000, 0xCCCCCC, 0x000000, 0xFFFFFF, 0x999999};
 // The track #3366FF; the face red and the arrow green, both switched off.
-constexpr std::array<ColorNumber, roleCount> vividColors{0xCCCCCC, 0xFF6633, 0x0000FF, 0x00FF00,
-                                                         0xCCCCCC, 0x000000, 0xFFFFFF, 0x999999};
+constexpr std::array<ColorNumber, scrollbarRoleCount> vividColors{
+    0xCCCCCC, 0xFF6633, 0x0000FF, 0x00FF00, 0xCCCCCC, 0x000000, 0xFFFFFF, 0x999999};
 
 const char everyRoleOnThePage[] =
     "html::-webkit-scrollbar{width:16px;height:16px;background-color:#FFFFFF}\r\n"
@@ -103,10 +103,11 @@ private slots:
         QTest::addColumn<ScrollbarColorSet>("set");
         QTest::addColumn<ScrollbarTarget>("target");
         QTest::addColumn<QString>("expected");
-        const std::array<bool, roleCount> none{};
-        const std::array<bool, roleCount> every{true, true, true, true, true, true, true, true};
-        const std::array<bool, roleCount> trackOnly{false, true,  false, false,
-                                                    false, false, false, false};
+        const std::array<bool, scrollbarRoleCount> none{};
+        const std::array<bool, scrollbarRoleCount> every{true, true, true, true,
+                                                         true, true, true, true};
+        const std::array<bool, scrollbarRoleCount> trackOnly{false, true,  false, false,
+                                                             false, false, false, false};
 
         // Nothing switched on: the browser's own scrollbar needs no CSS.
         QTest::newRow("start-up set, page")

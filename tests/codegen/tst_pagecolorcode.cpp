@@ -7,18 +7,18 @@ namespace {
 
 // By role index: background, text, small block, link, visited, active, medium
 // block, hover. Every role has its own colour so that a mixed-up role shows.
-PageCaptions captions(const QStringList &texts)
+PageColorSet captions(const QStringList &texts)
 {
-    PageCaptions result;
-    for (int k = 0; k < roleCount; ++k)
-        result.at(k) = texts.at(k);
+    PageColorSet result;
+    for (int k = 0; k < pageRoleCount; ++k)
+        result.captions.at(k) = texts.at(k);
     return result;
 }
 
-const PageCaptions colors = captions(
+const PageColorSet colors = captions(
     {"#FFFFFF", "#000000", "#CC0000", "#0000FF", "#990099", "#FF9900", "#3366CC", "#FF0000"});
 // As taken from a stored set written by hand.
-const PageCaptions lowerCase = captions(
+const PageColorSet lowerCase = captions(
     {"#ffffff", "#00cc99", "#cc0000", "#0000ff", "#990099", "#ff9900", "#3366cc", "#ff0000"});
 
 } // namespace
@@ -26,7 +26,7 @@ const PageCaptions lowerCase = captions(
 Q_DECLARE_METATYPE(BodyTagChoice)
 Q_DECLARE_METATYPE(StyleChoice)
 Q_DECLARE_METATYPE(LinkRuleChoice)
-Q_DECLARE_METATYPE(PageCaptions)
+Q_DECLARE_METATYPE(PageColorSet)
 
 class TestPageColorCode : public QObject
 {
@@ -36,7 +36,7 @@ private slots:
     void bodyTag_data()
     {
         QTest::addColumn<BodyTagChoice>("choice");
-        QTest::addColumn<PageCaptions>("set");
+        QTest::addColumn<PageColorSet>("set");
         QTest::addColumn<QString>("tag");
         const BodyTagChoice all{true, true, true, true, true};
         QTest::newRow("all five")
@@ -53,7 +53,7 @@ private slots:
     void bodyTag()
     {
         QFETCH(BodyTagChoice, choice);
-        QFETCH(PageCaptions, set);
+        QFETCH(PageColorSet, set);
         QFETCH(QString, tag);
         QCOMPARE(tintmill::bodyTag(choice, set), tag);
     }
@@ -64,7 +64,7 @@ private slots:
         const Quote dq = Quote::Double;
         const Quote sq = Quote::Single;
         QTest::addColumn<StyleChoice>("choice");
-        QTest::addColumn<PageCaptions>("set");
+        QTest::addColumn<PageColorSet>("set");
         QTest::addColumn<QString>("text");
         // Fields: space, style attribute, quote, text colour, background, block.
         QTest::newRow("start-up options")
@@ -93,7 +93,7 @@ private slots:
     void styleText()
     {
         QFETCH(StyleChoice, choice);
-        QFETCH(PageCaptions, set);
+        QFETCH(PageColorSet, set);
         QFETCH(QString, text);
         QCOMPARE(tintmill::styleText(choice, set), text);
     }
@@ -101,7 +101,7 @@ private slots:
     void linkRules_data()
     {
         QTest::addColumn<LinkRuleChoice>("choice");
-        QTest::addColumn<PageCaptions>("set");
+        QTest::addColumn<PageColorSet>("set");
         QTest::addColumn<QString>("rules");
         QTest::newRow("all four") << LinkRuleChoice{true, true, true, true} << colors
                                   << "a:link{color:#0000FF}\r\na:visited{color:#990099}\r\n"
@@ -119,7 +119,7 @@ private slots:
     void linkRules()
     {
         QFETCH(LinkRuleChoice, choice);
-        QFETCH(PageCaptions, set);
+        QFETCH(PageColorSet, set);
         QFETCH(QString, rules);
         QCOMPARE(tintmill::linkRules(choice, set), rules);
     }

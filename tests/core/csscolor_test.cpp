@@ -25,11 +25,11 @@ TEST_P(CssColorTest, ReadsTheColourABrowserWouldPaint)
     const CssColorRow &row = GetParam();
     const std::optional<CssColor> color = parseCssColor(row.text);
     if (row.rrggbb == nullptr) {
-        EXPECT_FALSE(color.has_value()) << cssHexText(color->color);
+        EXPECT_FALSE(color.has_value()) << rrggbbOf(color->color);
         return;
     }
     ASSERT_TRUE(color.has_value());
-    EXPECT_EQ(cssHexText(color->color), std::string("#") + row.rrggbb);
+    EXPECT_EQ(rrggbbOf(color->color), std::string("#") + row.rrggbb);
     EXPECT_NEAR(color->alpha, row.alpha, 1e-9);
     EXPECT_EQ(color->outsideSrgb, row.outsideSrgb);
 }

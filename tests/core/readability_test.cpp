@@ -88,9 +88,9 @@ TEST(NearestPassing, KnownSuggestions)
 ReadabilityInput startUpInput()
 {
     ReadabilityInput input;
-    const char *captions[roleCount] = {"FFFFFF", "000000", "FF0000", "000000",
-                                       "000000", "000000", "0000FF", "000000"};
-    for (int k = 0; k < roleCount; ++k)
+    const char *captions[pageRoleCount] = {"FFFFFF", "000000", "FF0000", "000000",
+                                           "000000", "000000", "0000FF", "000000"};
+    for (int k = 0; k < pageRoleCount; ++k)
         input.colors.at(k) = HexToColor(captions[k]);
     for (auto &block : input.shown)
         block.fill(true);

@@ -59,8 +59,8 @@ private slots:
         QFETCH(QString, description);
         QFETCH(QString, text);
         const auto fileKind = static_cast<ColorFileKind>(kind);
-        const std::array<QString, roleCount> captions{"#FFFFFF", "#000000", "#CCCCCC", "#0000FF",
-                                                      "#990099", "#FF0000", "#999999", "#FF00FF"};
+        const std::array<QString, pageRoleCount> captions{
+            "#FFFFFF", "#000000", "#CCCCCC", "#0000FF", "#990099", "#FF0000", "#999999", "#FF00FF"};
         const StoredColorSet set =
             fileKind == ColorFileKind::Page
                 ? StoredColorSet(PageColorSet{description, captions})

@@ -10,7 +10,7 @@ namespace {
 // What the set read from a file goes over: every colour black, every switch on.
 StoredColorSet currentSet(ColorFileKind kind)
 {
-    std::array<QString, roleCount> black;
+    std::array<QString, pageRoleCount> black;
     black.fill(QStringLiteral("#000000"));
     if (kind == ColorFileKind::Page)
         return PageColorSet{QStringLiteral("前"), black};

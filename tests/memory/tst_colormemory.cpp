@@ -64,8 +64,8 @@ private slots:
         QCOMPARE(m.pageMemory.MemData().entryCount(), 1);
         QCOMPARE(m.pageMemory.MemData().description(0), description);
         QCOMPARE(std::get<PageColorSet>(m.pageMemory.MemData().entry(0)).captions,
-                 (std::array<QString, roleCount>{"#FFFFFF", "#000000", "#FF0000", "#000000",
-                                                 "#000000", "#000000", "#0000FF", "#000000"}));
+                 (std::array<QString, pageRoleCount>{"#FFFFFF", "#000000", "#FF0000", "#000000",
+                                                     "#000000", "#000000", "#0000FF", "#000000"}));
         QCOMPARE(fileMarks.size(), 1);
         QCOMPARE(colors.size(), 0);
     }
@@ -84,12 +84,12 @@ private slots:
         QVERIFY(m.fakes.messageBox.shown.isEmpty());
         QCOMPARE(m.pageMemory.MemData().description(19), prefix + "20");
         QCOMPARE(m.scrollbarMemory.MemDataSc().description(19), prefix + "20");
-        QCOMPARE(
-            std::get<StoredScrollbarSet>(m.scrollbarMemory.MemDataSc().entry(6)).enabled,
-            (std::array<bool, roleCount>{false, false, false, false, false, false, false, false}));
-        QCOMPARE(
-            std::get<StoredScrollbarSet>(m.scrollbarMemory.MemDataSc().entry(7)).enabled,
-            (std::array<bool, roleCount>{false, true, false, false, false, false, false, false}));
+        QCOMPARE(std::get<StoredScrollbarSet>(m.scrollbarMemory.MemDataSc().entry(6)).enabled,
+                 (std::array<bool, scrollbarRoleCount>{false, false, false, false, false, false,
+                                                       false, false}));
+        QCOMPARE(std::get<StoredScrollbarSet>(m.scrollbarMemory.MemDataSc().entry(7)).enabled,
+                 (std::array<bool, scrollbarRoleCount>{false, true, false, false, false, false,
+                                                       false, false}));
 
         // The twenty-first of either kind is refused without asking.
         m.fakes.inputBox.prompts.clear();

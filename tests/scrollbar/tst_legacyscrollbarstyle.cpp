@@ -53,7 +53,7 @@ private slots:
     void readsBackWhatThePreviewPageSays()
     {
         ScrollbarColorSet set;
-        for (int k = 0; k < roleCount; ++k)
+        for (int k = 0; k < scrollbarRoleCount; ++k)
             set.colors.at(k) = static_cast<ColorNumber>(0x333333 * (k % 6));
         set.enabled = {true, false, true, true, false, false, false, true};
         const QList<LegacyScrollbarRule> rules = legacyScrollbarRules(previewPageText(set));

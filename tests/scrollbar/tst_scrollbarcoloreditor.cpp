@@ -50,7 +50,7 @@ QByteArray readAll(const QString &path)
 StoredScrollbarSet storedSet(const QStringList &colors, const QStringList &flags)
 {
     StoredScrollbarSet set{QStringLiteral("説明"), {}, {}};
-    for (int k = 0; k < roleCount; ++k) {
+    for (int k = 0; k < scrollbarRoleCount; ++k) {
         set.captions.at(k) = u'#' + colors.at(k);
         set.enabled.at(k) = flags.at(k) == QLatin1String("1");
     }

@@ -55,7 +55,7 @@ QString background(const MainWindowFixture &f)
 QString switches(const MainWindowFixture &f)
 {
     QString shown;
-    for (int k = 0; k < roleCount; ++k)
+    for (int k = 0; k < scrollbarRoleCount; ++k)
         shown += f.find<QCheckBox>(QStringLiteral("chkScr_%1").arg(k))->isChecked() ? u'1' : u'0';
     return shown;
 }

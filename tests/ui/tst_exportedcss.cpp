@@ -50,10 +50,11 @@ private slots:
     {
         ExportColors colors;
         colors.description = QStringLiteral("夏の色");
-        // By role index: background #FFFFCC, text #333333, small block, link, visited,
-        // active, medium block, hover (0x00BBGGRR).
-        colors.page = std::array<ColorNumber, roleCount>{0xCCFFFF, 0x333333, 0xCCCCCC, 0xFF0000,
-                                                         0x990099, 0x0000FF, 0x999999, 0xFF00FF};
+        // By role index: background, text, small block, link, visited, active,
+        // medium block, hover.
+        colors.page = PageColorSet{{},
+                                   {"#FFFFCC", "#333333", "#CCCCCC", "#0000FF", "#990099",
+                                    "#FF0000", "#999999", "#FF00FF"}};
         QTemporaryDir folder;
         const QString path = folder.filePath("page.html");
         QVERIFY(test::putFile(

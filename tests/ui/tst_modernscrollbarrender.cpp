@@ -80,12 +80,12 @@ private slots:
 
         // Base, track, face, arrow, 3D light, dark shadow, highlight, shadow;
         // colour numbers are 0x00BBGGRR.
-        const std::array<ColorNumber, roleCount> startup{0xCCCCCC, 0xFFFFFF, 0xCCCCCC, 0x000000,
-                                                         0xCCCCCC, 0x000000, 0xFFFFFF, 0x999999};
-        const std::array<ColorNumber, roleCount> vivid{0x003333, 0xFF0000, 0x0000FF, 0x00FF00,
-                                                       0xFFFFFF, 0x000000, 0x00FFFF, 0x000099};
-        const auto set = [](const std::array<ColorNumber, roleCount> &colors,
-                            const std::array<bool, roleCount> &enabled) {
+        const std::array<ColorNumber, scrollbarRoleCount> startup{
+            0xCCCCCC, 0xFFFFFF, 0xCCCCCC, 0x000000, 0xCCCCCC, 0x000000, 0xFFFFFF, 0x999999};
+        const std::array<ColorNumber, scrollbarRoleCount> vivid{
+            0x003333, 0xFF0000, 0x0000FF, 0x00FF00, 0xFFFFFF, 0x000000, 0x00FFFF, 0x000099};
+        const auto set = [](const std::array<ColorNumber, scrollbarRoleCount> &colors,
+                            const std::array<bool, scrollbarRoleCount> &enabled) {
             ScrollbarColorSet result;
             result.colors = colors;
             result.enabled = enabled;

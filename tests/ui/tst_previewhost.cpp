@@ -25,11 +25,11 @@ const QColor blue(0x00, 0x00, 0xFF);
 const QColor green(0x00, 0xFF, 0x00);
 
 // Face red, track blue, arrow green: the three parts tell apart on screen.
-const std::array<QString, roleCount> distinctPartColors{"#CCCCCC", "#0000FF", "#FF0000", "#00FF00",
-                                                        "#CCCCCC", "#000000", "#FFFFFF", "#999999"};
+const std::array<QString, scrollbarRoleCount> distinctPartColors{
+    "#CCCCCC", "#0000FF", "#FF0000", "#00FF00", "#CCCCCC", "#000000", "#FFFFFF", "#999999"};
 
-StoredScrollbarSet storedSet(const std::array<QString, roleCount> &colors,
-                             const std::array<bool, roleCount> &flags)
+StoredScrollbarSet storedSet(const std::array<QString, scrollbarRoleCount> &colors,
+                             const std::array<bool, scrollbarRoleCount> &flags)
 {
     return {QStringLiteral("test"), colors, flags};
 }

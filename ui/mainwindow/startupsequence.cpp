@@ -22,10 +22,10 @@ void StartupSequence::setTabOrder()
         QWidget::setTabOrder(previous, next);
         previous = next;
     };
-    for (int k = 1; k < 8; ++k)
+    for (int k = 1; k < pageRoleCount; ++k)
         chain(roles.roleOption(k));
-    constexpr int lastButtonBeforeCopy = 210;
-    for (int i = 0; i < 216; ++i) {
+    constexpr int lastButtonBeforeCopy = webSafeColorCount - 6;
+    for (int i = 0; i < webSafeColorCount; ++i) {
         chain(picker.colorButton(i));
         if (i == lastButtonBeforeCopy)
             chain(roles.copyButton());

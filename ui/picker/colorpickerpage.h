@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/color.h"
 #include "editor/colorchooser.h"
 
 #include <QWidget>
@@ -35,7 +36,7 @@ private:
 
     ColorChooser &m_chooser;
     MessageBox &m_messageBox;
-    std::array<ColorButton *, 216> m_buttons{};
+    std::array<ColorButton *, webSafeColorCount> m_buttons{};
     std::array<QComboBox *, 3> m_combos{};
 };
 

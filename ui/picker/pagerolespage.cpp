@@ -1,5 +1,6 @@
 #include "pagerolespage.h"
 
+#include "core/pageroletable.h"
 #include "editor/colorchooser.h"
 #include "editor/pagecoloreditor.h"
 #include "ui/widgets/fonts.h"
@@ -14,23 +15,14 @@ namespace tintmill {
 
 namespace {
 
-struct RoleRow
-{
-    const char *caption;
-    int top;
-};
+// The role options stand one under the other in the order the role table
+// lists them, at these tops.
+constexpr std::array<int, pageRoleCount> rowTops{315, 615, 915, 1215, 1515, 1815, 2115, 2400};
 
-// By role index; on screen the rows are sorted by their top.
-constexpr RoleRow roleRows[8] = {
-    {"背景の色", 315},
-    {"テキストの色", 615},
-    {"小ブロックの色", 2400},
-    {"未訪問のリンクの色", 915},
-    {"訪問済のリンクの色", 1215},
-    {"クリック時のリンクの色", 1815},
-    {"中ブロックの色", 2115},
-    {"オンマウスのリンクの色", 1515},
-};
+int rowTop(int k)
+{
+    return rowTops.at(pageRoleTable.at(k).listed);
+}
 
 } // namespace
 
@@ -41,10 +33,10 @@ PageRolesPage::PageRolesPage(PageColorEditor &editor, ColorChooser &chooser, Cli
     auto *group = new QGroupBox(QStringLiteral("選択した色を反映するオブジェクト"), this);
     twips::placeOnTabPage(group, 120, 360, 4215, 2715);
 
-    for (int k = 0; k < 8; ++k) {
-        auto *option = new QRadioButton(QString::fromUtf8(roleRows[k].caption), group);
+    for (int k = 0; k < pageRoleCount; ++k) {
+        auto *option = new QRadioButton(QString::fromUtf8(pageRoleTable.at(k).name), group);
         option->setObjectName(QStringLiteral("OptCol_%1").arg(k));
-        twips::place(option, 315, roleRows[k].top, 2340, 300);
+        twips::place(option, 315, rowTop(k), 2340, 300);
         connect(option, &QRadioButton::clicked, this,
                 [this, k] { m_editor.setSelectedRole(static_cast<PageRole>(k)); });
         m_options.at(k) = option;
@@ -53,7 +45,7 @@ PageRolesPage::PageRolesPage(PageColorEditor &editor, ColorChooser &chooser, Cli
         caption->setObjectName(QStringLiteral("LblCol_%1").arg(k));
         caption->setFont(fonts::gothic(10.5));
         caption->setAlignment(Qt::AlignCenter);
-        twips::place(caption, 3000, roleRows[k].top + 15, 960, 270);
+        twips::place(caption, 3000, rowTop(k) + 15, 960, 270);
         m_captions.at(k) = caption;
     }
 
@@ -73,7 +65,7 @@ PageRolesPage::PageRolesPage(PageColorEditor &editor, ColorChooser &chooser, Cli
 
 void PageRolesPage::showCaptions()
 {
-    for (int k = 0; k < 8; ++k) {
+    for (int k = 0; k < pageRoleCount; ++k) {
         const QString caption = m_editor.caption(static_cast<PageRole>(k));
         m_captions.at(k)->setText(caption);
         // The colour stands in a label beside the option; a screen reader
@@ -86,7 +78,7 @@ void PageRolesPage::showSelectedRole()
 {
     const int selected = toIndex(m_editor.selectedRole());
     m_options.at(selected)->setChecked(true);
-    for (int k = 0; k < 8; ++k) {
+    for (int k = 0; k < pageRoleCount; ++k) {
         m_captions.at(k)->setFrameShape(k == selected ? QFrame::Box : QFrame::NoFrame);
         m_captions.at(k)->setLineWidth(1);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/roles.h"
+
 #include <QWidget>
 #include <array>
 
@@ -31,8 +33,8 @@ private:
     void showSelectedRole();
 
     PageColorEditor &m_editor;
-    std::array<QRadioButton *, 8> m_options{};
-    std::array<QLabel *, 8> m_captions{};
+    std::array<QRadioButton *, pageRoleCount> m_options{};
+    std::array<QLabel *, pageRoleCount> m_captions{};
     QPushButton *m_copyButton = nullptr;
 };
 

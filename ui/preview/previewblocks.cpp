@@ -1,5 +1,6 @@
 #include "previewblocks.h"
 
+#include "core/pageroletable.h"
 #include "editor/pagecoloreditor.h"
 #include "previewwidgets.h"
 #include "ui/widgets/colorbutton.h"
@@ -10,28 +11,14 @@ namespace tintmill {
 
 namespace {
 
-struct LineDesign
-{
-    const char *names[PreviewBlocks::blockCount];
-    const char *caption;
-    PageRole role;
-    bool link;
-};
-
 // Top to bottom: the object names in the large, medium and small block.
-const LineDesign lineDesigns[PreviewBlocks::lineCount] = {
-    {{"LblText", "LblText1", "LblText2"},
-     "●このテキストの色がお気に召しましたか？",
-     PageRole::Text,
-     false},
-    {{"LblLink", "LblLink1", "LblLink2"}, "●未訪問のリンクの色", PageRole::Link, true},
-    {{"LblVlink", "LblVLink1", "LblVlink2"}, "●訪問済のリンクの色", PageRole::VisitedLink, true},
-    {{"lblHover", "lblHover1", "lblHover2"}, "●オンマウスのリンクの色", PageRole::HoverLink, true},
-    {{"LblAlink", "LblALink1", "LblAlink2"}, "●クリック時のリンクの色", PageRole::ActiveLink, true},
-};
-
-constexpr PageRole blockRoles[PreviewBlocks::blockCount] = {
-    PageRole::Background, PageRole::MediumBlock, PageRole::SmallBlock};
+constexpr std::array<std::array<const char *, previewBlockCount>, sampleLineCount> lineNames{{
+    {"LblText", "LblText1", "LblText2"},
+    {"LblLink", "LblLink1", "LblLink2"},
+    {"LblVlink", "LblVLink1", "LblVlink2"},
+    {"lblHover", "lblHover1", "lblHover2"},
+    {"LblAlink", "LblALink1", "LblAlink2"},
+}};
 
 } // namespace
 
@@ -54,7 +41,7 @@ PreviewBlocks::PreviewBlocks(PageColorEditor &editor, QWidget *parent)
     m_blocks = {large, medium, small};
     for (int b = 0; b < blockCount; ++b) {
         connect(m_blocks.at(b), &PreviewBlock::clicked, this,
-                [this, b] { emit roleClicked(blockRoles[b]); });
+                [this, b] { emit roleClicked(previewBlockRoles.at(b)); });
         connect(m_blocks.at(b), &PreviewBlock::rightButtonPressed, this,
                 &PreviewBlocks::menuRequested);
         buildLines(static_cast<Block>(b), m_blocks.at(b));
@@ -77,20 +64,21 @@ void PreviewBlocks::buildLines(Block block, QWidget *container)
     const int firstTop = 120;
     const int height = large ? 195 : 180;
     // Sample lines in the inner blocks step 280 then 300 twips apart.
-    static constexpr int innerTops[lineCount] = {120, 400, 700, 1000, 1300};
+    static constexpr std::array<int, sampleLineCount> innerTops{120, 400, 700, 1000, 1300};
 
     for (int line = 0; line < lineCount; ++line) {
-        const LineDesign &design = lineDesigns[line];
-        auto *label = new PreviewLabel(QString::fromUtf8(design.caption), container);
-        label->setObjectName(QString::fromLatin1(design.names[block]));
-        const int top = large ? firstTop + step * line : innerTops[line];
+        const PageRole role = sampleLineRoles.at(line);
+        auto *label =
+            new PreviewLabel(QString::fromUtf8(sampleLineTable.at(line).caption), container);
+        label->setObjectName(QString::fromLatin1(lineNames.at(line).at(block)));
+        const int top = large ? firstTop + step * line : innerTops.at(line);
         QFont font = fonts::proportionalGothic(large ? 9.75 : 9.0);
-        font.setUnderline(design.link);
+        // Every line but the text is a link, and looks like one.
+        font.setUnderline(role != PageRole::Text);
         label->setFont(font);
         QRect area = twips::rect(left, top, 0, height);
         area.setRight(container->contentsRect().right()); // inside the block's frame
         label->setDesignArea(area);
-        const PageRole role = design.role;
         connect(label, &PreviewLabel::clicked, this, [this, role] { emit roleClicked(role); });
         m_labels.at(block).at(line) = label;
     }
@@ -99,9 +87,10 @@ void PreviewBlocks::buildLines(Block block, QWidget *container)
 void PreviewBlocks::showColors()
 {
     for (int b = 0; b < blockCount; ++b) {
-        m_blocks.at(b)->setBackground(toQColor(m_editor.color(blockRoles[b])));
+        m_blocks.at(b)->setBackground(toQColor(m_editor.color(previewBlockRoles.at(b))));
         for (int line = 0; line < lineCount; ++line)
-            m_labels.at(b).at(line)->setTextColor(toQColor(m_editor.color(lineDesigns[line].role)));
+            m_labels.at(b).at(line)->setTextColor(
+                toQColor(m_editor.color(sampleLineRoles.at(line))));
     }
 }
 

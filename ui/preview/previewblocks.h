@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/roles.h"
+#include "core/pageroletable.h"
 
 #include <QWidget>
 #include <array>
@@ -32,8 +32,8 @@ public:
         HoverLine,
         ActiveLine
     };
-    static constexpr int blockCount = 3;
-    static constexpr int lineCount = 5;
+    static constexpr int blockCount = previewBlockCount;
+    static constexpr int lineCount = sampleLineCount;
 
     // Builds the blocks on `parent` at their place in the main window.
     PreviewBlocks(PageColorEditor &editor, QWidget *parent);

@@ -1,5 +1,6 @@
 #include "frmnearest.h"
 
+#include "colorset/colortext.h"
 #include "portalcolorpicker.h"
 #include "ui/widgets/colorbutton.h"
 #include "ui/widgets/colorswatch.h"
@@ -55,11 +56,6 @@ QString differenceText(double distance)
 {
     return QStringLiteral("%1（%2）")
         .arg(QString::number(distance, 'f', 2), differenceWord(distance));
-}
-
-QString hexText(ColorNumber color)
-{
-    return QString::fromStdString(cssHexText(color));
 }
 
 QIcon swatchIcon(ColorNumber color, QSize size, const QColor &frame)
@@ -246,7 +242,7 @@ void FrmNearest::showColor()
                                   : QIcon());
         }
         option->setText(given ? QStringLiteral("%1　%2").arg(
-                                    hexText(webSafeColor(index)),
+                                    rrggbbText(webSafeColor(index)),
                                     differenceText(m_nearest.matches().at(rank).distance))
                               : QStringLiteral("—"));
     }
@@ -259,9 +255,9 @@ void FrmNearest::showColor()
     }
     const WebSafeMatch &nearest = m_nearest.matches().front();
     m_givenSwatch->setColor(given->color);
-    m_given->setText(hexText(given->color));
+    m_given->setText(rrggbbText(given->color));
     m_nearestSwatch->setColor(webSafeColor(nearest.index));
-    m_nearestText->setText(hexText(webSafeColor(nearest.index)));
+    m_nearestText->setText(rrggbbText(webSafeColor(nearest.index)));
     m_difference->setText(QStringLiteral("色差（CIEDE2000）：") + differenceText(nearest.distance));
 }
 

@@ -1,5 +1,6 @@
 #include "screenpickoverlay.h"
 
+#include "colorset/colortext.h"
 #include "core/csscolor.h"
 
 #include <QKeyEvent>
@@ -99,7 +100,7 @@ void ScreenPickOverlay::paintEvent(QPaintEvent * /*event*/)
     painter.drawRect(picked.adjusted(-2, -2, 1, 1));
     painter.drawRect(box.adjusted(0, 0, -1, -1));
     painter.drawText(QRect(box.left(), zoom.bottom() + 1, box.width(), captionHeight),
-                     Qt::AlignCenter, QString::fromStdString(cssHexText(colorAt(m_pointer))));
+                     Qt::AlignCenter, rrggbbText(colorAt(m_pointer)));
 }
 
 void ScreenPickOverlay::mouseMoveEvent(QMouseEvent *event)

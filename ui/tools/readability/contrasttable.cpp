@@ -1,5 +1,6 @@
 #include "contrasttable.h"
 
+#include "colorset/colortext.h"
 #include "editor/readabilitytexts.h"
 #include "ui/widgets/colorbutton.h"
 #include "ui/widgets/fonts.h"
@@ -66,8 +67,7 @@ void ContrastTable::showReport(const ReadabilityInput &input, const ReadabilityR
     for (int block = 0; block < previewBlockCount; ++block) {
         const ColorNumber background = input.colors.at(toIndex(previewBlockRoles.at(block)));
         horizontalHeaderItem(block)->setText(readabilitytexts::blockName(block) +
-                                             QLatin1Char('\n') +
-                                             readabilitytexts::colorText(background));
+                                             QLatin1Char('\n') + rrggbbText(background));
         for (int line = 0; line < sampleLineCount; ++line) {
             const ContrastCell &cell = report.cells.at(line).at(block);
             const ColorNumber text = input.colors.at(toIndex(sampleLineRoles.at(line)));
@@ -80,7 +80,7 @@ void ContrastTable::showReport(const ReadabilityInput &input, const ReadabilityR
             item->setText(readabilitytexts::ratio(cell.ratio) + QLatin1Char('\n') +
                           readabilitytexts::levelText(cell.level));
             QString tip = readabilitytexts::lineName(line) + QStringLiteral("（") +
-                          readabilitytexts::colorText(text) + QStringLiteral("）／") +
+                          rrggbbText(text) + QStringLiteral("）／") +
                           readabilitytexts::blockName(block) + QStringLiteral("：") +
                           readabilitytexts::ratio(cell.ratio) + QLatin1Char('\n') +
                           readabilitytexts::levelMeaning(cell.level);

@@ -29,10 +29,6 @@ const std::array<BlockDesign, previewBlockCount> blockDesigns{{
     {QRect(120, 1680, 3495, 1695), 120, {120, 400, 700, 1000, 1300}, 180, 9.0},
 }};
 
-const std::array<const char *, sampleLineCount> lineCaptions{
-    "●このテキストの色がお気に召しましたか？", "●未訪問のリンクの色", "●訪問済のリンクの色",
-    "●オンマウスのリンクの色", "●クリック時のリンクの色"};
-
 QRect pixels(const QRect &area)
 {
     return twips::rect(area.x(), area.y(), area.width(), area.height());
@@ -48,7 +44,7 @@ PreviewMiniature::PreviewMiniature(double scale) : m_scale(scale)
         for (int line = 0; line < sampleLineCount; ++line) {
             const QFont font = fonts::proportionalGothic(blockDesigns.at(b).pointSize);
             QStaticText &text = m_lines.at(b).at(line);
-            text.setText(QString::fromUtf8(lineCaptions.at(line)));
+            text.setText(QString::fromUtf8(sampleLineTable.at(line).caption));
             text.setTextFormat(Qt::PlainText);
             text.setPerformanceHint(QStaticText::AggressiveCaching);
             text.prepare(transform, font);

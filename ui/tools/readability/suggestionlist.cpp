@@ -1,5 +1,6 @@
 #include "suggestionlist.h"
 
+#include "colorset/colortext.h"
 #include "editor/readabilitytexts.h"
 #include "ui/widgets/colorswatch.h"
 #include "ui/widgets/fonts.h"
@@ -79,7 +80,7 @@ void SuggestionList::showReport(const ReadabilityInput &input, const Readability
                                       : sampleLineRoles.at(line);
         const ColorNumber current = input.colors.at(toIndex(replaced));
         row.current->setColor(current);
-        row.currentText->setText(readabilitytexts::colorText(current));
+        row.currentText->setText(rrggbbText(current));
 
         const bool suggested = advice.suggestion.has_value() || advice.background.has_value();
         row.arrow->setVisible(suggested);
@@ -97,7 +98,7 @@ void SuggestionList::showReport(const ReadabilityInput &input, const Readability
         const bool ownColor = advice.suggestion.has_value();
         const ColorNumber color =
             webSafeColor(ownColor ? *advice.suggestion : advice.background->color);
-        const QString text = readabilitytexts::colorText(color);
+        const QString text = rrggbbText(color);
         const QString kind = ownColor ? QStringLiteral("文字色")
                                       : readabilitytexts::blockName(advice.background->block) +
                                             QStringLiteral("の背景");
