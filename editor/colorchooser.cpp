@@ -35,7 +35,7 @@ void ColorChooser::setEditorPage(int page)
     emit editorPageChanged(page);
 }
 
-void ColorChooser::mainPageChanged(int page)
+void ColorChooser::mainPageChanged(MainPage page)
 {
     switch (page) {
     case Html:

@@ -35,13 +35,14 @@ public:
         PageColors = 0,
         ScrollbarColors = 1
     };
+    // What the main tab control's page on show is, whatever its place.
     enum MainPage
     {
-        DirectChoice = 0,
-        SaveAndLoad = 1,
-        Html = 2,
-        Css = 3,
-        Scrollbar = 4
+        DirectChoice,
+        SaveAndLoad,
+        Html,
+        Css,
+        Scrollbar
     };
 
     ColorChooser(PageColorEditor &pageEditor, ScrollbarColorEditor &scrollbarEditor,
@@ -51,7 +52,7 @@ public:
     void setEditorPage(int page);
 
     // The main tab control changed page: the editor follows the code on show.
-    void mainPageChanged(int page);
+    void mainPageChanged(MainPage page);
 
     // How a colour button was chosen: pressed (a click, a tool window's
     // apply), picked with the numeric chooser, or walked onto with the keyboard.

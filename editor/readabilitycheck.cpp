@@ -8,13 +8,7 @@ namespace tintmill {
 ReadabilityCheck::ReadabilityCheck(PageColorEditor &editor, const ViewOptions &viewOptions,
                                    QObject *parent)
     : QObject(parent), m_editor(editor), m_viewOptions(viewOptions)
-{
-    for (int b = 0; b < ViewOptions::blockCount; ++b)
-        for (int i = ViewOptions::Text; i < ViewOptions::itemCount; ++i)
-            connect(&m_viewOptions.item(static_cast<ViewOptions::Block>(b),
-                                        static_cast<ViewOptions::Item>(i)),
-                    &Toggle::changed, this, &ReadabilityCheck::invalidate);
-}
+{}
 
 ReadabilityInput ReadabilityCheck::input() const
 {

@@ -23,6 +23,8 @@ Workbench::Workbench(const Services &services_) : services(services_)
     // connected in member order, which is the order they hear a change in.
     QObject::connect(&pageEditor, &PageColorEditor::colorsChanged, &readability,
                      &ReadabilityCheck::invalidate);
+    QObject::connect(&viewOptions, &ViewOptions::linesShownChanged, &readability,
+                     &ReadabilityCheck::invalidate);
     QObject::connect(&pageEditor, &PageColorEditor::colorsChanged, &styleGenerator,
                      &StyleGenerator::UpdateBlockSwatch);
     QObject::connect(&pageEditor, &PageColorEditor::colorsChanged, &colorExport,

@@ -111,7 +111,7 @@ private slots:
         ScrollbarColorEditor scrollbarEditor(fakes.previewBrowser, fakes.programDirectory);
         ColorChooser chooser(pageEditor, scrollbarEditor);
         chooser.setEditorPage(before);
-        chooser.mainPageChanged(mainPage);
+        chooser.mainPageChanged(static_cast<ColorChooser::MainPage>(mainPage));
         QCOMPARE(chooser.editorPage(), after);
     }
 

@@ -37,6 +37,13 @@
 
 namespace tintmill {
 
+namespace {
+
+// Each main page carries what it is (a ColorChooser::MainPage).
+constexpr const char *mainPageProperty = "tintmillMainPage";
+
+} // namespace
+
 FrmColor::FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent)
     : QMainWindow(parent), m_workbench(workbench), m_previewView(previewView),
       m_exitProgram([] { QCoreApplication::exit(0); }),
@@ -170,10 +177,12 @@ void FrmColor::buildMainTabs(QWidget *central)
     m_colorPickerPage = new ColorPickerPage(m_workbench.chooser, m_workbench.services.messageBox);
     onMouseMove({m_colorPickerPage}, this, leavePageFiles);
     m_mainTabs->addTab(m_colorPickerPage, QStringLiteral("色直接選択"));
+    m_colorPickerPage->setProperty(mainPageProperty, ColorChooser::DirectChoice);
 
     // The other pages are hidden at start: their controls are made after the
     // window's first paint, or as soon as one is shown (see LatePage).
     const auto addLatePage = [this, leavePageFiles](const QString &caption,
+                                                    ColorChooser::MainPage what,
                                                     std::function<QWidget *()> make) {
         auto *page = new LatePage([this, leavePageFiles, make = std::move(make)](QWidget *parent) {
             QWidget *content = make();
@@ -182,9 +191,10 @@ void FrmColor::buildMainTabs(QWidget *central)
             return content;
         });
         m_latePages << page;
+        page->setProperty(mainPageProperty, what);
         m_mainTabs->addTab(page, caption);
     };
-    addLatePage(QStringLiteral("保存と読込"), [this] {
+    addLatePage(QStringLiteral("保存と読込"), ColorChooser::SaveAndLoad, [this] {
         const auto runDialog = [this](QDialog &dialog) {
             m_runDialog(dialog);
         };
@@ -196,22 +206,26 @@ void FrmColor::buildMainTabs(QWidget *central)
             new MemoryFrame(m_workbench.scrollbarMemory, MemoryFrame::scrollbarDesign()),
         });
     });
-    addLatePage(QStringLiteral("HTMLの作成"), [this] {
+    addLatePage(QStringLiteral("HTMLの作成"), ColorChooser::Html, [this] {
         return new HtmlPage(m_workbench.bodyTagGenerator, m_workbench.services.clipboard);
     });
-    addLatePage(QStringLiteral("CSSの作成"), [this] {
+    addLatePage(QStringLiteral("CSSの作成"), ColorChooser::Css, [this] {
         return new CssPage(m_workbench.linkRuleGenerator, m_workbench.styleGenerator,
                            m_workbench.services.clipboard);
     });
-    addLatePage(QStringLiteral("スクロールバー"), [this] {
+    addLatePage(QStringLiteral("スクロールバー"), ColorChooser::Scrollbar, [this] {
         return new ScrollbarCodePage(m_workbench.scrollbarCodeOptions,
                                      m_workbench.scrollbarRuleBlock, m_workbench.scrollbarAttribute,
                                      m_workbench.services.clipboard);
     });
     m_mainTabs->installEventFilter(this);
 
-    connect(m_mainTabs, &QTabWidget::currentChanged, &m_workbench.chooser,
-            &ColorChooser::mainPageChanged);
+    // The chooser hears which page is on show by what it is, whatever the
+    // order of the tabs.
+    connect(m_mainTabs, &QTabWidget::currentChanged, this, [this](int index) {
+        m_workbench.chooser.mainPageChanged(static_cast<ColorChooser::MainPage>(
+            m_mainTabs->widget(index)->property(mainPageProperty).toInt()));
+    });
 }
 
 bool FrmColor::eventFilter(QObject *watched, QEvent *event)

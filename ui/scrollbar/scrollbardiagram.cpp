@@ -56,7 +56,8 @@ std::optional<ScrRole> raisedPartRole(const QRect &part, const QPoint &position)
 
 } // namespace
 
-ScrollbarDiagram::ScrollbarDiagram(const std::array<int, roleCount> &rowCentres, QWidget *parent)
+ScrollbarDiagram::ScrollbarDiagram(const std::array<int, scrollbarRoleCount> &rowCentres,
+                                   QWidget *parent)
     : QWidget(parent), m_rowCentres(rowCentres)
 {}
 
@@ -125,7 +126,7 @@ void ScrollbarDiagram::paintEvent(QPaintEvent *)
                      braceRect.bottom());
 
     painter.setRenderHint(QPainter::Antialiasing);
-    for (int k = 0; k < roleCount; ++k) {
+    for (int k = 0; k < scrollbarRoleCount; ++k) {
         const QPoint from = anchor(static_cast<ScrRole>(k));
         const QPoint to(width() - 1, m_rowCentres.at(k));
         painter.setPen(QPen(ink, 1));

@@ -18,7 +18,8 @@ class ScrollbarDiagram : public QWidget
 
 public:
     // `rowCentres` are the heights, in this widget, of the rows by role.
-    ScrollbarDiagram(const std::array<int, roleCount> &rowCentres, QWidget *parent = nullptr);
+    ScrollbarDiagram(const std::array<int, scrollbarRoleCount> &rowCentres,
+                     QWidget *parent = nullptr);
 
     // Where the leader line of `role` starts, on the drawing.
     QPoint anchor(ScrRole role) const;
@@ -32,7 +33,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    std::array<int, roleCount> m_rowCentres;
+    std::array<int, scrollbarRoleCount> m_rowCentres;
 };
 
 } // namespace tintmill

@@ -16,7 +16,7 @@ namespace {
 
 // On-screen row (0 = top) of each role: the edges first, from light to dark,
 // then the track, the arrow, the face and, last, the base behind them all.
-constexpr std::array<int, roleCount> screenRow{7, 4, 6, 5, 0, 2, 1, 3};
+constexpr std::array<int, scrollbarRoleCount> screenRow{7, 4, 6, 5, 0, 2, 1, 3};
 
 constexpr int pictureLeft = 120;
 constexpr int pictureTop = 435;
@@ -34,8 +34,8 @@ int rowTop(int role)
 ScrollbarEditorPage::ScrollbarEditorPage(ScrollbarColorEditor &editor, QWidget *parent)
     : QWidget(parent), m_editor(editor)
 {
-    std::array<int, roleCount> rowCentres{};
-    for (int k = 0; k < roleCount; ++k)
+    std::array<int, scrollbarRoleCount> rowCentres{};
+    for (int k = 0; k < scrollbarRoleCount; ++k)
         rowCentres.at(k) = twips::toPixels(rowTop(k) + rowHeight / 2 - pictureTop);
     m_diagram = new ScrollbarDiagram(rowCentres, this);
     m_diagram->setObjectName(QStringLiteral("Picture1"));
@@ -43,7 +43,7 @@ ScrollbarEditorPage::ScrollbarEditorPage(ScrollbarColorEditor &editor, QWidget *
     connect(m_diagram, &ScrollbarDiagram::roleClicked, &m_editor,
             &ScrollbarColorEditor::setSelectedRole);
 
-    for (int k = 0; k < roleCount; ++k) {
+    for (int k = 0; k < scrollbarRoleCount; ++k) {
         const auto role = static_cast<ScrRole>(k);
         const QString property = scrollbarPropertyName(role);
 
@@ -75,7 +75,7 @@ ScrollbarEditorPage::ScrollbarEditorPage(ScrollbarColorEditor &editor, QWidget *
 
     // The keyboard walks the rows top to bottom, box then option.
     QWidget *previous = nullptr;
-    for (int row = 0; row < roleCount; ++row) {
+    for (int row = 0; row < scrollbarRoleCount; ++row) {
         const auto k = static_cast<int>(std::find(screenRow.begin(), screenRow.end(), row) -
                                         screenRow.begin());
         for (QWidget *next :
@@ -96,7 +96,7 @@ ScrollbarEditorPage::ScrollbarEditorPage(ScrollbarColorEditor &editor, QWidget *
 
 void ScrollbarEditorPage::showColors()
 {
-    for (int k = 0; k < roleCount; ++k) {
+    for (int k = 0; k < scrollbarRoleCount; ++k) {
         const auto role = static_cast<ScrRole>(k);
         m_options.at(k)->setColor(m_editor.color(role));
         m_options.at(k)->setAccessibleDescription(m_editor.caption(role));
@@ -108,7 +108,7 @@ void ScrollbarEditorPage::showSelectedRole()
 {
     const int selected = toIndex(m_editor.selectedRole());
     m_options.at(selected)->setChecked(true);
-    for (int k = 0; k < roleCount; ++k) {
+    for (int k = 0; k < scrollbarRoleCount; ++k) {
         m_captions.at(k)->setFrameShape(k == selected ? QFrame::Box : QFrame::NoFrame);
         m_captions.at(k)->setLineWidth(1);
     }

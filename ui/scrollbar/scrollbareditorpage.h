@@ -31,9 +31,9 @@ private:
 
     ScrollbarColorEditor &m_editor;
     ScrollbarDiagram *m_diagram = nullptr;
-    std::array<QCheckBox *, roleCount> m_checks{};
-    std::array<SwatchOption *, roleCount> m_options{};
-    std::array<QLabel *, roleCount> m_captions{};
+    std::array<QCheckBox *, scrollbarRoleCount> m_checks{};
+    std::array<SwatchOption *, scrollbarRoleCount> m_options{};
+    std::array<QLabel *, scrollbarRoleCount> m_captions{};
 };
 
 } // namespace tintmill
