@@ -1,6 +1,6 @@
 #include "colorexportcode.h"
 
-#include "editor/pagecoloreditor.h"
+#include "editor/pageschemes.h"
 #include "exportformats.h"
 #include "platform/filewrite.h"
 #include "platform/services.h"
@@ -10,10 +10,10 @@
 
 namespace tintmill {
 
-ColorExportCode::ColorExportCode(const PageColorEditor &pageEditor,
+ColorExportCode::ColorExportCode(const PageSchemes &pageSchemes,
                                  const ScrollbarColorEditor &scrollbarEditor,
                                  const Services &services, QObject *parent)
-    : QObject(parent), format(static_cast<int>(exportFormats().size())), m_pageEditor(pageEditor),
+    : QObject(parent), format(static_cast<int>(exportFormats().size())), m_pageSchemes(pageSchemes),
       m_scrollbarEditor(scrollbarEditor), m_services(services)
 {
     connect(&format, &OptionGroup::clicked, this, &ColorExportCode::generate);
@@ -23,7 +23,9 @@ ColorExportCode::ColorExportCode(const PageColorEditor &pageEditor,
 ExportColors ColorExportCode::colors() const
 {
     ExportColors colors;
-    colors.page = m_pageEditor.colorSet();
+    // The light colours, whichever scheme is being edited: the dark ones go
+    // beside them.
+    colors.page = m_pageSchemes.light();
     colors.scrollbar = m_scrollbarEditor.colorSet();
     return colors;
 }

@@ -9,7 +9,7 @@
 
 namespace tintmill {
 
-class PageColorEditor;
+class PageSchemes;
 class ScrollbarColorEditor;
 struct Services;
 
@@ -21,7 +21,7 @@ class ColorExportCode : public QObject
     Q_OBJECT
 
 public:
-    ColorExportCode(const PageColorEditor &pageEditor, const ScrollbarColorEditor &scrollbarEditor,
+    ColorExportCode(const PageSchemes &pageSchemes, const ScrollbarColorEditor &scrollbarEditor,
                     const Services &services, QObject *parent = nullptr);
 
     // The format, by its place in exportFormats().
@@ -43,7 +43,7 @@ signals:
     void textChanged();
 
 private:
-    const PageColorEditor &m_pageEditor;
+    const PageSchemes &m_pageSchemes;
     const ScrollbarColorEditor &m_scrollbarEditor;
     const Services &m_services;
     QString m_text;

@@ -2,16 +2,16 @@
 
 #include "colorstep.h"
 #include "editor/colorchooser.h"
-#include "editor/pagecoloreditor.h"
+#include "editor/pageschemes.h"
 #include "scrollbar/scrollbarcoloreditor.h"
 
 #include <QScopedValueRollback>
 
 namespace tintmill {
 
-ColorHistory::ColorHistory(PageColorEditor &pageEditor, ScrollbarColorEditor &scrollbarEditor,
+ColorHistory::ColorHistory(PageSchemes &pageSchemes, ScrollbarColorEditor &scrollbarEditor,
                            ColorChooser &chooser, QObject *parent)
-    : QObject(parent), m_pageEditor(pageEditor), m_scrollbarEditor(scrollbarEditor),
+    : QObject(parent), m_pageSchemes(pageSchemes), m_scrollbarEditor(scrollbarEditor),
       m_chooser(chooser)
 {
     m_stack.setUndoLimit(stepLimit);
@@ -19,7 +19,7 @@ ColorHistory::ColorHistory(PageColorEditor &pageEditor, ScrollbarColorEditor &sc
 
 void ColorHistory::startRecording()
 {
-    m_current = captureColorState(m_pageEditor, m_scrollbarEditor);
+    m_current = captureColorState(m_pageSchemes, m_scrollbarEditor);
     m_recording = true;
 }
 
@@ -27,13 +27,15 @@ void ColorHistory::record()
 {
     if (!m_recording || m_restoring || m_pauses > 0)
         return;
-    ColorState now = captureColorState(m_pageEditor, m_scrollbarEditor);
+    ColorState now = captureColorState(m_pageSchemes, m_scrollbarEditor);
     if (now == m_current)
         return;
     const std::optional<int> walked =
         m_chooser.walking() ? singleColorChanged(m_current, now) : std::nullopt;
     auto *step = new ColorStep([this](const ColorState &state) { restore(state); }, m_current, now,
                                walked, m_followsUndo);
+    if (!m_nextStepName.isEmpty())
+        step->setText(m_nextStepName);
     m_current = std::move(now);
     m_followsUndo = false;
     m_stack.push(step);
@@ -48,9 +50,9 @@ void ColorHistory::recordSwitch()
 void ColorHistory::restore(const ColorState &state)
 {
     const QScopedValueRollback restoring(m_restoring, true);
-    const ColorState now = captureColorState(m_pageEditor, m_scrollbarEditor);
-    if (now.page != state.page) {
-        m_pageEditor.applyColorSet(state.page);
+    const ColorState now = captureColorState(m_pageSchemes, m_scrollbarEditor);
+    if (now.editing != state.editing || now.light != state.light || now.dark != state.dark) {
+        m_pageSchemes.restore(state.editing, state.light, state.dark);
         emit pageColorsRestored();
         m_chooser.setEditorPage(ColorChooser::PageColors);
     }
@@ -59,7 +61,7 @@ void ColorHistory::restore(const ColorState &state)
         emit scrollbarColorsRestored();
         m_chooser.setEditorPage(ColorChooser::ScrollbarColors);
     }
-    m_current = captureColorState(m_pageEditor, m_scrollbarEditor);
+    m_current = captureColorState(m_pageSchemes, m_scrollbarEditor);
     m_followsUndo = true;
 }
 

@@ -8,7 +8,7 @@
 namespace tintmill {
 
 class ColorChooser;
-class PageColorEditor;
+class PageSchemes;
 class ScrollbarColorEditor;
 
 // The history of the colour sets while the program runs. It follows the two
@@ -18,6 +18,8 @@ class ScrollbarColorEditor;
 // step, each named for what it did. Undoing puts the colours back through
 // the editors, as a file opened does: captions, preview, switches and the
 // preview page follow, and the file and memory marks clear (see the signals).
+// A step belongs to the page colour scheme it was made in: undoing it edits
+// that scheme again.
 //
 // Not steps: start-up, the overwrite and release dialog's previews (the
 // dialog puts the colours back itself) and undoing or redoing.
@@ -29,7 +31,7 @@ public:
     // Enough for a long session; the oldest steps go first.
     static constexpr int stepLimit = 300;
 
-    ColorHistory(PageColorEditor &pageEditor, ScrollbarColorEditor &scrollbarEditor,
+    ColorHistory(PageSchemes &pageSchemes, ScrollbarColorEditor &scrollbarEditor,
                  ColorChooser &chooser, QObject *parent = nullptr);
 
     QUndoStack &stack() { return m_stack; }
@@ -47,6 +49,9 @@ public:
     void recordSwitch();
     // No steps while `session` (the overwrite and release dialog) is alive.
     void pauseWhileAlive(QObject *session);
+    // The change about to be made is one step under `name`, whatever it
+    // changes; an empty name ends that.
+    void nameNextStep(const QString &name) { m_nextStepName = name; }
 
 signals:
     // Undoing or redoing put back the page colours, or the scrollbar ones.
@@ -56,11 +61,12 @@ signals:
 private:
     void restore(const ColorState &state);
 
-    PageColorEditor &m_pageEditor;
+    PageSchemes &m_pageSchemes;
     ScrollbarColorEditor &m_scrollbarEditor;
     ColorChooser &m_chooser;
     QUndoStack m_stack;
     ColorState m_current;
+    QString m_nextStepName;
     bool m_recording = false;
     bool m_restoring = false;
     bool m_followsUndo = false;

@@ -1,7 +1,6 @@
 #include "colorstate.h"
 
 #include "core/pageroletable.h"
-#include "editor/pagecoloreditor.h"
 #include "scrollbar/scrollbarcoloreditor.h"
 #include "scrollbar/scrollbarcolorset.h"
 
@@ -11,6 +10,10 @@ namespace {
 
 struct Differences
 {
+    bool scheme = false;
+    // The colours of the scheme not being edited: dark ones made while the
+    // light ones are edited.
+    bool otherScheme = false;
     std::optional<PageRole> pageRole;
     std::optional<ScrRole> scrollbarRole;
     std::optional<ScrRole> switchRole;
@@ -22,13 +25,19 @@ struct Differences
 Differences differences(const ColorState &before, const ColorState &after)
 {
     Differences found;
+    // A switch compares nothing of the page colours role by role.
+    found.scheme = before.editing != after.editing;
+    if (found.scheme)
+        return found;
     for (const PageRole role : allPageRoles) {
-        if (before.page.caption(role) != after.page.caption(role)) {
+        if (before.page().caption(role) != after.page().caption(role)) {
             found.pageRole = role;
             found.page = true;
             ++found.count;
         }
     }
+    found.otherScheme = after.editing == ColorScheme::Light && before.dark != after.dark;
+    found.page = found.page || found.otherScheme;
     for (const ScrRole role : allScrRoles) {
         if (before.scrollbar.caption(role) != after.scrollbar.caption(role)) {
             found.scrollbarRole = role;
@@ -46,25 +55,33 @@ Differences differences(const ColorState &before, const ColorState &after)
 
 } // namespace
 
-ColorState captureColorState(const PageColorEditor &page, const ScrollbarColorEditor &scrollbar)
+ColorState captureColorState(const PageSchemes &schemes, const ScrollbarColorEditor &scrollbar)
 {
-    return {page.colorSet(), scrollbar.storedSet()};
+    return {schemes.editing(), schemes.light(), schemes.dark(), scrollbar.storedSet()};
 }
 
 QString describeChange(const ColorState &before, const ColorState &after)
 {
     const Differences found = differences(before, after);
-    if (found.count == 1 && found.pageRole) {
-        return QStringLiteral("%1を %2 に")
-            .arg(QString::fromUtf8(factsOf(*found.pageRole).name),
-                 after.page.caption(*found.pageRole));
+    if (found.scheme) {
+        return after.editing == ColorScheme::Dark ? QStringLiteral("ダークの色を編集")
+                                                  : QStringLiteral("ライトの色を編集");
     }
-    if (found.count == 1 && found.scrollbarRole) {
+    const bool inDark = after.editing == ColorScheme::Dark;
+    const bool one = found.count == 1 && !found.otherScheme;
+    if (one && found.pageRole) {
+        return QStringLiteral("%1%2を %3 に")
+            .arg(QString::fromUtf8(factsOf(*found.pageRole).name),
+                 inDark ? QStringLiteral("（ダーク）") : QString(),
+                 after.page().caption(*found.pageRole));
+    }
+
+    if (one && found.scrollbarRole) {
         return QStringLiteral("%1 を %2 に")
             .arg(scrollbarPropertyName(*found.scrollbarRole),
                  after.scrollbar.caption(*found.scrollbarRole));
     }
-    if (found.count == 1 && found.switchRole) {
+    if (one && found.switchRole) {
         // As the switch's own name says it: "… を含める".
         return scrollbarPropertyName(*found.switchRole) +
                (after.scrollbar.isEnabled(*found.switchRole) ? QStringLiteral(" を含める")
@@ -80,7 +97,7 @@ QString describeChange(const ColorState &before, const ColorState &after)
 std::optional<int> singleColorChanged(const ColorState &before, const ColorState &after)
 {
     const Differences found = differences(before, after);
-    if (found.count != 1 || found.switchRole)
+    if (found.scheme || found.otherScheme || found.count != 1 || found.switchRole)
         return std::nullopt;
     if (found.pageRole)
         return toIndex(*found.pageRole);

@@ -16,7 +16,8 @@ Workbench::Workbench(const Services &services_) : services(services_)
     //   on show;
     // - choosing or opening a file clears the memory mark of its kind;
     // - remembering a set or recalling one clears the file mark of its kind;
-    // - undoing or redoing clears both marks of each kind it put back.
+    // - undoing or redoing clears both marks of each kind it put back;
+    // - switching the page colour scheme clears both page marks.
     // Every code and tool that shows the colours follows the editor it reads
     // (the scrollbar's on/off boxes too), and the history records each change
     // except while the overwrite and release dialog is open. Followers are
@@ -30,6 +31,14 @@ Workbench::Workbench(const Services &services_) : services(services_)
     QObject::connect(&pageEditor, &PageColorEditor::colorsChanged, &colorExport,
                      &ColorExportCode::generate);
     QObject::connect(&pageEditor, &PageColorEditor::colorsChanged, &history, &ColorHistory::record);
+    // The scheme not being edited: the export shows both, the history keeps it.
+    QObject::connect(&pageSchemes, &PageSchemes::otherChanged, &colorExport,
+                     &ColorExportCode::generate);
+    QObject::connect(&pageSchemes, &PageSchemes::otherChanged, &history, &ColorHistory::record);
+    QObject::connect(&pageSchemes, &PageSchemes::makingDark, &history,
+                     [this] { history.nameNextStep(QStringLiteral("ダークを作る")); });
+    QObject::connect(&pageSchemes, &PageSchemes::darkMade, &history,
+                     [this] { history.nameNextStep({}); });
     for (const auto signal :
          {&ScrollbarColorEditor::colorsChanged, &ScrollbarColorEditor::enabledClicked}) {
         QObject::connect(&scrollbarEditor, signal, &modernScrollbarCode,
@@ -60,6 +69,11 @@ Workbench::Workbench(const Services &services_) : services(services_)
         QObject::connect(&history, restored, &memory, &ColorMemory::clearChoice);
     };
     marksOfOneKind(pageFiles, pageMemory, &ColorHistory::pageColorsRestored);
+    // The other scheme's colours are no file's and no remembered set's.
+    QObject::connect(&pageSchemes, &PageSchemes::editingChanged, &pageFiles.list(),
+                     &ColorFileList::clearMarks);
+    QObject::connect(&pageSchemes, &PageSchemes::editingChanged, &pageMemory,
+                     &ColorMemory::clearChoice);
     marksOfOneKind(scrollbarFiles, scrollbarMemory, &ColorHistory::scrollbarColorsRestored);
 }
 

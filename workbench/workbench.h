@@ -10,6 +10,7 @@
 #include "codegen/stylegenerator.h"
 #include "editor/colorchooser.h"
 #include "editor/pagecoloreditor.h"
+#include "editor/pageschemes.h"
 #include "editor/readabilitycheck.h"
 #include "editor/settingsfile.h"
 #include "editor/viewoptions.h"
@@ -37,6 +38,7 @@ struct Workbench
     ScrollbarColorEditor scrollbarEditor{services.previewBrowser, services.programDirectory};
     ColorChooser chooser{pageEditor, scrollbarEditor};
     ViewOptions viewOptions;
+    PageSchemes pageSchemes{pageEditor, viewOptions};
     ReadabilityCheck readability{pageEditor, viewOptions};
     SettingsFile settingsFile{viewOptions, services.programDirectory, services.messageBox};
     BodyTagGenerator bodyTagGenerator{pageEditor};
@@ -50,12 +52,12 @@ struct Workbench
     ScrollbarMemory scrollbarMemory{scrollbarEditor, chooser, services.messageBox,
                                     services.inputBox};
     ModernScrollbarCode modernScrollbarCode{scrollbarEditor, services.clipboard};
-    ColorExportCode colorExport{pageEditor, scrollbarEditor, services};
+    ColorExportCode colorExport{pageSchemes, scrollbarEditor, services};
     PageColorAccess pageColorAccess{pageEditor};
     ScrollbarColorAccess scrollbarColorAccess{scrollbarEditor, chooser};
     ColorFiles pageFiles{pageColorAccess, services};
     ColorFiles scrollbarFiles{scrollbarColorAccess, services};
-    ColorHistory history{pageEditor, scrollbarEditor, chooser};
+    ColorHistory history{pageSchemes, scrollbarEditor, chooser};
 };
 
 } // namespace tintmill

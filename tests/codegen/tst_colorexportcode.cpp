@@ -1,5 +1,7 @@
 #include "codegen/colorexportcode.h"
 #include "editor/pagecoloreditor.h"
+#include "editor/pageschemes.h"
+#include "editor/viewoptions.h"
 #include "scrollbar/scrollbarcoloreditor.h"
 #include "support/diskentries.h"
 #include "support/fakes.h"
@@ -61,7 +63,9 @@ private slots:
         PageColorEditor page;
         page.setStartupCaptions();
         ScrollbarColorEditor scrollbar{fakes.previewBrowser, fakes.programDirectory};
-        ColorExportCode code{page, scrollbar, services};
+        ViewOptions viewOptions;
+        PageSchemes schemes{page, viewOptions};
+        ColorExportCode code{schemes, scrollbar, services};
         QTemporaryDir folder;
         if (before != "(none)")
             QVERIFY(test::putFile(folder.filePath("colors.css"), before));

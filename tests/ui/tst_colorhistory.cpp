@@ -74,6 +74,8 @@ private slots:
     void aNewChangeAfterAnUndoDropsTheRedo();
     void undoAndRedoClearTheMemoryMarkOfWhatTheyPutBack_data();
     void undoAndRedoClearTheMemoryMarkOfWhatTheyPutBack();
+    void undoAndRedoKeepBothPageSchemes_data();
+    void undoAndRedoKeepBothPageSchemes();
     void undoAndRedoPutBackBothSetsExactly_data();
     void undoAndRedoPutBackBothSetsExactly();
     void shortcutsDoNothingWhileTheDescriptionPromptIsOpen_data();
@@ -447,6 +449,88 @@ void TestColorHistory::undoAndRedoPutBackBothSetsExactly()
                 .join(u' ');
         QVERIFY2(now == states.at(k),
                  qPrintable(QStringLiteral("after %1: %2").arg(moves.at(k), now)));
+    }
+}
+
+void TestColorHistory::undoAndRedoKeepBothPageSchemes_data()
+{
+    // Moves: "dark" chooses ダークの色を編集, "make" makes the dark colours
+    // from the light ones, "color N" clicks colour button N (the background
+    // is the selected role), "open" opens a page colour file; "undo", "redo".
+    QTest::addColumn<QStringList>("moves");
+    // After each move: the scheme edited, the light and the dark page data
+    // ("-" while there is no dark scheme) and the undo item's step.
+    QTest::addColumn<QStringList>("states");
+
+    const QString light = "FFFFFF000000FF00000000000000000000000000FF000000";
+    // The start colours' dark counterpart: black and white swap, red becomes
+    // #CC0000, and blue the #9933FF that white text reads on.
+    const QString dark = "000000FFFFFFCC0000FFFFFFFFFFFFFFFFFF9933FFFFFFFF";
+    // Button 5 is #0000FF.
+    const QString blueDark = "0000FFFFFFFFCC0000FFFFFFFFFFFFFFFFFF9933FFFFFFFF";
+    const QString opened = "333333FFFFFFCCCCCC0000FF990099FF0000999999FF00FF";
+    const auto state = [](const char *scheme, const QString &lightData, const QString &darkData,
+                          const QString &step) {
+        return QStringList{QString::fromLatin1(scheme), lightData, darkData, step}.join(u' ');
+    };
+    QTest::newRow("a switch makes the dark colours, undone with them")
+        << QStringList{"dark", "color 5", "undo", "undo", "redo", "redo"}
+        << QStringList{state("dark", light, dark, "ダークの色を編集"),
+                       state("dark", light, blueDark, "背景の色（ダーク）を #0000FF に"),
+                       state("dark", light, dark, "ダークの色を編集"),
+                       state("light", light, "-", "-"),
+                       state("dark", light, dark, "ダークの色を編集"),
+                       state("dark", light, blueDark, "背景の色（ダーク）を #0000FF に")};
+    QTest::newRow("made while the light ones are edited, then a file opened in the dark")
+        << QStringList{"make", "dark", "open", "undo", "undo", "undo", "redo", "redo"}
+        << QStringList{state("light", light, dark, "ダークを作る"),
+                       state("dark", light, dark, "ダークの色を編集"),
+                       state("dark", light, opened, "背景・テキストetcの色をまとめて変更"),
+                       state("dark", light, dark, "ダークの色を編集"),
+                       state("light", light, dark, "ダークを作る"),
+                       state("light", light, "-", "-"),
+                       state("light", light, dark, "ダークを作る"),
+                       state("dark", light, dark, "ダークの色を編集")};
+}
+
+void TestColorHistory::undoAndRedoKeepBothPageSchemes()
+{
+    QFETCH(QStringList, moves);
+    QFETCH(QStringList, states);
+    ColorFileWindow w;
+    const QString file = w.writeFile(QStringLiteral("night.iro"),
+                                     "#333333FFFFFFCCCCCC0000FF990099FF0000999999FF00FF\r\n");
+    PageSchemes &schemes = w.workbench->pageSchemes;
+    for (int k = 0; k < moves.size(); ++k) {
+        const QString &move = moves.at(k);
+        if (move == "dark")
+            action(w, "mnuEditDark")->trigger();
+        else if (move == "make")
+            schemes.makeDark();
+        else if (move.startsWith("color "))
+            clickColor(w, move.mid(6).toInt());
+        else if (move == "open")
+            w.press("CmdOpen", file);
+        else
+            action(w, move == "undo" ? "mnuUndo" : "mnuRedo")->trigger();
+        const QUndoStack &stack = w.workbench->history.stack();
+        const std::optional<PageColorSet> dark = schemes.dark();
+        const auto data = [](const PageColorSet &set) {
+            QString text;
+            for (const QString &caption : set.captions)
+                text += caption.right(6);
+            return text;
+        };
+        const QString now =
+            QStringList{schemes.editing() == ColorScheme::Dark ? "dark" : "light",
+                        data(schemes.light()), dark ? data(*dark) : QStringLiteral("-"),
+                        stack.canUndo() ? stack.undoText() : QStringLiteral("-")}
+                .join(u' ');
+        QVERIFY2(now == states.at(k), qPrintable(QStringLiteral("after %1: %2").arg(move, now)));
+        // What the window edits is the scheme the menu and the title say.
+        QCOMPARE(action(w, "mnuEditDark")->isChecked(), schemes.editing() == ColorScheme::Dark);
+        QCOMPARE(w.window->windowTitle().endsWith(QStringLiteral("ダーク")),
+                 schemes.editing() == ColorScheme::Dark);
     }
 }
 

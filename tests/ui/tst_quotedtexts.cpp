@@ -188,7 +188,7 @@ private slots:
         row("mnuFile", "items", "終了(&X)");
         row("mnuClose", "text", "終了(&X)");
         row("mnuEdit", "title", "編集(&E)");
-        row("mnuEdit", "items", "元に戻す(&U)|やり直し(&R)");
+        row("mnuEdit", "items", "元に戻す(&U)|やり直し(&R)||ダークの色を編集(&D)");
         row("mnuView", "title", "表示(&V)");
         row("mnuView", "items", "大ブロック(&B)|中ブロック(&M)|小ブロック(&S)");
         row("mnuVer", "text", "バージョン情報(&A)");

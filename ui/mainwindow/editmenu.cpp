@@ -1,5 +1,7 @@
 #include "editmenu.h"
 
+#include "editor/pageschemes.h"
+
 #include <QMenu>
 #include <QUndoStack>
 
@@ -41,6 +43,20 @@ void buildEditMenu(QMenu &editMenu, QUndoStack &history)
     QObject::connect(
         &history, &QUndoStack::redoTextChanged, redo,
         [redo, redoCaption](const QString &step) { redo->setText(itemText(redoCaption, step)); });
+}
+
+void addDarkSchemeItem(QMenu &editMenu, PageSchemes &schemes)
+{
+    editMenu.addSeparator();
+    QAction *dark = editMenu.addAction(QStringLiteral("ダークの色を編集(&D)"));
+    dark->setObjectName(QStringLiteral("mnuEditDark"));
+    dark->setCheckable(true);
+    dark->setChecked(schemes.editing() == ColorScheme::Dark);
+    QObject::connect(dark, &QAction::triggered, &schemes, [&schemes](bool checked) {
+        schemes.edit(checked ? ColorScheme::Dark : ColorScheme::Light);
+    });
+    QObject::connect(&schemes, &PageSchemes::editingChanged, dark,
+                     [dark](ColorScheme scheme) { dark->setChecked(scheme == ColorScheme::Dark); });
 }
 
 } // namespace tintmill

@@ -131,6 +131,14 @@ void FrmColor::buildMenus()
     QMenu *editMenu = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     editMenu->setObjectName(QStringLiteral("mnuEdit"));
     buildEditMenu(*editMenu, m_workbench.history.stack());
+    addDarkSchemeItem(*editMenu, m_workbench.pageSchemes);
+    // The title says which scheme's colours the window shows and changes.
+    connect(
+        &m_workbench.pageSchemes, &PageSchemes::editingChanged, this, [this](ColorScheme scheme) {
+            setWindowTitle(scheme == ColorScheme::Dark
+                               ? QStringLiteral("%1 — ダーク").arg(QLatin1String(product::title))
+                               : QString::fromLatin1(product::title));
+        });
 
     m_viewMenu = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     m_viewMenu->setObjectName(QStringLiteral("mnuView"));
