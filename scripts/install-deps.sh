@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev libqt6svg6 libgl-dev libfontconfig-dev
-    libgtest-dev googletest
+    libgtest-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     fonts-noto-cjk qt6-translations-l10n xvfb xauth dbus-daemon
     desktop-file-utils appstream dpkg-dev file
