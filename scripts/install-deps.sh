@@ -10,6 +10,7 @@ packages=(
     clang libclang-rt-14-dev clang-format
     fonts-noto-cjk qt6-translations-l10n xvfb xauth dbus-daemon
     desktop-file-utils appstream dpkg-dev file
+    python3-tinycss2
 )
 
 missing=()
