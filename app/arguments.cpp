@@ -79,6 +79,15 @@ ParsedArguments parseArguments(const QList<QByteArray> &arguments)
                 return parsed;
             wanted.hasOutput = true;
             wanted.output = *output;
+        } else if (name == "--dark") {
+            if (!once(wanted.hasDark))
+                return parsed;
+            const std::optional<QByteArray> dark =
+                takeValue(QStringLiteral("ダークの色設定ファイル"));
+            if (!dark)
+                return parsed;
+            wanted.hasDark = true;
+            wanted.dark = *dark;
         } else if (value) {
             return fail(QStringLiteral("%1 は値をとりません。").arg(QFile::decodeName(name)));
         } else if (name == "--check") {

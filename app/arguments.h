@@ -19,6 +19,9 @@ struct Arguments
     bool exporting = false;
     QByteArray output;
     bool hasOutput = false;
+    // --dark's page colour file, for readers who prefer a dark scheme.
+    QByteArray dark;
+    bool hasDark = false;
     QList<QByteArray> files;
 };
 

@@ -58,30 +58,66 @@ int writeOutput(const QString &text)
     return exitstatus::ok;
 }
 
+// --dark names one more page colour file, refused as --check's is when it
+// is not one; 0 when it is.
+int darkNameProblem(const Arguments &arguments)
+{
+    if (colorfile::kindOfFileName(QFile::decodeName(arguments.dark)) != ColorFileKind::Page)
+        return badUse(
+            QStringLiteral("--dark に指定できるのはページの色設定ファイル（.iro）です：%1")
+                .arg(shown(arguments.dark)));
+    return 0;
+}
+
+int sameAsOutput(const QByteArray &output)
+{
+    return badUse(QStringLiteral("出力ファイル %1 は色設定ファイルそのものです。"
+                                 "別の出力ファイルを指定してください。")
+                      .arg(shown(output)));
+}
+
+PageColorSet pageColorsOf(const OpenedColorFile &file)
+{
+    return std::get<PageColorSet>(colorfile::setOf(file.content, PageColorSet{}));
+}
+
 int exportFile(ExportFormat format, const QByteArray &path, const Arguments &arguments)
 {
     const std::optional<ColorFileKind> kind = colorfile::kindOfFileName(QFile::decodeName(path));
     if (!kind)
         return badFile(shown(path),
                        QStringLiteral("色設定ファイル（.iro か .scb）ではありません。"));
-    if (arguments.hasOutput && isSameFile(arguments.output, path))
-        return badUse(QStringLiteral("出力ファイル %1 は色設定ファイルそのものです。"
-                                     "別の出力ファイルを指定してください。")
-                          .arg(shown(arguments.output)));
+    if (arguments.hasDark) {
+        if (*kind != ColorFileKind::Page)
+            return badUse(QStringLiteral("--dark はページの色設定ファイル（.iro）と"
+                                         "一緒に使います：%1")
+                              .arg(shown(path)));
+        if (const int problem = darkNameProblem(arguments))
+            return problem;
+    }
+    if (arguments.hasOutput) {
+        if (isSameFile(arguments.output, path) ||
+            (arguments.hasDark && isSameFile(arguments.output, arguments.dark)))
+            return sameAsOutput(arguments.output);
+    }
     const OpenedColorFile file = openColorFile(path, *kind);
     if (!file.ok())
         return badFile(shown(path), file.reason);
 
     ExportColors colors;
     colors.description = file.content.description;
-    const StoredColorSet set = colorfile::setOf(
-        file.content, *kind == ColorFileKind::Page ? StoredColorSet(PageColorSet{})
-                                                   : StoredColorSet(StoredScrollbarSet{}));
-    if (const auto *page = std::get_if<PageColorSet>(&set)) {
-        colors.page = *page;
+    if (*kind == ColorFileKind::Page) {
+        colors.page = pageColorsOf(file);
     } else {
         // A box without its line is off, as every box is at start-up.
-        colors.scrollbar = ScrollbarColorSet::of(std::get<StoredScrollbarSet>(set));
+        colors.scrollbar = ScrollbarColorSet::of(std::get<StoredScrollbarSet>(
+            colorfile::setOf(file.content, StoredColorSet(StoredScrollbarSet{}))));
+    }
+    if (arguments.hasDark) {
+        const OpenedColorFile dark = openColorFile(arguments.dark, ColorFileKind::Page);
+        if (!dark.ok())
+            return badFile(shown(arguments.dark), dark.reason);
+        colors.dark = pageColorsOf(dark);
     }
     const QString text = exportText(format, colors);
     if (!arguments.hasOutput)
@@ -94,42 +130,72 @@ int exportFile(ExportFormat format, const QByteArray &path, const Arguments &arg
     return exitstatus::ok;
 }
 
-int checkFile(const QByteArray &path)
+struct ReadabilityTable
 {
-    if (colorfile::kindOfFileName(QFile::decodeName(path)) != ColorFileKind::Page)
-        return badUse(
-            QStringLiteral("--check で調べられるのはページの色設定ファイル（.iro）です：%1")
-                .arg(shown(path)));
-    const OpenedColorFile file = openColorFile(path, ColorFileKind::Page);
-    if (!file.ok())
-        return badFile(shown(path), file.reason);
+    QString text;
+    int failing = 0; // lines short of AA
+};
 
+ReadabilityTable readabilityTable(const QByteArray &path, const OpenedColorFile &file)
+{
     ReadabilityInput input;
-    input.colors = std::get<PageColorSet>(colorfile::setOf(file.content, PageColorSet{})).colors();
+    input.colors = pageColorsOf(file).colors();
     for (auto &block : input.shown)
         block.fill(true);
     const ReadabilityReport report = checkReadability(input);
 
-    QString table =
-        QStringLiteral("%1\t%2\n").arg(shown(path), oneLineText(file.content.description));
-    table += QStringLiteral("行\tブロック\t文字色\t背景色\tコントラスト比\tレベル\n");
-    int failing = 0;
+    ReadabilityTable table;
+    table.text = QStringLiteral("%1\t%2\n").arg(shown(path), oneLineText(file.content.description));
+    table.text += QStringLiteral("行\tブロック\t文字色\t背景色\tコントラスト比\tレベル\n");
     for (int line = 0; line < sampleLineCount; ++line) {
         for (int block = 0; block < previewBlockCount; ++block) {
             const ContrastCell &cell = report.cells.at(line).at(block);
             if (cell.level < ContrastLevel::AA)
-                ++failing;
-            table += QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
-                         .arg(readabilitytexts::lineName(line), readabilitytexts::blockName(block),
-                              rrggbbText(input.colors.at(toIndex(sampleLineRoles.at(line)))),
-                              rrggbbText(input.colors.at(toIndex(previewBlockRoles.at(block)))),
-                              readabilitytexts::ratio(cell.ratio),
-                              readabilitytexts::levelText(cell.level));
+                ++table.failing;
+            table.text +=
+                QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
+                    .arg(readabilitytexts::lineName(line), readabilitytexts::blockName(block),
+                         rrggbbText(input.colors.at(toIndex(sampleLineRoles.at(line)))),
+                         rrggbbText(input.colors.at(toIndex(previewBlockRoles.at(block)))),
+                         readabilitytexts::ratio(cell.ratio),
+                         readabilitytexts::levelText(cell.level));
         }
     }
-    table += failing == 0 ? QStringLiteral("すべての行がAAに届いています。\n")
-                          : QStringLiteral("AAに届かないところが%1か所あります。\n").arg(failing);
-    const int written = writeOutput(table);
+    table.text += table.failing == 0
+                      ? QStringLiteral("すべての行がAAに届いています。\n")
+                      : QStringLiteral("AAに届かないところが%1か所あります。\n").arg(table.failing);
+    return table;
+}
+
+int checkFiles(const Arguments &arguments)
+{
+    const QByteArray &path = arguments.files.first();
+    if (colorfile::kindOfFileName(QFile::decodeName(path)) != ColorFileKind::Page)
+        return badUse(
+            QStringLiteral("--check で調べられるのはページの色設定ファイル（.iro）です：%1")
+                .arg(shown(path)));
+    // Each table headed by its scheme when there are two.
+    QList<std::pair<QByteArray, QString>> schemes{{path, QString()}};
+    if (arguments.hasDark) {
+        if (const int problem = darkNameProblem(arguments))
+            return problem;
+        schemes = {{path, QStringLiteral("ライトの配色\n")},
+                   {arguments.dark, QStringLiteral("ダークの配色\n")}};
+    }
+    QList<OpenedColorFile> files;
+    for (const auto &scheme : schemes) {
+        files.append(openColorFile(scheme.first, ColorFileKind::Page));
+        if (!files.last().ok())
+            return badFile(shown(scheme.first), files.last().reason);
+    }
+    QStringList tables;
+    int failing = 0;
+    for (qsizetype k = 0; k < schemes.size(); ++k) {
+        const ReadabilityTable table = readabilityTable(schemes.at(k).first, files.at(k));
+        tables << schemes.at(k).second + table.text;
+        failing += table.failing;
+    }
+    const int written = writeOutput(tables.join(u'\n'));
     if (written != exitstatus::ok)
         return written;
     return failing == 0 ? exitstatus::ok : exitstatus::checkFailed;
@@ -170,7 +236,7 @@ int runCommandLine(int argc, char *argv[])
     if (arguments.check) {
         if (arguments.hasOutput)
             return badUse(QStringLiteral("-o は --export と一緒に使います。"));
-        return checkFile(arguments.files.first());
+        return checkFiles(arguments);
     }
     const std::optional<ExportFormat> format = exportFormatNamed(arguments.exportFormat);
     if (!format)

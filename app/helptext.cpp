@@ -53,8 +53,9 @@ QString table(const QList<Row> &rows)
 
 QString usageLines()
 {
-    return QStringLiteral("使い方: tintmill --export %1 [-o 出力ファイル] 色設定ファイル\n"
-                          "        tintmill --check 色設定ファイル.iro\n")
+    return QStringLiteral("使い方: tintmill --export %1 [--dark ダーク.iro] [-o 出力ファイル]"
+                          " 色設定ファイル\n"
+                          "        tintmill --check [--dark ダーク.iro] 色設定ファイル.iro\n")
         .arg(exportFormatNames().join(u'|'));
 }
 
@@ -85,6 +86,10 @@ QString helpText()
                {QStringLiteral("-o, --output <出力ファイル>"),
                 {QStringLiteral("標準出力ではなく <出力ファイル> に書き出します"),
                  QStringLiteral("（まるごと書くか、何も書きません）。")}},
+               {QStringLiteral("--dark <ダーク.iro>"),
+                {QStringLiteral("ダークの配色のページの色を <ダーク.iro> から読み、"),
+                 QStringLiteral("色設定ファイル（.iro）をライトの配色として、"),
+                 QStringLiteral("両方を書き出すか調べます。")}},
                {QStringLiteral("--check"),
                 {QStringLiteral("ページの色設定ファイル（.iro）の読みやすさ"),
                  QStringLiteral("（WCAG 2のコントラスト比）を表にします。")}},

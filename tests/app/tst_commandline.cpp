@@ -16,6 +16,11 @@ const QByteArray summerIro =
 // Black text and links on three white blocks: every line reads well.
 const QByteArray blackOnWhiteIro = "#FFFFFF000000FFFFFF000000000000000000FFFFFF000000\r\n";
 const QByteArray lowerCaseIro = "#ffffff000000ffffff000000000000000000ffffff000000\r\n";
+// 夜の色: light text and links on three dark blocks, every line AA.
+const QByteArray nightIro =
+    "\x96\xE9\x82\xCC\x90\x46#000033FFFFFF33336666CCFFCC99FFFF9900333333FFFF00\r\n";
+// The same with a blue link, which no dark block lets be read.
+const QByteArray dimNightIro = "#000033FFFFFF3333660000FFCC99FFFF9900333333FFFF00\r\n";
 // Only the face switched on, red.
 const QByteArray faceOnScb = "#CCCCCCFFFFFFFF0000000000CCCCCC000000FFFFFF999999\r\n"
                              "0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
@@ -47,6 +52,27 @@ const char summerGpl[] = "GIMP Palette\n"
                          "255   0   0\tクリック時のリンクの色\n"
                          "153 153 153\t中ブロックの色\n"
                          "204 204 204\t小ブロックの色\n";
+
+const char summerNightGpl[] = "GIMP Palette\n"
+                              "Name: 夏の色\n"
+                              "Columns: 1\n"
+                              "#\n"
+                              "255 255 255\t背景の色（ライト）\n"
+                              "  0   0   0\tテキストの色（ライト）\n"
+                              "  0   0 255\t未訪問のリンクの色（ライト）\n"
+                              "153   0 153\t訪問済のリンクの色（ライト）\n"
+                              "255   0 255\tオンマウスのリンクの色（ライト）\n"
+                              "255   0   0\tクリック時のリンクの色（ライト）\n"
+                              "153 153 153\t中ブロックの色（ライト）\n"
+                              "204 204 204\t小ブロックの色（ライト）\n"
+                              "  0   0  51\t背景の色（ダーク）\n"
+                              "255 255 255\tテキストの色（ダーク）\n"
+                              "102 204 255\t未訪問のリンクの色（ダーク）\n"
+                              "204 153 255\t訪問済のリンクの色（ダーク）\n"
+                              "255 255   0\tオンマウスのリンクの色（ダーク）\n"
+                              "255 153   0\tクリック時のリンクの色（ダーク）\n"
+                              " 51  51  51\t中ブロックの色（ダーク）\n"
+                              " 51  51 102\t小ブロックの色（ダーク）\n";
 
 } // namespace
 
@@ -98,6 +124,50 @@ private slots:
                                  << QStringLiteral("Tintmill 1.0.0\n") << none << QByteArray();
         QTest::addRow("help") << QStringList{"--help"} << 0 << QStringLiteral("*") << none
                               << QByteArray();
+        QTest::addRow("palette of both schemes")
+            << QStringList{"--export", "gpl", "--dark", "night.iro", "summer.iro"} << 0
+            << QString::fromUtf8(summerNightGpl) << none << QByteArray();
+        QTest::addRow("both schemes written to a file")
+            << QStringList{"--dark=night.iro", "-o", "out.gpl", "--export", "gpl", "summer.iro"}
+            << 0 << none << none << QByteArray(summerNightGpl);
+        QTest::addRow("check, both schemes AA")
+            << QStringList{"--check", "--dark", "night.iro", "black.iro"} << 0
+            << QStringLiteral("*") << none << QByteArray();
+        QTest::addRow("check, the dark scheme short of AA")
+            << QStringList{"--check", "--dark", "dim.iro", "black.iro"} << 1 << QStringLiteral("*")
+            << none << QByteArray();
+        QTest::addRow("check, the light scheme short of AA")
+            << QStringList{"--check", "--dark", "night.iro", "summer.iro"} << 1
+            << QStringLiteral("*") << none << QByteArray();
+        QTest::addRow("dark with a scrollbar file")
+            << QStringList{"--export", "css", "--dark", "night.iro", "face.scb"} << 2 << none
+            << QStringLiteral("--dark はページの色設定ファイル（.iro）と一緒に使います：face.scb")
+            << QByteArray();
+        QTest::addRow("dark names a scrollbar file")
+            << QStringList{"--export", "css", "--dark", "face.scb", "summer.iro"} << 2 << none
+            << QStringLiteral("--dark に指定できるのはページの色設定ファイル（.iro）です：face.scb")
+            << QByteArray();
+        QTest::addRow("check, dark names a scrollbar file")
+            << QStringList{"--check", "--dark", "face.scb", "summer.iro"} << 2 << none
+            << QStringLiteral("--dark に指定できるのはページの色設定ファイル（.iro）です：face.scb")
+            << QByteArray();
+        QTest::addRow("dark file missing")
+            << QStringList{"--export", "gpl", "-o", "out.gpl", "--dark", "gone.iro", "summer.iro"}
+            << 3 << none
+            << QStringLiteral("gone.iro: ファイルを開けませんでした。ファイルが見つかりません。")
+            << QByteArray();
+        QTest::addRow("check, dark file invalid")
+            << QStringList{"--check", "--dark", "lower.iro", "summer.iro"} << 3 << none
+            << QStringLiteral("lower.iro: このファイルは「Tintmill」ではつかまえられない")
+            << QByteArray();
+        QTest::addRow("dark given twice")
+            << QStringList{"--export",         "css",       "--dark", "night.iro",
+                           "--dark=night.iro", "summer.iro"}
+            << 2 << none << QStringLiteral("--dark は一度だけ指定してください。") << QByteArray();
+        QTest::addRow("dark without its file")
+            << QStringList{"--check", "summer.iro", "--dark"} << 2 << none
+            << QStringLiteral("--dark のあとにダークの色設定ファイルを指定してください。")
+            << QByteArray();
     }
 
     // Each way the output could be lost, cut off, written over the colour
@@ -164,13 +234,45 @@ private slots:
             << QStringList{"--check", "escape.iro"} << pipe << 0
             << QStringList{"escape.iro\t\uFFFD[2J\n"} << ""
             << "";
+        QTest::addRow("-o names the dark file")
+            << QStringList{"--export", "css",       "--dark",    "night.iro",
+                           "-o",       "night.iro", "summer.iro"}
+            << pipe << 2 << QStringList() << "出力ファイル night.iro は色設定ファイルそのものです。"
+            << "";
+        QTest::addRow("check, each table under its scheme")
+            << QStringList{"--check", "--dark", "night.iro", "summer.iro"} << pipe << 1
+            << QStringList{"ライトの配色\nsummer.iro\t夏の色\n行\t",
+                           "か所あります。\n\nダークの配色\nnight.iro\t夜の色\n行\t"}
+            << ""
+            << "";
+        QTest::addRow("css, each colour by the reader's scheme")
+            << QStringList{"--export", "css", "--dark", "night.iro", "summer.iro"} << pipe << 0
+            << QStringList{":root {\n  color-scheme: light dark;\n"
+                           "  --page-background: light-dark(#FFFFFF, #000033);\n",
+                           "  @media (prefers-color-scheme: dark) {\n    :root {\n"
+                           "      --page-background: #000033;\n"}
+            << ""
+            << "";
+        QTest::addRow("scss, the dark variables and a map per scheme")
+            << QStringList{"--export", "scss", "--dark", "night.iro", "summer.iro"} << pipe << 0
+            << QStringList{"\n$page-background-dark: #000033;\n",
+                           "\n$dark: (\n  page-background: $page-background-dark,\n"}
+            << ""
+            << "";
+        QTest::addRow("tokens, one resolver document")
+            << QStringList{"--export", "tokens", "--dark", "night.iro", "summer.iro"} << pipe << 0
+            << QStringList{"\n  \"version\": \"2025.10\",\n  \"description\": \"夏の色\",\n",
+                           "\n        \"dark\": [\n          {\n            \"page\": {\n"}
+            << ""
+            << "";
         // Both terms hold Japanese, two columns a character: the meanings
         // start together at column 31.
         QTest::addRow("help in Japanese, lined up")
             << QStringList{"--help"} << pipe << 0
             << QStringList{"\n  --export <形式>              色設定ファイルを <形式> で",
                            "\n  -o, --output <出力ファイル>  標準出力ではなく",
-                           "\n                               （まるごと書くか"}
+                           "\n                               （まるごと書くか",
+                           "\n  --dark <ダーク.iro>          ダークの配色のページの色を"}
             << ""
             << "";
     }
@@ -185,6 +287,7 @@ private slots:
         QVERIFY(tintmill::test::putFile(folder.filePath("summer.iro"), summerIro));
         QVERIFY(tintmill::test::putFile(folder.filePath("SUMMER.IRO"), summerIro));
         QVERIFY(tintmill::test::putFile(folder.filePath("escape.iro"), escapeIro));
+        QVERIFY(tintmill::test::putFile(folder.filePath("night.iro"), nightIro));
         QVERIFY(tintmill::test::putFile(folder.filePath("face.scb"), faceOnScb));
         QVERIFY(putNativeFile(folder.path(), shiftJisName + ".iro", summerIro));
         QVERIFY(
@@ -235,6 +338,8 @@ private slots:
         QVERIFY(tintmill::test::putFile(folder.filePath("summer.iro"), summerIro));
         QVERIFY(tintmill::test::putFile(folder.filePath("black.iro"), blackOnWhiteIro));
         QVERIFY(tintmill::test::putFile(folder.filePath("lower.iro"), lowerCaseIro));
+        QVERIFY(tintmill::test::putFile(folder.filePath("night.iro"), nightIro));
+        QVERIFY(tintmill::test::putFile(folder.filePath("dim.iro"), dimNightIro));
         QVERIFY(tintmill::test::putFile(folder.filePath("face.scb"), faceOnScb));
 
         QProcess tintmill;

@@ -21,6 +21,16 @@ ExportColors summerColors()
     return colors;
 }
 
+// The same with a dark set, by role index as above.
+ExportColors summerNightColors()
+{
+    ExportColors colors = summerColors();
+    colors.dark = PageColorSet{
+        {},
+        {"#000033", "#FFFFFF", "#333366", "#66CCFF", "#CC99FF", "#FF9900", "#333333", "#FFFF00"}};
+    return colors;
+}
+
 const char css[] = "/* 夏の色 \"海辺\" */\n"
                    "\n"
                    ":root {\n"
@@ -32,28 +42,69 @@ const char css[] = "/* 夏の色 \"海辺\" */\n"
                    "  --link-active: #FF0000;\n"
                    "  --block-medium-background: #999999;\n"
                    "  --block-small-background: #CCCCCC;\n"
-                   "}\n"
-                   "\n"
-                   "body {\n"
-                   "  color: var(--page-text);\n"
-                   "  background-color: var(--page-background);\n"
-                   "}\n"
-                   "\n"
-                   "a:link {\n"
-                   "  color: var(--link);\n"
-                   "}\n"
-                   "\n"
-                   "a:visited {\n"
-                   "  color: var(--link-visited);\n"
-                   "}\n"
-                   "\n"
-                   "a:hover {\n"
-                   "  color: var(--link-hover);\n"
-                   "}\n"
-                   "\n"
-                   "a:active {\n"
-                   "  color: var(--link-active);\n"
                    "}\n";
+
+const char pageRules[] = "\n"
+                         "body {\n"
+                         "  color: var(--page-text);\n"
+                         "  background-color: var(--page-background);\n"
+                         "}\n"
+                         "\n"
+                         "a:link {\n"
+                         "  color: var(--link);\n"
+                         "}\n"
+                         "\n"
+                         "a:visited {\n"
+                         "  color: var(--link-visited);\n"
+                         "}\n"
+                         "\n"
+                         "a:hover {\n"
+                         "  color: var(--link-hover);\n"
+                         "}\n"
+                         "\n"
+                         "a:active {\n"
+                         "  color: var(--link-active);\n"
+                         "}\n";
+
+const char lightDarkCss[] = "/* 夏の色 \"海辺\" */\n"
+                            "\n"
+                            ":root {\n"
+                            "  color-scheme: light dark;\n"
+                            "  --page-background: light-dark(#FFFFFF, #000033);\n"
+                            "  --page-text: light-dark(#000000, #FFFFFF);\n"
+                            "  --link: light-dark(#0000FF, #66CCFF);\n"
+                            "  --link-visited: light-dark(#990099, #CC99FF);\n"
+                            "  --link-hover: light-dark(#FF00FF, #FFFF00);\n"
+                            "  --link-active: light-dark(#FF0000, #FF9900);\n"
+                            "  --block-medium-background: light-dark(#999999, #333333);\n"
+                            "  --block-small-background: light-dark(#CCCCCC, #333366);\n"
+                            "}\n"
+                            "\n"
+                            "@supports not (color: light-dark(#000, #fff)) {\n"
+                            "  :root {\n"
+                            "    --page-background: #FFFFFF;\n"
+                            "    --page-text: #000000;\n"
+                            "    --link: #0000FF;\n"
+                            "    --link-visited: #990099;\n"
+                            "    --link-hover: #FF00FF;\n"
+                            "    --link-active: #FF0000;\n"
+                            "    --block-medium-background: #999999;\n"
+                            "    --block-small-background: #CCCCCC;\n"
+                            "  }\n"
+                            "\n"
+                            "  @media (prefers-color-scheme: dark) {\n"
+                            "    :root {\n"
+                            "      --page-background: #000033;\n"
+                            "      --page-text: #FFFFFF;\n"
+                            "      --link: #66CCFF;\n"
+                            "      --link-visited: #CC99FF;\n"
+                            "      --link-hover: #FFFF00;\n"
+                            "      --link-active: #FF9900;\n"
+                            "      --block-medium-background: #333333;\n"
+                            "      --block-small-background: #333366;\n"
+                            "    }\n"
+                            "  }\n"
+                            "}\n";
 
 const char scss[] = "// 夏の色 \"海辺\"\n"
                     "\n"
@@ -65,6 +116,48 @@ const char scss[] = "// 夏の色 \"海辺\"\n"
                     "$link-active: #FF0000;\n"
                     "$block-medium-background: #999999;\n"
                     "$block-small-background: #CCCCCC;\n";
+
+const char darkScss[] = "\n"
+                        "$page-background-dark: #000033;\n"
+                        "$page-text-dark: #FFFFFF;\n"
+                        "$link-dark: #66CCFF;\n"
+                        "$link-visited-dark: #CC99FF;\n"
+                        "$link-hover-dark: #FFFF00;\n"
+                        "$link-active-dark: #FF9900;\n"
+                        "$block-medium-background-dark: #333333;\n"
+                        "$block-small-background-dark: #333366;\n"
+                        "\n"
+                        "$light: (\n"
+                        "  page-background: $page-background,\n"
+                        "  page-text: $page-text,\n"
+                        "  link: $link,\n"
+                        "  link-visited: $link-visited,\n"
+                        "  link-hover: $link-hover,\n"
+                        "  link-active: $link-active,\n"
+                        "  block-medium-background: $block-medium-background,\n"
+                        "  block-small-background: $block-small-background,\n"
+                        ");\n"
+                        "\n"
+                        "$dark: (\n"
+                        "  page-background: $page-background-dark,\n"
+                        "  page-text: $page-text-dark,\n"
+                        "  link: $link-dark,\n"
+                        "  link-visited: $link-visited-dark,\n"
+                        "  link-hover: $link-hover-dark,\n"
+                        "  link-active: $link-active-dark,\n"
+                        "  block-medium-background: $block-medium-background-dark,\n"
+                        "  block-small-background: $block-small-background-dark,\n"
+                        ");\n";
+
+// Text `spaces` further right, every line of it.
+QString movedRight(const QString &text, int spaces)
+{
+    const QString indent(spaces, u' ');
+    QStringList lines = text.split(u'\n');
+    for (QString &line : lines)
+        line.prepend(indent);
+    return lines.join(u'\n');
+}
 
 QString token(const char *key, const char *components, const char *hex)
 {
@@ -79,25 +172,88 @@ QString token(const char *key, const char *components, const char *hex)
         .arg(QLatin1String(key), QLatin1String(components), QLatin1String(hex));
 }
 
-QString tokens()
+// The page, link and block groups, two spaces in, of the components and hex
+// of each colour in the order the window lists the roles.
+QString pageGroups(const std::array<std::pair<const char *, const char *>, 8> &colours)
 {
-    return QStringLiteral("{\n"
-                          "  \"$description\": \"夏の色 \\\"海辺\\\"\",\n"
-                          "  \"page\": {\n") +
-           token("background", "1, 1, 1", "#FFFFFF") + ",\n" + token("text", "0, 0, 0", "#000000") +
+    const auto at = [&colours](const char *key, std::size_t k) {
+        return token(key, colours.at(k).first, colours.at(k).second);
+    };
+    return QStringLiteral("  \"page\": {\n") + at("background", 0) + ",\n" + at("text", 1) +
            "\n"
            "  },\n"
            "  \"link\": {\n" +
-           token("unvisited", "0, 0, 1", "#0000FF") + ",\n" +
-           token("visited", "0.6, 0, 0.6", "#990099") + ",\n" +
-           token("hover", "1, 0, 1", "#FF00FF") + ",\n" + token("active", "1, 0, 0", "#FF0000") +
+           at("unvisited", 2) + ",\n" + at("visited", 3) + ",\n" + at("hover", 4) + ",\n" +
+           at("active", 5) +
            "\n"
            "  },\n"
            "  \"block\": {\n" +
-           token("medium-background", "0.6, 0.6, 0.6", "#999999") + ",\n" +
-           token("small-background", "0.8, 0.8, 0.8", "#CCCCCC") +
+           at("medium-background", 6) + ",\n" + at("small-background", 7) +
            "\n"
-           "  }\n"
+           "  }";
+}
+
+const std::array<std::pair<const char *, const char *>, 8> summerTokens{{
+    {"1, 1, 1", "#FFFFFF"},
+    {"0, 0, 0", "#000000"},
+    {"0, 0, 1", "#0000FF"},
+    {"0.6, 0, 0.6", "#990099"},
+    {"1, 0, 1", "#FF00FF"},
+    {"1, 0, 0", "#FF0000"},
+    {"0.6, 0.6, 0.6", "#999999"},
+    {"0.8, 0.8, 0.8", "#CCCCCC"},
+}};
+const std::array<std::pair<const char *, const char *>, 8> nightTokens{{
+    {"0, 0, 0.2", "#000033"},
+    {"1, 1, 1", "#FFFFFF"},
+    {"0.4, 0.8, 1", "#66CCFF"},
+    {"0.8, 0.6, 1", "#CC99FF"},
+    {"1, 1, 0", "#FFFF00"},
+    {"1, 0.6, 0", "#FF9900"},
+    {"0.2, 0.2, 0.2", "#333333"},
+    {"0.2, 0.2, 0.4", "#333366"},
+}};
+
+QString tokens()
+{
+    return QStringLiteral("{\n"
+                          "  \"$description\": \"夏の色 \\\"海辺\\\"\",\n") +
+           pageGroups(summerTokens) + "\n}\n";
+}
+
+// The resolver document, its description line and the sets before the
+// modifier as given.
+QString resolverTokens(const QString &descriptionLine, const QString &sets = {},
+                       const QString &setOrder = {})
+{
+    return QStringLiteral("{\n"
+                          "  \"$schema\": "
+                          "\"https://www.designtokens.org/schemas/2025.10/resolver.json\",\n"
+                          "  \"version\": \"2025.10\",\n") +
+           descriptionLine + sets +
+           "  \"modifiers\": {\n"
+           "    \"theme\": {\n"
+           "      \"contexts\": {\n"
+           "        \"light\": [\n"
+           "          {\n" +
+           movedRight(pageGroups(summerTokens), 10) +
+           "\n"
+           "          }\n"
+           "        ],\n"
+           "        \"dark\": [\n"
+           "          {\n" +
+           movedRight(pageGroups(nightTokens), 10) +
+           "\n"
+           "          }\n"
+           "        ]\n"
+           "      },\n"
+           "      \"default\": \"light\"\n"
+           "    }\n"
+           "  },\n"
+           "  \"resolutionOrder\": [\n" +
+           setOrder +
+           "    { \"$ref\": \"#/modifiers/theme\" }\n"
+           "  ]\n"
            "}\n";
 }
 
@@ -114,9 +270,32 @@ const char gpl[] = "GIMP Palette\n"
                    "153 153 153\t中ブロックの色\n"
                    "204 204 204\t小ブロックの色\n";
 
+const char lightDarkGpl[] = "GIMP Palette\n"
+                            "Name: 夏の色 \"海辺\"\n"
+                            "Columns: 1\n"
+                            "#\n"
+                            "255 255 255\t背景の色（ライト）\n"
+                            "  0   0   0\tテキストの色（ライト）\n"
+                            "  0   0 255\t未訪問のリンクの色（ライト）\n"
+                            "153   0 153\t訪問済のリンクの色（ライト）\n"
+                            "255   0 255\tオンマウスのリンクの色（ライト）\n"
+                            "255   0   0\tクリック時のリンクの色（ライト）\n"
+                            "153 153 153\t中ブロックの色（ライト）\n"
+                            "204 204 204\t小ブロックの色（ライト）\n"
+                            "  0   0  51\t背景の色（ダーク）\n"
+                            "255 255 255\tテキストの色（ダーク）\n"
+                            "102 204 255\t未訪問のリンクの色（ダーク）\n"
+                            "204 153 255\t訪問済のリンクの色（ダーク）\n"
+                            "255 255   0\tオンマウスのリンクの色（ダーク）\n"
+                            "255 153   0\tクリック時のリンクの色（ダーク）\n"
+                            " 51  51  51\t中ブロックの色（ダーク）\n"
+                            " 51  51 102\t小ブロックの色（ダーク）\n"
+                            "255   0   0\tscrollbar-face-color\n";
+
 } // namespace
 
 Q_DECLARE_METATYPE(tintmill::ExportFormat)
+Q_DECLARE_METATYPE(tintmill::ExportColors)
 
 class TestColorExport : public QObject
 {
@@ -126,18 +305,61 @@ private slots:
     void eachFormatIsWrittenOutExactly_data()
     {
         QTest::addColumn<ExportFormat>("format");
+        QTest::addColumn<ExportColors>("colors");
         QTest::addColumn<QString>("expected");
-        QTest::addRow("css") << ExportFormat::Css << QString::fromUtf8(css);
-        QTest::addRow("scss") << ExportFormat::Scss << QString::fromUtf8(scss);
-        QTest::addRow("tokens") << ExportFormat::Tokens << tokens();
-        QTest::addRow("gpl") << ExportFormat::Gpl << QString::fromUtf8(gpl);
+        const ExportColors summer = summerColors();
+        const ExportColors night = summerNightColors();
+        // Only the face switched on, red.
+        ExportColors nightWithFace = night;
+        nightWithFace.scrollbar = ScrollbarColorSet{};
+        nightWithFace.scrollbar->colors.at(2) = 0x0000FF;
+        nightWithFace.scrollbar->enabled.at(2) = true;
+        ExportColors nightEscaping = night;
+        nightEscaping.description = u"\x1b[2J\"}, \"version\": \"1\u2028"_qs;
+
+        QTest::addRow("css") << ExportFormat::Css << summer
+                             << QString::fromUtf8(css) + QString::fromUtf8(pageRules);
+        QTest::addRow("scss") << ExportFormat::Scss << summer << QString::fromUtf8(scss);
+        QTest::addRow("tokens") << ExportFormat::Tokens << summer << tokens();
+        QTest::addRow("gpl") << ExportFormat::Gpl << summer << QString::fromUtf8(gpl);
+        QTest::addRow("css, light and dark")
+            << ExportFormat::Css << night
+            << QString::fromUtf8(lightDarkCss) + QString::fromUtf8(pageRules);
+        QTest::addRow("scss, light and dark")
+            << ExportFormat::Scss << night << QString::fromUtf8(scss) + QString::fromUtf8(darkScss);
+        QTest::addRow("tokens, light and dark")
+            << ExportFormat::Tokens << night
+            << resolverTokens(u"  \"description\": \"夏の色 \\\"海辺\\\"\",\n"_qs);
+        QTest::addRow("tokens, the scrollbar the same in both")
+            << ExportFormat::Tokens << nightWithFace
+            << resolverTokens(u"  \"description\": \"夏の色 \\\"海辺\\\"\",\n"_qs,
+                              u"  \"sets\": {\n"
+                              "    \"scrollbar\": {\n"
+                              "      \"sources\": [\n"
+                              "        {\n"
+                              "          \"scrollbar\": {\n"_qs +
+                                  movedRight(token("face", "1, 0, 0", "#FF0000"), 8) +
+                                  u"\n"
+                                  "          }\n"
+                                  "        }\n"
+                                  "      ]\n"
+                                  "    }\n"
+                                  "  },\n"_qs,
+                              u"    { \"$ref\": \"#/sets/scrollbar\" },\n"_qs);
+        QTest::addRow("tokens, a description that would end its string")
+            << ExportFormat::Tokens << nightEscaping
+            << resolverTokens(
+                   u"  \"description\": \"\\u001b[2J\\\"}, \\\"version\\\": \\\"1\\u2028\",\n"_qs);
+        QTest::addRow("gpl, light and dark, then the scrollbar")
+            << ExportFormat::Gpl << nightWithFace << QString::fromUtf8(lightDarkGpl);
     }
 
     void eachFormatIsWrittenOutExactly()
     {
         QFETCH(ExportFormat, format);
+        QFETCH(ExportColors, colors);
         QFETCH(QString, expected);
-        QCOMPARE(exportText(format, summerColors()), expected);
+        QCOMPARE(exportText(format, colors), expected);
     }
 
     // Descriptions come from shared files: whatever they hold stays inside

@@ -39,6 +39,38 @@ QPoint row(int index)
     return {20, 40 * index + 20};
 }
 
+// The view of a page that uses `css`, shown in `host`.
+QWidget *showPage(PreviewHost &host, const QString &path, const QString &css)
+{
+    if (!test::putFile(path, QString::fromUtf8(page).arg(css).toUtf8()))
+        return nullptr;
+    host.setExternalOpener([](const QUrl &) {});
+    host.resize(200, 400);
+    host.show();
+    host.createView();
+    host.navigate(QUrl::fromLocalFile(path));
+    return host.view();
+}
+
+// The colours of `indexes`' rows, from one picture: the engine paints a page
+// in parts, so a row read from a later picture than the first may not be
+// there yet.
+QString rowColours(QWidget *view, std::initializer_list<int> indexes)
+{
+    const QImage picture = view->grab().toImage();
+    QStringList colours;
+    for (const int index : indexes)
+        colours << QColor(picture.pixel(row(index))).name();
+    return colours.join(u' ');
+}
+
+// Set to "dark" (a CTest entry of its own) to run with an engine told that
+// the reader prefers a dark scheme.
+bool prefersDark()
+{
+    return qEnvironmentVariable("TINTMILL_TEST_SCHEME") == QLatin1String("dark");
+}
+
 } // namespace
 
 class TestExportedCss : public QObject
@@ -46,6 +78,15 @@ class TestExportedCss : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // A Blink setting, read when the engine starts: it answers
+        // prefers-color-scheme with dark (0) and leaves the page's colours
+        // alone, as a reader's dark desktop would.
+        if (prefersDark())
+            qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--blink-settings=preferredColorScheme=0");
+    }
+
     void theEngineGivesEachSampleTheSetsColour()
     {
         ExportColors colors;
@@ -56,25 +97,12 @@ private slots:
                                    {"#FFFFCC", "#333333", "#CCCCCC", "#0000FF", "#990099",
                                     "#FF0000", "#999999", "#FF00FF"}};
         QTemporaryDir folder;
-        const QString path = folder.filePath("page.html");
-        QVERIFY(test::putFile(
-            path, QString::fromUtf8(page).arg(exportText(ExportFormat::Css, colors)).toUtf8()));
-
         PreviewHost host;
-        host.setExternalOpener([](const QUrl &) {});
-        host.resize(200, 400);
-        host.show();
-        host.createView();
-        host.navigate(QUrl::fromLocalFile(path));
-        QWidget *view = host.view();
-        // The rows of one picture: the engine paints a page in parts, so a
-        // row read from a later picture than the first may not be there yet.
+        QWidget *view =
+            showPage(host, folder.filePath("page.html"), exportText(ExportFormat::Css, colors));
+        QVERIFY(view != nullptr);
         const auto rows = [view](std::initializer_list<int> indexes) {
-            const QImage picture = view->grab().toImage();
-            QStringList colours;
-            for (const int index : indexes)
-                colours << QColor(picture.pixel(row(index))).name();
-            return colours.join(u' ');
+            return rowColours(view, indexes);
         };
         QTRY_COMPARE_WITH_TIMEOUT(rows({0, 1, 2, 5, 6}),
                                   QStringLiteral("#ffffcc #333333 #0000ff #999999 #cccccc"),
@@ -87,6 +115,31 @@ private slots:
         // Pressed (and so hovered too): the active rule, written last, wins.
         QTest::mousePress(input, Qt::LeftButton, {}, row(4));
         QTRY_COMPARE_WITH_TIMEOUT(rows({4}), QStringLiteral("#ff0000"), paintTimeout);
+    }
+
+    // The engine predates light-dark(), so these are the plain colours the
+    // style sheet falls back to, by the scheme the reader prefers.
+    void theReadersSchemePicksTheSetsColours()
+    {
+        ExportColors colors;
+        // By role index: background, text, small block, link, visited, active,
+        // medium block, hover.
+        colors.page = PageColorSet{{},
+                                   {"#FFFFCC", "#333333", "#CCCCCC", "#0000FF", "#990099",
+                                    "#FF0000", "#999999", "#FF00FF"}};
+        colors.dark = PageColorSet{{},
+                                   {"#000033", "#FFFFFF", "#333366", "#66CCFF", "#CC99FF",
+                                    "#FF9900", "#333333", "#FFFF00"}};
+        QTemporaryDir folder;
+        PreviewHost host;
+        QWidget *view =
+            showPage(host, folder.filePath("page.html"), exportText(ExportFormat::Css, colors));
+        QVERIFY(view != nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(rowColours(view, {0, 1, 2, 5, 6}),
+                                  prefersDark()
+                                      ? QStringLiteral("#000033 #ffffff #66ccff #333333 #333366")
+                                      : QStringLiteral("#ffffcc #333333 #0000ff #999999 #cccccc"),
+                                  paintTimeout);
     }
 };
 
