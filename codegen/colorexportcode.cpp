@@ -26,6 +26,7 @@ ExportColors ColorExportCode::colors() const
     // The light colours, whichever scheme is being edited: the dark ones go
     // beside them.
     colors.page = m_pageSchemes.light();
+    colors.dark = m_pageSchemes.dark();
     colors.scrollbar = m_scrollbarEditor.colorSet();
     return colors;
 }
