@@ -9,7 +9,7 @@ packages=(
     libgtest-dev googletest
     clang libclang-rt-14-dev clang-format
     fonts-noto-cjk qt6-translations-l10n xvfb xauth dbus-daemon
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream shared-mime-info dpkg-dev file lintian
 )
 
 missing=()
