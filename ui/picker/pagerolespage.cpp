@@ -31,6 +31,8 @@ PageRolesPage::PageRolesPage(PageColorEditor &editor, ColorChooser &chooser, Cli
     : QWidget(parent), m_editor(editor)
 {
     auto *group = new QGroupBox(QStringLiteral("選択した色を反映するオブジェクト"), this);
+    // What a newcomer must learn first: the grid colours whatever role is chosen here.
+    group->setToolTip(QStringLiteral("ここで選んだものに、色ボタンの色が入ります"));
     twips::placeOnTabPage(group, 120, 360, 4215, 2715);
 
     for (int k = 0; k < pageRoleCount; ++k) {
