@@ -42,10 +42,13 @@ for file in \
     share/icons/hicolor/scalable/apps/org.example.tintmill.svg \
     share/mime/packages/org.example.tintmill.xml \
     share/doc/tintmill/LICENSE \
-    share/doc/tintmill/README.md; do
+    share/doc/tintmill/README.md \
+    share/doc/tintmill/manual.ja.html; do
     check "installed $file" test -f "$prefix/$file"
 done
 check "the executable can run" test -x "$prefix/bin/tintmill"
+check "the manual is the one the help window shows" \
+    cmp "$prefix/share/doc/tintmill/manual.ja.html" "$source/resources/help/manual.ja.html"
 check "the icon is the window icon's artwork" \
     cmp "$prefix/share/icons/hicolor/scalable/apps/org.example.tintmill.svg" \
     "$source/resources/icons/tintmill.svg"

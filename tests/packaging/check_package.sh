@@ -50,6 +50,7 @@ for file in \
     ./usr/share/metainfo/org.example.tintmill.metainfo.xml \
     ./usr/share/icons/hicolor/scalable/apps/org.example.tintmill.svg \
     ./usr/share/mime/packages/org.example.tintmill.xml \
+    ./usr/share/doc/tintmill/manual.ja.html \
     ./usr/share/doc/tintmill/LICENSE \
     ./usr/share/doc/tintmill/copyright \
     ./usr/share/doc/tintmill/changelog.gz; do

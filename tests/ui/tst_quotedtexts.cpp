@@ -178,7 +178,8 @@ private slots:
 
         // The main window, its tab pages and menus.
         row("frmColor", "windowTitle", "Tintmill");
-        row("frmColor", "items", "ファイル(&F)|編集(&E)|表示(&V)|ツール(&T)|バージョン情報(&A)");
+        row("frmColor", "items",
+            "ファイル(&F)|編集(&E)|表示(&V)|ツール(&T)|ヘルプ(&H)|バージョン情報(&A)");
         row("SSTab1", "tab 0", "色直接選択");
         row("SSTab1", "tab 1", "保存と読込");
         row("SSTab1", "tab 2", "HTMLの作成");
@@ -193,6 +194,9 @@ private slots:
         row("mnuView", "title", "表示(&V)");
         row("mnuView", "items", "大ブロック(&B)|中ブロック(&M)|小ブロック(&S)");
         row("mnuVer", "text", "バージョン情報(&A)");
+        row("mnuHelp", "title", "ヘルプ(&H)");
+        row("mnuHelp", "items", "使い方(&M)…");
+        row("mnuManual", "text", "使い方(&M)…");
         const QString viewItems =
             joined({"テキスト・リンクをすべて表示(&U)", "テキストを表示(&J)",
                     "未訪問のリンクを表示(&N)", "訪問済のリンクを表示(&I)",
