@@ -4,14 +4,21 @@
 #include "ui/mainwindow/application.h"
 #include "ui/mainwindow/frmcolor.h"
 
+#include <QFile>
 #include <unistd.h>
 
 int main(int argc, char *argv[])
 {
-    // Any argument asks for the command line, decided before anything of the
-    // user interface is set up: it needs no display and starts at once.
-    if (argc > 1)
-        return tintmill::runCommandLine(argc, argv);
+    // Names alone (a file manager opening colour files with the program)
+    // ask for the window; anything with an option asks for the command line,
+    // decided before anything of the user interface is set up: it needs no
+    // display and starts at once.
+    QStringList files;
+    for (int k = 1; k < argc; ++k) {
+        if (argv[k][0] == '-')
+            return tintmill::runCommandLine(argc, argv);
+        files.append(QFile::decodeName(argv[k]));
+    }
     // The browser engine's sandbox refuses to run as root; the preview only
     // ever shows the program's own local page. (The engine itself is loaded
     // later, if at all, and reads this then.)
@@ -24,5 +31,6 @@ int main(int argc, char *argv[])
 
     tintmill::Application tintmill;
     tintmill.window().show();
+    tintmill.openGivenFiles(files);
     return QApplication::exec();
 }

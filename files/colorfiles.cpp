@@ -22,16 +22,28 @@ ColorFiles::ColorFiles(ColorSetAccess &colorSet, const Services &services, QObje
 
 void ColorFiles::CmdOpen_Click()
 {
+    if (readyToOpen())
+        FileOpen();
+}
+
+void ColorFiles::openGivenFile(const QString &path)
+{
+    if (readyToOpen())
+        openPath(path);
+}
+
+bool ColorFiles::readyToOpen()
+{
     m_colorSet.showEditor();
     // At twenty and beyond alike: saving may have listed more than twenty.
-    if (m_list.fileCount() >= openLimit) {
+    if (isFull()) {
         m_messageBox.show(QStringLiteral("現在20個のファイルを開いています。\r\n"
                                          "これ以上開けないので、現在開いているファイルを開放して"
                                          "ください。"),
                           MessageBox::Icon::Information);
-        return;
+        return false;
     }
-    FileOpen();
+    return true;
 }
 
 void ColorFiles::CmdSave_Click()
@@ -96,8 +108,12 @@ void ColorFiles::FileOpen()
 {
     const QString path = m_fileDialog.getOpenFileName(
         {openTitle, filter(), m_programDirectory.documentsDirectory()});
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openPath(path);
+}
+
+void ColorFiles::openPath(const QString &path)
+{
     if (m_list.rowOfPath(path)) {
         m_messageBox.show(QStringLiteral("このファイルはすでに開いています。"),
                           MessageBox::Icon::Exclamation);

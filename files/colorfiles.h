@@ -34,6 +34,11 @@ public:
 
     // The open button: refused while twenty or more files are listed.
     void CmdOpen_Click();
+    // A file given to the program when it starts, opened as if chosen in the
+    // open dialog, with the same checks and messages.
+    void openGivenFile(const QString &path);
+    // Opening is refused at this point: twenty or more files are listed.
+    bool isFull() const { return m_list.fileCount() >= openLimit; }
     // The save button: the current set goes into a new file, listed but not chosen.
     void CmdSave_Click();
     // The overwrite and release buttons: nothing (after a message) while no
@@ -43,8 +48,7 @@ public:
     // A click on a row: its file's set becomes the current one.
     void rowClicked(int index);
 
-    // Lets the user pick a file, reads and tests it, lists it as the chosen
-    // row and applies its set.
+    // Lets the user pick a file and opens it.
     void FileOpen();
     // Asks for a description and a path, writes the file and lists it.
     void GFileSave();
@@ -61,6 +65,10 @@ signals:
     void fileChosen();
 
 private:
+    bool readyToOpen();
+    // Reads and tests the file at `path`, lists it as the chosen row and
+    // applies its set; refuses a listed file.
+    void openPath(const QString &path);
     std::unique_ptr<OverwriteReleaseSession> startSession(OverwriteReleaseSession::Mode mode,
                                                           const QString &emptyMessage);
     QString askDescription();

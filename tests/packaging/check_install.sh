@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs the built program into a temporary prefix, as a user or packager
 # would, and checks the installed tree: the files, their contents, the desktop
-# tools' verdict on them, and that the installed program starts and keeps its
-# files in the per-user folders.
-# Usage: check_install.sh BUILD_DIR SOURCE_DIR
+# tools' verdict on them, the MIME database built from them, and that the
+# installed program starts with a colour file and keeps its files in the
+# per-user folders.
+# Usage: check_install.sh BUILD_DIR SOURCE_DIR MIMETYPEOF
 set -uo pipefail
 build=$1
 source=$2
+mimetypeof=$3
 work=$(mktemp -d)
 program_pid=
 cleanup() {
@@ -15,6 +17,7 @@ cleanup() {
 }
 trap cleanup EXIT
 prefix=$work/prefix
+tab=$'\t'
 passed=0
 failed=0
 check() { # description, command...
@@ -37,11 +40,15 @@ for file in \
     share/applications/org.example.tintmill.desktop \
     share/metainfo/org.example.tintmill.metainfo.xml \
     share/icons/hicolor/scalable/apps/org.example.tintmill.svg \
+    share/mime/packages/org.example.tintmill.xml \
     share/doc/tintmill/LICENSE \
-    share/doc/tintmill/README.md; do
+    share/doc/tintmill/README.md \
+    share/doc/tintmill/manual.ja.html; do
     check "installed $file" test -f "$prefix/$file"
 done
 check "the executable can run" test -x "$prefix/bin/tintmill"
+check "the manual is the one the help window shows" \
+    cmp "$prefix/share/doc/tintmill/manual.ja.html" "$source/resources/help/manual.ja.html"
 check "the icon is the window icon's artwork" \
     cmp "$prefix/share/icons/hicolor/scalable/apps/org.example.tintmill.svg" \
     "$source/resources/icons/tintmill.svg"
@@ -63,12 +70,28 @@ Name=Tintmill
 Name[ja]=Tintmill
 Comment=Pick the colours of a web page from the 216 web-safe colours and copy them as HTML and CSS
 Comment[ja]=Webページの色を216色のWebセーフカラーから選び、HTMLやCSSとしてコピーします
-Exec=tintmill
+Exec=tintmill %F
 Icon=org.example.tintmill
 Categories=Development;WebDevelopment;
+MimeType=application/x-tintmill-page-colors;application/x-tintmill-scrollbar-colors;
 LINES
 
-# What the metadata says agrees with the version box and the licence.
+# The colour files' types, as the desktop's MIME database built from the
+# installed tree gives them, read with Qt's reader (the program's own file
+# dialogs, Qt-based file managers): by name, in any letter case.
+check "update-mime-database" update-mime-database "$prefix/share/mime"
+XDG_DATA_DIRS=$prefix/share XDG_DATA_HOME=$work/no-data LC_ALL=C.UTF-8 LANGUAGE=ja \
+    "$mimetypeof" x.iro X.SCB Summer.Iro x.iro.txt >"$work/mimetypes" 2>"$work/mimetypes.err"
+while IFS= read -r line; do
+    check "MIME database gives: $line" grep -qxF "$line" "$work/mimetypes"
+done <<LINES
+x.iro${tab}application/x-tintmill-page-colors${tab}text${tab}Tintmill ページの色設定
+X.SCB${tab}application/x-tintmill-scrollbar-colors${tab}text${tab}Tintmill スクロールバーの色設定
+Summer.Iro${tab}application/x-tintmill-page-colors${tab}text${tab}Tintmill ページの色設定
+LINES
+check "only the extension counts" bash -c "! grep -q '^x.iro.txt${tab}application/x-tintmill' '$work/mimetypes'"
+
+# What the metadata says agrees with the version box, the licence and the MIME types.
 while IFS= read -r text; do
     check "metainfo has: $text" grep -qF "$text" "$metainfo"
 done <<'TEXTS'
@@ -79,24 +102,32 @@ done <<'TEXTS'
 <url type="help">https://tintmill.example.org/support/</url>
 <launchable type="desktop-id">org.example.tintmill.desktop</launchable>
 <screenshot type="default">
+<mediatype>application/x-tintmill-page-colors</mediatype>
+<mediatype>application/x-tintmill-scrollbar-colors</mediatype>
 TEXTS
 check "the licence is MIT's" grep -q "^MIT License" "$prefix/share/doc/tintmill/LICENSE"
 
-# The installed program starts and writes its preview page to the per-user
-# cache folder, not beside itself.
+# The installed program starts as the desktop entry starts it for a colour
+# file (Exec=tintmill %F), and writes its preview page to the per-user cache folder, not beside
+# itself. The file's scrollbar colours (the face alone, #FF0000) reach the
+# preview page: the window opened the file.
 home=$work/home
 mkdir -p "$home"
+printf 'face#CCCCCCFFFFFFFF0000000000CCCCCC000000FFFFFF999999\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n' \
+    >"$work/FACE.SCB"
 HOME=$home XDG_CONFIG_HOME=$home/.config XDG_CACHE_HOME=$home/.cache \
     XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 \
-    "$prefix/bin/tintmill" >"$work/program.log" 2>&1 &
+    "$prefix/bin/tintmill" "$work/FACE.SCB" >"$work/program.log" 2>&1 &
 program_pid=$!
 for _ in $(seq 1 300); do
-    [ -f "$home/.cache/Tintmill/tmp.htm" ] && break
+    grep -qi 'scrollbar-face-color: *#FF0000' "$home/.cache/Tintmill/tmp.htm" 2>/dev/null && break
     kill -0 "$program_pid" 2>/dev/null || break
     sleep 0.1
 done
 check "the installed program is running" kill -0 "$program_pid"
 check "its preview page is in the per-user cache folder" test -f "$home/.cache/Tintmill/tmp.htm"
+check "the colour file given to it is open" \
+    grep -qi 'scrollbar-face-color: *#FF0000' "$home/.cache/Tintmill/tmp.htm"
 check "its settings folder is the per-user configuration folder" test -d "$home/.config/Tintmill"
 check "nothing is written beside the installed program" \
     bash -c "[ -z \"\$(ls '$prefix/bin' | grep -vx tintmill)\" ]"

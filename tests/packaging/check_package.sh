@@ -35,7 +35,8 @@ check "package name" test "$(dpkg-deb -f "$package" Package)" = tintmill
 synopsis=$(dpkg-deb -f "$package" Description | head -n 1)
 check "the description's first line is under 80 characters" test "${#synopsis}" -lt 80
 # The browser module is private to the program: nothing for ldconfig to do,
-# so no maintainer scripts at all.
+# so no maintainer scripts at all (shared-mime-info's trigger builds the MIME
+# database from the package's types).
 dpkg-deb --ctrl-tarfile "$package" | tar -t >"$work/control"
 for script in preinst postinst prerm postrm triggers; do
     check "no $script" bash -c "! grep -qE '(^|/)$script\$' '$work/control'"
@@ -48,6 +49,8 @@ for file in \
     ./usr/share/applications/org.example.tintmill.desktop \
     ./usr/share/metainfo/org.example.tintmill.metainfo.xml \
     ./usr/share/icons/hicolor/scalable/apps/org.example.tintmill.svg \
+    ./usr/share/mime/packages/org.example.tintmill.xml \
+    ./usr/share/doc/tintmill/manual.ja.html \
     ./usr/share/doc/tintmill/LICENSE \
     ./usr/share/doc/tintmill/copyright \
     ./usr/share/doc/tintmill/changelog.gz; do

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QToolTip>
 #include <functional>
 
 using namespace tintmill;
@@ -182,6 +183,59 @@ private slots:
         test::clickControl(f.find<QWidget>(button));
         QCOMPARE(f.fakes.clipboard.setCount, 1);
         QCOMPARE(f.fakes.clipboard.text, clipboard);
+    }
+
+    // The main window's copy buttons say at the button, in a tool tip, that
+    // the text is on the clipboard; with nothing built yet they say nothing.
+    void copyingSaysSoAtTheButton_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("generated");
+        QTest::addColumn<bool>("told");
+
+        QTest::newRow("selected role") << "cmdOK" << false << true;
+        QTest::newRow("body tag") << "cmdClipB" << true << true;
+        QTest::newRow("style") << "cmdClipC" << true << true;
+        QTest::newRow("link rules") << "cmdClipLC" << true << true;
+        QTest::newRow("link rules not generated yet") << "cmdClipLC" << false << false;
+        QTest::newRow("scrollbar rule block") << "cmdScrCripY" << true << true;
+        QTest::newRow("scrollbar declarations") << "cmdScrCripZ" << true << true;
+    }
+
+    void copyingSaysSoAtTheButton()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, generated);
+        QFETCH(bool, told);
+        MainWindowFixture f;
+        // One scrollbar colour switched on: with none, as at start, the
+        // scrollbar code is empty.
+        f.workbench->scrollbarEditor.ApplyFileScrColors(
+            {"",
+             {"#996633", "#FFFFCC", "#cc9966", "#000000", "#FFCC99", "#333300", "#FFFFFF",
+              "#663300"},
+             {true, false, false, false, false, false, false, false}});
+        if (generated)
+            generateEverything(f);
+        QToolTip::hideText();
+        QVERIFY(!QToolTip::isVisible());
+
+        auto *copy = f.find<QWidget>(button);
+        test::clickControl(copy);
+        QCOMPARE(f.fakes.clipboard.setCount, 1);
+        QCOMPARE(QToolTip::isVisible(), told);
+        if (!told)
+            return;
+        QCOMPARE(QToolTip::text(), QStringLiteral("クリップボードにコピーしました。"));
+        // Just under the button, starting within its width.
+        QWidget *tip = nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (widget->inherits("QTipLabel") && widget->isVisible())
+                tip = widget;
+        QVERIFY(tip);
+        const QRect at(copy->mapToGlobal(QPoint()), copy->size());
+        QVERIFY2(tip->x() >= at.left() && tip->x() <= at.right(), qPrintable(button));
+        QVERIFY2(tip->y() > at.bottom() && tip->y() <= at.bottom() + 32, qPrintable(button));
     }
 };
 

@@ -95,7 +95,7 @@ private slots:
         for (const QAction *action : f.window->menuBar()->actions())
             captions << action->text();
         QCOMPARE(captions, QStringList({"ファイル(&F)", "編集(&E)", "表示(&V)", "ツール(&T)",
-                                        "バージョン情報(&A)"}));
+                                        "ヘルプ(&H)", "バージョン情報(&A)"}));
         QCOMPARE(f.find<QMenu>("mnuTools")->actions().value(0)->text(),
                  QStringLiteral("読みやすさチェック(&R)"));
     }

@@ -54,7 +54,7 @@ private slots:
         for (const QAction *menu : w.window->menuBar()->actions())
             menus.append(menu->text());
         QCOMPARE(menus, QStringList({"ファイル(&F)", "編集(&E)", "表示(&V)", "ツール(&T)",
-                                     "バージョン情報(&A)"}));
+                                     "ヘルプ(&H)", "バージョン情報(&A)"}));
         QCOMPARE(w.find<QAction>("mnuModernScrollbar")->text(),
                  QStringLiteral("今のブラウザ向けスクロールバーCSS(&W)"));
 

@@ -29,17 +29,17 @@ QString joined(const QStringList &texts)
 // What the user reads on or about a control. `property` is a Qt property of
 // the control ("text", "title", "toolTip", "windowTitle"), or one of:
 // "tab N" the caption of page N of a tab control; "frame" the caption of the
-// frame around the control; "labels" the texts of the labels beside it (its
-// parent's labels, in order); "items" a combo box's items or a menu's items.
+// frame around the control; "frame tip" that frame's tool tip; "labels" the texts of the labels
+// beside it (its parent's labels, in order); "items" a combo box's items or a menu's items.
 QString shownText(QObject *object, const QString &property)
 {
     if (property.startsWith(QStringLiteral("tab ")))
         return qobject_cast<QTabWidget *>(object)->tabText(property.mid(4).toInt());
-    if (property == QStringLiteral("frame")) {
+    if (property == QStringLiteral("frame") || property == QStringLiteral("frame tip")) {
         for (QWidget *outer = qobject_cast<QWidget *>(object); outer != nullptr;
              outer = outer->parentWidget()) {
             if (auto *frame = qobject_cast<QGroupBox *>(outer))
-                return frame->title();
+                return property == QStringLiteral("frame") ? frame->title() : frame->toolTip();
         }
         return QStringLiteral("(no frame)");
     }
@@ -70,7 +70,8 @@ QString shownText(QObject *object, const QString &property)
 
 bool isQtProperty(const QString &property)
 {
-    static const QStringList ours{"frame", "labels", "items", "message", "prompt", "dialog"};
+    static const QStringList ours{"frame",   "frame tip", "labels", "items",
+                                  "message", "prompt",    "dialog"};
     return !ours.contains(property) && !property.startsWith(QStringLiteral("tab "));
 }
 
@@ -177,7 +178,8 @@ private slots:
 
         // The main window, its tab pages and menus.
         row("frmColor", "windowTitle", "Tintmill");
-        row("frmColor", "items", "ファイル(&F)|編集(&E)|表示(&V)|ツール(&T)|バージョン情報(&A)");
+        row("frmColor", "items",
+            "ファイル(&F)|編集(&E)|表示(&V)|ツール(&T)|ヘルプ(&H)|バージョン情報(&A)");
         row("SSTab1", "tab 0", "色直接選択");
         row("SSTab1", "tab 1", "保存と読込");
         row("SSTab1", "tab 2", "HTMLの作成");
@@ -192,6 +194,9 @@ private slots:
         row("mnuView", "title", "表示(&V)");
         row("mnuView", "items", "大ブロック(&B)|中ブロック(&M)|小ブロック(&S)");
         row("mnuVer", "text", "バージョン情報(&A)");
+        row("mnuHelp", "title", "ヘルプ(&H)");
+        row("mnuHelp", "items", "使い方(&M)…");
+        row("mnuManual", "text", "使い方(&M)…");
         const QString viewItems =
             joined({"テキスト・リンクをすべて表示(&U)", "テキストを表示(&J)",
                     "未訪問のリンクを表示(&N)", "訪問済のリンクを表示(&I)",
@@ -218,6 +223,7 @@ private slots:
 
         // The page colour roles and the copy button beside them.
         row("OptCol_0", "frame", "選択した色を反映するオブジェクト");
+        row("OptCol_0", "frame tip", "ここで選んだものに、色ボタンの色が入ります");
         const char *roleCaptions[] = {"背景の色",           "テキストの色",
                                       "小ブロックの色",     "未訪問のリンクの色",
                                       "訪問済のリンクの色", "クリック時のリンクの色",

@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "core/product.h"
+#include "files/givenfiles.h"
 #include "frmcolor.h"
 #include "tintmill_version.h"
 #include "ui/desktop/guardedapplication.h"
@@ -10,6 +11,7 @@
 #include "workbench/workbench.h"
 
 #include <QGuiApplication>
+#include <QTimer>
 
 namespace tintmill {
 
@@ -47,6 +49,16 @@ Application::~Application()
 {
     if (auto *guarded = qobject_cast<GuardedApplication *>(QCoreApplication::instance()))
         guarded->setReport({});
+}
+
+void Application::openGivenFiles(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    QTimer::singleShot(0, m_window.get(), [this, paths] {
+        tintmill::openGivenFiles(paths, m_workbench->pageFiles, m_workbench->scrollbarFiles,
+                                 m_messageBox);
+    });
 }
 
 void Application::reportUnexpectedFailure(const QString &what)

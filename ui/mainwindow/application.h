@@ -4,6 +4,7 @@
 #include "ui/desktop/qtservices.h"
 #include "ui/desktop/toolkittranslations.h"
 
+#include <QStringList>
 #include <memory>
 
 namespace tintmill {
@@ -29,6 +30,11 @@ public:
     Application &operator=(const Application &) = delete;
 
     FrmColor &window() const { return *m_window; }
+
+    // Opens the colour files given to the program (openGivenFiles) once the
+    // event loop runs, so that the window is up first and any message
+    // stands over it.
+    void openGivenFiles(const QStringList &paths);
 
     // The last resort for a failure no handler caught: the user is told, in
     // a message over the window, and may go on working.

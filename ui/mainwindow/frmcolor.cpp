@@ -8,6 +8,7 @@
 #include "ui/code/csspage.h"
 #include "ui/code/htmlpage.h"
 #include "ui/code/scrollbarcodepage.h"
+#include "ui/help/frmhelp.h"
 #include "ui/picker/colorpickerpage.h"
 #include "ui/picker/pagerolespage.h"
 #include "ui/preview/previewblocks.h"
@@ -121,6 +122,9 @@ void FrmColor::buildMenus()
     fileMenu->setObjectName(QStringLiteral("mnuFile"));
     QAction *close = fileMenu->addAction(QStringLiteral("終了(&X)"));
     close->setObjectName(QStringLiteral("mnuClose"));
+    close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // From the tool windows too, as the desktop's programs quit.
+    close->setShortcutContext(Qt::ApplicationShortcut);
     // Leaves as the close box does, so that the view options are kept; then
     // ends the program, tool windows and all.
     connect(close, &QAction::triggered, this, [this] {
@@ -156,6 +160,11 @@ void FrmColor::buildMenus()
     addModernScrollbarItem(*m_toolsMenu, *this, m_workbench.modernScrollbarCode);
     addExportItem(*m_toolsMenu, *this, m_workbench.colorExport);
     addNearestColorItem(*m_toolsMenu, *this, m_workbench.chooser);
+
+    // The version item opens its box at once, so the manual has a menu of its own.
+    QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+    addManualItem(*helpMenu, *this);
 
     QAction *about = menuBar()->addAction(QStringLiteral("バージョン情報(&A)"));
     about->setObjectName(QStringLiteral("mnuVer"));

@@ -3,6 +3,7 @@
 #include "core/pageroletable.h"
 #include "editor/colorchooser.h"
 #include "editor/pagecoloreditor.h"
+#include "ui/widgets/copiedtip.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/twips.h"
 
@@ -31,6 +32,8 @@ PageRolesPage::PageRolesPage(PageColorEditor &editor, ColorChooser &chooser, Cli
     : QWidget(parent), m_editor(editor)
 {
     auto *group = new QGroupBox(QStringLiteral("選択した色を反映するオブジェクト"), this);
+    // What a newcomer must learn first: the grid colours whatever role is chosen here.
+    group->setToolTip(QStringLiteral("ここで選んだものに、色ボタンの色が入ります"));
     twips::placeOnTabPage(group, 120, 360, 4215, 2715);
 
     for (int k = 0; k < pageRoleCount; ++k) {
@@ -53,8 +56,10 @@ PageRolesPage::PageRolesPage(PageColorEditor &editor, ColorChooser &chooser, Cli
     m_copyButton->setObjectName(QStringLiteral("cmdOK"));
     m_copyButton->setToolTip(QStringLiteral("アクティブな色指定値をクリップボードにコピー"));
     twips::placeOnTabPage(m_copyButton, 1080, 3090, 2895, 285);
-    connect(m_copyButton, &QPushButton::clicked, this,
-            [&chooser, &clipboard] { chooser.copyActiveValue(clipboard); });
+    connect(m_copyButton, &QPushButton::clicked, this, [this, &chooser, &clipboard] {
+        chooser.copyActiveValue(clipboard);
+        showCopiedTip(m_copyButton);
+    });
 
     connect(&m_editor, &PageColorEditor::colorsChanged, this, &PageRolesPage::showCaptions);
     connect(&m_editor, &PageColorEditor::selectedRoleChanged, this,

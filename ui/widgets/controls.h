@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codetextbox.h"
+#include "copiedtip.h"
 #include "platform/services.h"
 
 #include <QPushButton>
@@ -85,7 +86,12 @@ void connectCodeOutput(const CodeOutput &output, Generator &generator, Clipboard
     QObject::connect(&generator, &Generator::textChanged, box,
                      [box, &generator] { box->showCode(generator.text()); });
     QObject::connect(output.copy, &QPushButton::clicked, &generator,
-                     [&clipboard, &generator] { clipboard.setText(generator.text()); });
+                     [&clipboard, &generator, copy = output.copy] {
+                         clipboard.setText(generator.text());
+                         // Nothing built yet leaves the clipboard empty: not worth a word.
+                         if (!generator.text().isEmpty())
+                             showCopiedTip(copy);
+                     });
     box->showCode(generator.text());
 }
 
