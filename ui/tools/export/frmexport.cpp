@@ -47,6 +47,10 @@ FrmExport::FrmExport(ColorExportCode &code, QWidget *parent) : QDialog(parent, Q
     twips::place(save, 1560, 5640, 1200, 375);
     auto *close = named(new QPushButton(QStringLiteral("閉じる(&C)"), content), "cmdExportClose");
     twips::place(close, 5160, 5640, 1200, 375);
+    // Enter in the format box must not copy, save or close: no button here
+    // is the window's default.
+    for (QPushButton *button : {copy, save, close})
+        button->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     connect(copy, &QPushButton::clicked, &code, &ColorExportCode::copy);
     connect(save, &QPushButton::clicked, &code, &ColorExportCode::save);

@@ -59,6 +59,10 @@ FrmModernSc::FrmModernSc(ModernScrollbarCode &code, QWidget *parent) : QDialog(p
 
     auto *close = named(new QPushButton(QStringLiteral("閉じる(&C)"), content), "cmdModernScClose");
     twips::place(close, 5820, 5640, 1200, 375);
+    // Enter on an option must not copy or close: no button here is the
+    // window's default.
+    for (QPushButton *button : {copy, close})
+        button->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
     const auto showText = [box, copy, &code] {

@@ -93,6 +93,8 @@ FrmNearest::FrmNearest(ColorChooser &chooser, ScreenColorPicker *picker, QWidget
     twips::place(m_text, 1440, 180, 3600, 375);
     textLabel->setBuddy(m_text);
     m_pick = named(new QPushButton(QStringLiteral("画面から拾う"), content), "cmdPickScreen");
+    // Enter must never cover the screen with the pick's overlay.
+    m_pick->setAutoDefault(false);
     twips::place(m_pick, 5160, 180, 1860, 375);
 
     m_note = label("lblCssNote", QString(), content);
@@ -140,11 +142,10 @@ FrmNearest::FrmNearest(ColorChooser &chooser, ScreenColorPicker *picker, QWidget
     m_apply = named(new QPushButton(QStringLiteral("適用"), content), "cmdNearestApply");
     m_apply->setToolTip(QStringLiteral("選んだ色を、メインウィンドウで選択中の役割に適用します"
                                        "（その色のボタンを押したのと同じです）"));
-    // Enter in the text box applies, so that a pasted colour takes one key.
-    m_apply->setDefault(true);
     twips::place(m_apply, 4440, 4650, 1200, 375);
     connect(m_apply, &QPushButton::clicked, &m_nearest, &NearestColor::apply);
     auto *close = named(new QPushButton(QStringLiteral("閉じる(&C)"), content), "cmdNearestClose");
+    close->setAutoDefault(false);
     twips::place(close, 5820, 4650, 1200, 375);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
@@ -177,6 +178,10 @@ FrmNearest::FrmNearest(ColorChooser &chooser, ScreenColorPicker *picker, QWidget
     setTabOrder(m_options.back(), m_apply);
     setTabOrder(m_apply, close);
     m_scroller = new ToolWindowScroller(content, this);
+    // Enter in the text box applies, so that a pasted colour takes one key.
+    // Only a button already inside the dialog can be made its default:
+    // before, the dialog would make the first button it finds its default.
+    m_apply->setDefault(true);
 }
 
 void FrmNearest::showBeside(const QWidget &mainWindow)

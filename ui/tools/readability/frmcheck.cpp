@@ -59,6 +59,8 @@ FrmCheck::FrmCheck(ReadabilityCheck &check, QWidget *parent)
     QPushButton *close =
         buttons->addButton(QStringLiteral("閉じる(&C)"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("cmdClose"));
+    // Enter in the table must not close the window: it has no default.
+    close->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     // The pictures go beside the table rather than under it: the window then
