@@ -1,5 +1,6 @@
 #include "frmnearest.h"
 
+#include "editor/differencewords.h"
 #include "portalcolorpicker.h"
 #include "ui/widgets/colorbutton.h"
 #include "ui/widgets/colorswatch.h"
@@ -33,28 +34,6 @@ ScreenColorPicker *screenColorPicker()
     if (platform.startsWith(QLatin1String("wayland")))
         return new PortalColorPicker(QDBusConnection::sessionBus());
     return nullptr;
-}
-
-// A word for how far apart two colours look, by their CIEDE2000 difference.
-QString differenceWord(double distance)
-{
-    if (distance == 0)
-        return QStringLiteral("同じ色");
-    if (distance < 1)
-        return QStringLiteral("見分けにくい");
-    if (distance < 3)
-        return QStringLiteral("わずかな差");
-    if (distance < 6)
-        return QStringLiteral("はっきりした差");
-    if (distance < 12)
-        return QStringLiteral("大きな差");
-    return QStringLiteral("別の色");
-}
-
-QString differenceText(double distance)
-{
-    return QStringLiteral("%1（%2）")
-        .arg(QString::number(distance, 'f', 2), differenceWord(distance));
 }
 
 QString hexText(ColorNumber color)
