@@ -9,6 +9,7 @@
 #include "codegen/scrollbarruleblockgenerator.h"
 #include "codegen/stylegenerator.h"
 #include "editor/colorchooser.h"
+#include "editor/nearestcolor.h"
 #include "editor/pagecoloreditor.h"
 #include "editor/readabilitycheck.h"
 #include "editor/settingsfile.h"
@@ -36,6 +37,7 @@ struct Workbench
     PageColorEditor pageEditor;
     ScrollbarColorEditor scrollbarEditor{services.previewBrowser, services.programDirectory};
     ColorChooser chooser{pageEditor, scrollbarEditor};
+    NearestColor nearest{chooser};
     ViewOptions viewOptions;
     ReadabilityCheck readability{pageEditor, viewOptions};
     SettingsFile settingsFile{viewOptions, services.programDirectory, services.messageBox};

@@ -175,7 +175,7 @@ private slots:
     {
         MainWindowFixture w;
         auto *picker = new PendingPicker;
-        auto *tool = new FrmNearest(w.workbench->chooser, picker, w.window.get());
+        auto *tool = new FrmNearest(w.workbench->nearest, picker, w.window.get());
         tool->show();
         auto *pick = tool->findChild<QPushButton *>("cmdPickScreen");
         auto *text = tool->findChild<QLineEdit *>("txtCssColor");

@@ -140,7 +140,7 @@ void FrmColor::buildMenus()
     addReadabilityCheckItem(*m_toolsMenu, *this, m_workbench.readability);
     addModernScrollbarItem(*m_toolsMenu, *this, m_workbench.modernScrollbarCode);
     addExportItem(*m_toolsMenu, *this, m_workbench.colorExport);
-    addNearestColorItem(*m_toolsMenu, *this, m_workbench.chooser);
+    addNearestColorItem(*m_toolsMenu, *this, m_workbench.nearest);
 
     QAction *about = menuBar()->addAction(QStringLiteral("バージョン情報(&A)"));
     about->setObjectName(QStringLiteral("mnuVer"));

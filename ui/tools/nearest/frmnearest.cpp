@@ -1,6 +1,7 @@
 #include "frmnearest.h"
 
 #include "editor/differencewords.h"
+#include "editor/nearestcolor.h"
 #include "portalcolorpicker.h"
 #include "ui/widgets/colorbutton.h"
 #include "ui/widgets/colorswatch.h"
@@ -53,8 +54,8 @@ QIcon swatchIcon(ColorNumber color, QSize size, const QColor &frame)
 
 } // namespace
 
-FrmNearest::FrmNearest(ColorChooser &chooser, ScreenColorPicker *picker, QWidget *parent)
-    : QDialog(parent, Qt::Tool), m_nearest(chooser), m_picker(picker)
+FrmNearest::FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget *parent)
+    : QDialog(parent, Qt::Tool), m_nearest(nearest), m_picker(picker)
 {
     setObjectName(QStringLiteral("frmNearest"));
     setWindowTitle(QStringLiteral("近いWebセーフ色"));
@@ -274,14 +275,14 @@ void FrmNearest::showNote(const QString &note)
     m_note->setText(note);
 }
 
-QAction *addNearestColorItem(QMenu &menu, QWidget &owner, ColorChooser &chooser)
+QAction *addNearestColorItem(QMenu &menu, QWidget &owner, NearestColor &nearest)
 {
     QAction *item = menu.addAction(QStringLiteral("近いWebセーフ色(&N)…"));
     item->setObjectName(QStringLiteral("mnuNearest"));
-    QObject::connect(item, &QAction::triggered, &owner, [&owner, &chooser] {
+    QObject::connect(item, &QAction::triggered, &owner, [&owner, &nearest] {
         auto *window = owner.findChild<FrmNearest *>(QString(), Qt::FindDirectChildrenOnly);
         if (window == nullptr)
-            window = new FrmNearest(chooser, screenColorPicker(), &owner);
+            window = new FrmNearest(nearest, screenColorPicker(), &owner);
         window->showBeside(owner);
     });
     return item;

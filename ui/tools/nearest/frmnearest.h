@@ -1,8 +1,9 @@
 #pragma once
 
-#include "editor/nearestcolor.h"
+#include "core/nearestwebsafe.h"
 
 #include <QDialog>
+#include <array>
 
 class QAction;
 class QLabel;
@@ -13,8 +14,8 @@ class QRadioButton;
 
 namespace tintmill {
 
-class ColorChooser;
 class ColorSwatch;
+class NearestColor;
 class ScreenColorPicker;
 class ToolWindowScroller;
 
@@ -29,9 +30,8 @@ class FrmNearest : public QDialog
 public:
     // `picker` is null where no way of picking from the screen exists; the
     // window takes it over.
-    FrmNearest(ColorChooser &chooser, ScreenColorPicker *picker, QWidget *parent = nullptr);
+    FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget *parent = nullptr);
 
-    NearestColor &nearest() { return m_nearest; }
     // Shows the window beside `mainWindow`, fitted to its screen.
     void showBeside(const QWidget &mainWindow);
 
@@ -44,7 +44,7 @@ private:
     void showPicker();
     void showNote(const QString &note);
 
-    NearestColor m_nearest;
+    NearestColor &m_nearest;
     ScreenColorPicker *m_picker;
     QLineEdit *m_text;
     QPushButton *m_pick;
@@ -63,6 +63,6 @@ private:
 
 // Adds "近いWebセーフ色(&N)…" to `menu`. The item opens the one window of its
 // kind beside `owner`, made on first use and brought to the front afterwards.
-QAction *addNearestColorItem(QMenu &menu, QWidget &owner, ColorChooser &chooser);
+QAction *addNearestColorItem(QMenu &menu, QWidget &owner, NearestColor &nearest);
 
 } // namespace tintmill
