@@ -15,9 +15,9 @@ using test::MainWindowFixture;
 namespace {
 
 // The main window with the tool open.
-struct ToolWindow : MainWindowFixture
+struct NearestWindow : MainWindowFixture
 {
-    ToolWindow() { find<QAction>("mnuNearest")->trigger(); }
+    NearestWindow() { find<QAction>("mnuNearest")->trigger(); }
 
     template<typename T = QWidget> T *inTool(const QString &name) const
     {
@@ -125,7 +125,7 @@ private slots:
         QFETCH(int, editorPage);
         QFETCH(QString, roleOption);
         QFETCH(int, rank);
-        ToolWindow w;
+        NearestWindow w;
         w.find<QTabWidget>("SSTab2")->setCurrentIndex(editorPage);
         QTest::mouseClick(w.find<QWidget>(roleOption), Qt::LeftButton);
 
@@ -144,7 +144,7 @@ private slots:
 
     void pickButtonSaysWhyItCannotPickHere()
     {
-        ToolWindow w;
+        NearestWindow w;
         QCOMPARE(w.find<QAction>("mnuNearest")->text(), QStringLiteral("近いWebセーフ色(&N)…"));
         const auto *pick = w.inTool<QPushButton>("cmdPickScreen");
         QCOMPARE(pick->text(), QStringLiteral("画面から拾う"));

@@ -3,25 +3,20 @@
 #include "codegen/colorexportcode.h"
 #include "ui/widgets/codetextbox.h"
 #include "ui/widgets/controls.h"
-#include "ui/widgets/toolwindowscroller.h"
 #include "ui/widgets/twips.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 
 namespace tintmill {
 
-FrmExport::FrmExport(ColorExportCode &code, QWidget *parent) : QDialog(parent, Qt::Tool)
+FrmExport::FrmExport(ColorExportCode &code, QWidget *host)
+    : ToolWindow(host, "frmExport", QStringLiteral("書き出し"), "cmdExportClose")
 {
-    setObjectName(QStringLiteral("frmExport"));
-    setWindowTitle(QStringLiteral("書き出し"));
-    setModal(false);
     // The controls sit where designed on a page of the window's designed
     // size, which scrolls inside the window on a small screen.
-    auto *content = new QWidget;
-    content->setObjectName(QStringLiteral("toolContent"));
+    QWidget *content = this->content();
     content->setFixedSize(twips::rect(0, 0, 6600, 6300).size());
 
     auto *formatLabel = label("lblExportFormat", QStringLiteral("形式(&F)："), content);
@@ -45,13 +40,7 @@ FrmExport::FrmExport(ColorExportCode &code, QWidget *parent) : QDialog(parent, Q
     twips::place(copy, 240, 5640, 1200, 375);
     auto *save = named(new QPushButton(QStringLiteral("保存…"), content), "cmdExportSave");
     twips::place(save, 1560, 5640, 1200, 375);
-    auto *close = named(new QPushButton(QStringLiteral("閉じる(&C)"), content), "cmdExportClose");
-    twips::place(close, 5160, 5640, 1200, 375);
-    // Enter in the format box must not copy, save or close: no button here
-    // is the window's default.
-    for (QPushButton *button : {copy, save, close})
-        button->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    twips::place(closeButton(), 5160, 5640, 1200, 375);
     connect(copy, &QPushButton::clicked, &code, &ColorExportCode::copy);
     connect(save, &QPushButton::clicked, &code, &ColorExportCode::save);
 
@@ -62,26 +51,7 @@ FrmExport::FrmExport(ColorExportCode &code, QWidget *parent) : QDialog(parent, Q
     setTabOrder(format, box);
     setTabOrder(box, copy);
     setTabOrder(copy, save);
-    setTabOrder(save, close);
-    m_scroller = new ToolWindowScroller(content, this);
-}
-
-void FrmExport::showBeside(const QWidget &mainWindow)
-{
-    m_scroller->showBeside(mainWindow);
-}
-
-QAction *addExportItem(QMenu &toolsMenu, QWidget &mainWindow, ColorExportCode &code)
-{
-    QAction *item = toolsMenu.addAction(QStringLiteral("書き出し(&E)…"));
-    item->setObjectName(QStringLiteral("mnuExport"));
-    QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow, &code] {
-        auto *window = mainWindow.findChild<FrmExport *>(QStringLiteral("frmExport"));
-        if (window == nullptr)
-            window = new FrmExport(code, &mainWindow);
-        window->showBeside(mainWindow);
-    });
-    return item;
+    setTabOrder(save, closeButton());
 }
 
 } // namespace tintmill

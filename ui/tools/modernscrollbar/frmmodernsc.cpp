@@ -5,25 +5,21 @@
 #include "ui/widgets/codetextbox.h"
 #include "ui/widgets/controls.h"
 #include "ui/widgets/icons.h"
-#include "ui/widgets/toolwindowscroller.h"
 #include "ui/widgets/twips.h"
 
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace tintmill {
 
-FrmModernSc::FrmModernSc(ModernScrollbarCode &code, QWidget *parent) : QDialog(parent)
+FrmModernSc::FrmModernSc(ModernScrollbarCode &code, QWidget *host)
+    : ToolWindow(host, "frmModernSc", QStringLiteral("今のブラウザ向けスクロールバーCSS"),
+                 "cmdModernScClose")
 {
-    setObjectName(QStringLiteral("frmModernSc"));
-    setWindowTitle(QStringLiteral("今のブラウザ向けスクロールバーCSS"));
-    setModal(false);
     // The controls sit where designed on a page of the window's designed
     // size, which scrolls inside the window on a small screen.
-    auto *content = new QWidget;
-    content->setObjectName(QStringLiteral("toolContent"));
+    QWidget *content = this->content();
     content->setFixedSize(twips::rect(0, 0, 7260, 6300).size());
 
     auto *targetLabel = label("lblModernTarget", QStringLiteral("対象："), content);
@@ -57,13 +53,7 @@ FrmModernSc::FrmModernSc(ModernScrollbarCode &code, QWidget *parent) : QDialog(p
     note->setWordWrap(true);
     twips::place(note, 240, 4320, 6780, 1200);
 
-    auto *close = named(new QPushButton(QStringLiteral("閉じる(&C)"), content), "cmdModernScClose");
-    twips::place(close, 5820, 5640, 1200, 375);
-    // Enter on an option must not copy or close: no button here is the
-    // window's default.
-    for (QPushButton *button : {copy, close})
-        button->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    twips::place(closeButton(), 5820, 5640, 1200, 375);
 
     const auto showText = [box, copy, &code] {
         box->showCode(code.text());
@@ -76,26 +66,7 @@ FrmModernSc::FrmModernSc(ModernScrollbarCode &code, QWidget *parent) : QDialog(p
     setTabOrder(page, area);
     setTabOrder(area, box);
     setTabOrder(box, copy);
-    setTabOrder(copy, close);
-    m_scroller = new ToolWindowScroller(content, this);
-}
-
-void FrmModernSc::showBeside(const QWidget &mainWindow)
-{
-    m_scroller->showBeside(mainWindow);
-}
-
-QAction *addModernScrollbarItem(QMenu &menu, QWidget &owner, ModernScrollbarCode &code)
-{
-    QAction *item = menu.addAction(QStringLiteral("今のブラウザ向けスクロールバーCSS(&W)"));
-    item->setObjectName(QStringLiteral("mnuModernScrollbar"));
-    QObject::connect(item, &QAction::triggered, &owner, [&owner, &code] {
-        auto *window = owner.findChild<FrmModernSc *>(QString(), Qt::FindDirectChildrenOnly);
-        if (window == nullptr)
-            window = new FrmModernSc(code, &owner);
-        window->showBeside(owner);
-    });
-    return item;
+    setTabOrder(copy, closeButton());
 }
 
 } // namespace tintmill

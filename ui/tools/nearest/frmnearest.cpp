@@ -6,7 +6,6 @@
 #include "ui/widgets/colorbutton.h"
 #include "ui/widgets/colorswatch.h"
 #include "ui/widgets/controls.h"
-#include "ui/widgets/toolwindowscroller.h"
 #include "ui/widgets/twips.h"
 #include "x11screenpicker.h"
 
@@ -16,7 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
@@ -54,16 +52,17 @@ QIcon swatchIcon(ColorNumber color, QSize size, const QColor &frame)
 
 } // namespace
 
-FrmNearest::FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget *parent)
-    : QDialog(parent, Qt::Tool), m_nearest(nearest), m_picker(picker)
+FrmNearest::FrmNearest(NearestColor &nearest, QWidget *host)
+    : FrmNearest(nearest, screenColorPicker(), host)
+{}
+
+FrmNearest::FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget *host)
+    : ToolWindow(host, "frmNearest", QStringLiteral("近いWebセーフ色"), "cmdNearestClose"),
+      m_nearest(nearest), m_picker(picker)
 {
-    setObjectName(QStringLiteral("frmNearest"));
-    setWindowTitle(QStringLiteral("近いWebセーフ色"));
-    setModal(false);
     // The controls sit where designed on a page of the window's designed
     // size, which scrolls inside the window on a small screen.
-    auto *content = new QWidget;
-    content->setObjectName(QStringLiteral("toolContent"));
+    QWidget *content = this->content();
     content->setFixedSize(twips::rect(0, 0, 7260, 5160).size());
 
     auto *textLabel = label("lblCssColor", QStringLiteral("CSSの色(&I)："), content);
@@ -73,8 +72,6 @@ FrmNearest::FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget
     twips::place(m_text, 1440, 180, 3600, 375);
     textLabel->setBuddy(m_text);
     m_pick = named(new QPushButton(QStringLiteral("画面から拾う"), content), "cmdPickScreen");
-    // Enter must never cover the screen with the pick's overlay.
-    m_pick->setAutoDefault(false);
     twips::place(m_pick, 5160, 180, 1860, 375);
 
     m_note = label("lblCssNote", QString(), content);
@@ -124,10 +121,10 @@ FrmNearest::FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget
                                        "（その色のボタンを押したのと同じです）"));
     twips::place(m_apply, 4440, 4650, 1200, 375);
     connect(m_apply, &QPushButton::clicked, &m_nearest, &NearestColor::apply);
-    auto *close = named(new QPushButton(QStringLiteral("閉じる(&C)"), content), "cmdNearestClose");
-    close->setAutoDefault(false);
-    twips::place(close, 5820, 4650, 1200, 375);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    twips::place(closeButton(), 5820, 4650, 1200, 375);
+    // Enter in the text box applies, so that a pasted colour takes one key;
+    // it never starts a pick, which would cover the screen.
+    setDefaultButton(m_apply);
 
     connect(m_text, &QLineEdit::textEdited, &m_nearest, &NearestColor::setText);
     connect(&m_nearest, &NearestColor::changed, this, &FrmNearest::showColor);
@@ -156,17 +153,7 @@ FrmNearest::FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget
     setTabOrder(m_text, m_pick);
     setTabOrder(m_pick, m_options.front());
     setTabOrder(m_options.back(), m_apply);
-    setTabOrder(m_apply, close);
-    m_scroller = new ToolWindowScroller(content, this);
-    // Enter in the text box applies, so that a pasted colour takes one key.
-    // Only a button already inside the dialog can be made its default:
-    // before, the dialog would make the first button it finds its default.
-    m_apply->setDefault(true);
-}
-
-void FrmNearest::showBeside(const QWidget &mainWindow)
-{
-    m_scroller->showBeside(mainWindow);
+    setTabOrder(m_apply, closeButton());
 }
 
 void FrmNearest::keyPressEvent(QKeyEvent *event)
@@ -177,7 +164,7 @@ void FrmNearest::keyPressEvent(QKeyEvent *event)
         m_picker->cancel();
         return;
     }
-    QDialog::keyPressEvent(event);
+    ToolWindow::keyPressEvent(event);
 }
 
 // While a pick is under way the button ends it: the desktop may never answer,
@@ -273,19 +260,6 @@ void FrmNearest::showPicker()
 void FrmNearest::showNote(const QString &note)
 {
     m_note->setText(note);
-}
-
-QAction *addNearestColorItem(QMenu &menu, QWidget &owner, NearestColor &nearest)
-{
-    QAction *item = menu.addAction(QStringLiteral("近いWebセーフ色(&N)…"));
-    item->setObjectName(QStringLiteral("mnuNearest"));
-    QObject::connect(item, &QAction::triggered, &owner, [&owner, &nearest] {
-        auto *window = owner.findChild<FrmNearest *>(QString(), Qt::FindDirectChildrenOnly);
-        if (window == nullptr)
-            window = new FrmNearest(nearest, screenColorPicker(), &owner);
-        window->showBeside(owner);
-    });
-    return item;
 }
 
 } // namespace tintmill

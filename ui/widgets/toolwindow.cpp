@@ -1,0 +1,126 @@
+#include "toolwindow.h"
+
+#include "toolwindowplacement.h"
+#include "toolwindowscroller.h"
+
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QWindow>
+#include <algorithm>
+
+namespace tintmill {
+
+namespace {
+
+// The smallest client area a tool window is given: a few controls still
+// show in it, and it scrolls to the rest.
+const QSize minimumClient(160, 160);
+
+// Before the window manager has framed a window its frame is unknown; a title
+// bar and a thin border are the usual allowance.
+const QMargins assumedFrame(4, 32, 4, 4);
+
+QMargins frameOf(const QWidget &window)
+{
+    const QWindow *handle = window.windowHandle();
+    const QMargins frame = handle != nullptr ? handle->frameMargins() : QMargins();
+    return frame.isNull() ? assumedFrame : frame;
+}
+
+} // namespace
+
+ToolWindow::ToolWindow(QWidget *host, const char *objectName, const QString &title,
+                       const char *closeButtonName)
+    : QDialog(host, Qt::Tool)
+{
+    setObjectName(QString::fromLatin1(objectName));
+    setWindowTitle(title);
+    setModal(false);
+    // The page is inside the window before any control is made on it: a
+    // button made the default outside a dialog is not the dialog's default.
+    m_content = new QWidget;
+    m_content->setObjectName(QStringLiteral("toolContent"));
+    m_scroller = new ToolWindowScroller(m_content, this);
+    m_close = new QPushButton(QStringLiteral("閉じる(&C)"), m_content);
+    m_close->setObjectName(QString::fromLatin1(closeButtonName));
+    connect(m_close, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void ToolWindow::setDefaultButton(QPushButton *button)
+{
+    m_default = button;
+    button->setDefault(true);
+}
+
+void ToolWindow::showEvent(QShowEvent *event)
+{
+    // Shown without a default of its own, a dialog makes its first button
+    // the default, and Enter in a text box or on an option would press it:
+    // copy, save or close by accident.
+    if (!m_defaultsSettled) {
+        m_defaultsSettled = true;
+        for (QPushButton *button : findChildren<QPushButton *>()) {
+            if (button != m_default)
+                button->setAutoDefault(false);
+        }
+    }
+    QDialog::showEvent(event);
+}
+
+void ToolWindow::showBeside(const ToolWindowHost &host)
+{
+    if (!m_placed) {
+        m_placed = true;
+        place(host);
+    }
+    show();
+    // Once shown, the window's frame may be known and differ from the one
+    // allowed for: placed again with it, the window fits exactly.
+    if (frameOf(*this) != m_frame)
+        place(host);
+    raise();
+    activateWindow();
+}
+
+void ToolWindow::place(const ToolWindowHost &host)
+{
+    const QWidget &main = *host.window;
+    m_frame = frameOf(*this);
+    const QMargins frame = m_frame;
+    const QWidget *content = m_content;
+    const QSize designed = content->sizeHint().expandedTo(content->minimumSize());
+    const int narrowest = content->minimumSizeHint().expandedTo(content->minimumSize()).width();
+    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroller);
+    const ToolWindowNeeds needs{
+        designed.grownBy(frame),
+        QSize(narrowest, minimumClient.height()).grownBy(frame),
+        [content, designed, frame](int width) {
+            const int client = width - frame.left() - frame.right();
+            const int reflowed = content->hasHeightForWidth() ? content->heightForWidth(client) : 0;
+            return std::max(designed.height(), reflowed) + frame.top() + frame.bottom();
+        },
+        extent,
+    };
+    ToolWindowSurroundings around{main.screen() != nullptr
+                                      ? main.screen()->availableGeometry()
+                                      : QRect(QPoint(), designed.grownBy(frame)),
+                                  main.frameGeometry(),
+                                  main.geometry().left() + host.previewLeft,
+                                  {}};
+    for (const ToolWindow *other : main.findChildren<ToolWindow *>(Qt::FindDirectChildrenOnly)) {
+        if (other != this && other->isVisible())
+            around.open.append(other->frameGeometry());
+    }
+    const QRect placed = placeToolWindow(needs, around);
+    const QSize client = placed.size().shrunkBy(frame);
+    // Never wider than the content with its scroll bar, nor too small to use;
+    // as tall as the user likes where the content reflows.
+    setMaximumSize(designed.width() + extent,
+                   content->hasHeightForWidth() ? QWIDGETSIZE_MAX : designed.height() + extent);
+    setMinimumSize(minimumClient.boundedTo(client));
+    resize(client);
+    move(placed.topLeft());
+}
+
+} // namespace tintmill
