@@ -1,5 +1,6 @@
 #include "support/colorfilewindow.h"
 #include "support/testmain.h"
+#include "support/toolwindows.h"
 
 #include <QAbstractScrollArea>
 #include <QDialog>
@@ -156,10 +157,8 @@ private slots:
         QTest::newRow("frmColor") << QStringLiteral("frmColor");
         QTest::newRow("frmOverW") << QStringLiteral("frmOverW");
         QTest::newRow("frmAbout") << QStringLiteral("frmAbout");
-        QTest::newRow("frmCheck") << QStringLiteral("frmCheck");
-        QTest::newRow("frmModernSc") << QStringLiteral("frmModernSc");
-        QTest::newRow("frmExport") << QStringLiteral("frmExport");
-        QTest::newRow("frmNearest") << QStringLiteral("frmNearest");
+        for (const test::ToolWindowEntry &tool : test::toolWindows())
+            QTest::newRow(tool.window) << QString::fromLatin1(tool.window);
     }
 
     void everyWidgetSitsWhereDesigned()
@@ -171,7 +170,7 @@ private slots:
             actual.insert(window, QRect(QPoint(), w.window->size()));
             collect(w.window.get(), window, QPoint(), actual);
         } else {
-            const QMap<QString, std::function<void()>> openers{
+            QMap<QString, std::function<void()>> openers{
                 {QStringLiteral("frmOverW"),
                  [&w] {
                      w.press("CmdOverW");
@@ -180,23 +179,11 @@ private slots:
                  [&w] {
                      w.find<QAction>("mnuVer")->trigger();
                  }},
-                {QStringLiteral("frmCheck"),
-                 [&w] {
-                     w.find<QAction>("mnuReadability")->trigger();
-                 }},
-                {QStringLiteral("frmModernSc"),
-                 [&w] {
-                     w.find<QAction>("mnuModernScrollbar")->trigger();
-                 }},
-                {QStringLiteral("frmExport"),
-                 [&w] {
-                     w.find<QAction>("mnuExport")->trigger();
-                 }},
-                {QStringLiteral("frmNearest"),
-                 [&w] {
-                     w.find<QAction>("mnuNearest")->trigger();
-                 }},
             };
+            for (const test::ToolWindowEntry &tool : test::toolWindows())
+                openers.insert(QString::fromLatin1(tool.window), [&w, item = tool.menuItem] {
+                    w.find<QAction>(QString::fromLatin1(item))->trigger();
+                });
             actual = w.placesIn(window, openers.value(window));
         }
         QVERIFY(!actual.isEmpty());

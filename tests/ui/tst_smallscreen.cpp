@@ -1,5 +1,6 @@
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
+#include "support/toolwindows.h"
 #include "ui/widgets/contentscroller.h"
 #include "ui/widgets/toolwindowplacement.h"
 #include "ui/widgets/toolwindowscroller.h"
@@ -303,14 +304,8 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("window");
-        QTest::newRow("readability check") << "mnuReadability"
-                                           << "frmCheck";
-        QTest::newRow("modern scrollbar CSS") << "mnuModernScrollbar"
-                                              << "frmModernSc";
-        QTest::newRow("export") << "mnuExport"
-                                << "frmExport";
-        QTest::newRow("nearest web-safe colour") << "mnuNearest"
-                                                 << "frmNearest";
+        for (const test::ToolWindowEntry &tool : test::toolWindows())
+            QTest::newRow(tool.window) << tool.menuItem << tool.window;
     }
 
     void toolWindowsFitBesideTheMainWindow()
