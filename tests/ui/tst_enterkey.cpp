@@ -21,7 +21,7 @@ struct Outcome
     int copies = w.fakes.clipboard.setCount;
     qsizetype dialogs = w.fakes.fileDialog.requests.size();
 
-    QString after(bool stillOpen) const
+    [[nodiscard]] QString after(bool stillOpen) const
     {
         QStringList did;
         const QString colour = w.find<QLabel>("LblCol_1")->text();
@@ -119,7 +119,7 @@ private slots:
         // while it is up.
         const auto pressInDialog = [&](QWidget *dialog) {
             QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
-            QWidget *focused = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+            QWidget *focused = dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog;
             QTest::keyClick(focused, Qt::Key_Return);
             did = outcome.after(dialog->isVisible());
             dialog->close();

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 using namespace tintmill;
 using test::MainWindowFixture;
@@ -140,6 +142,25 @@ private slots:
         QTest::mouseClick(w.inTool("cmdNearestApply"), Qt::LeftButton);
         QFETCH(QString, captionName);
         QTEST(w.find<QLabel>(captionName)->text(), "caption");
+    }
+
+    // The examples in the empty box show whole: the box cuts off with "…"
+    // what does not fit between its frame and Qt's 2 pixels either side.
+    void examplesInTheEmptyBoxShowWhole()
+    {
+        NearestWindow w;
+        auto *box = w.inTool<QLineEdit>("txtCssColor");
+        QStyleOptionFrame frame;
+        frame.initFrom(box);
+        frame.rect = box->rect();
+        frame.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box);
+        const QRect inside = box->style()
+                                 ->subElementRect(QStyle::SE_LineEditContents, &frame, box)
+                                 .marginsRemoved(box->textMargins());
+        const QString examples = QStringLiteral("#1DA1F2、rgb(29 161 242)、steelblue など");
+        QCOMPARE(box->placeholderText(), examples);
+        QCOMPARE(box->fontMetrics().elidedText(examples, Qt::ElideRight, inside.width() - 4),
+                 examples);
     }
 
     void pickButtonSaysWhyItCannotPickHere()

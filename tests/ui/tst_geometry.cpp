@@ -1,4 +1,5 @@
 #include "support/colorfilewindow.h"
+#include "support/mainwindowfixture.h"
 #include "support/testmain.h"
 #include "support/toolwindows.h"
 
@@ -13,6 +14,7 @@
 
 using namespace tintmill;
 using test::ColorFileWindow;
+using test::MainWindowFixture;
 
 namespace {
 
@@ -157,8 +159,6 @@ private slots:
         QTest::newRow("frmColor") << QStringLiteral("frmColor");
         QTest::newRow("frmOverW") << QStringLiteral("frmOverW");
         QTest::newRow("frmAbout") << QStringLiteral("frmAbout");
-        for (const test::ToolWindowEntry &tool : test::toolWindows())
-            QTest::newRow(tool.window) << QString::fromLatin1(tool.window);
     }
 
     void everyWidgetSitsWhereDesigned()
@@ -170,7 +170,7 @@ private slots:
             actual.insert(window, QRect(QPoint(), w.window->size()));
             collect(w.window.get(), window, QPoint(), actual);
         } else {
-            QMap<QString, std::function<void()>> openers{
+            const QMap<QString, std::function<void()>> openers{
                 {QStringLiteral("frmOverW"),
                  [&w] {
                      w.press("CmdOverW");
@@ -180,10 +180,6 @@ private slots:
                      w.find<QAction>("mnuVer")->trigger();
                  }},
             };
-            for (const test::ToolWindowEntry &tool : test::toolWindows())
-                openers.insert(QString::fromLatin1(tool.window), [&w, item = tool.menuItem] {
-                    w.find<QAction>(QString::fromLatin1(item))->trigger();
-                });
             actual = w.placesIn(window, openers.value(window));
         }
         QVERIFY(!actual.isEmpty());
@@ -205,6 +201,69 @@ private slots:
         for (const QString &problem : std::as_const(problems))
             qInfo().noquote() << problem;
         QVERIFY2(problems.isEmpty(), "a widget is not where the table puts it (listed above)");
+    }
+
+    // A tool window's parts are laid out by layouts that reflow to its
+    // width, so they have no rows in the table: at its designed size and at
+    // its narrowest, no part covers another or runs off the page.
+    void toolWindowPartsNeitherOverlapNorRunOff_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("narrowest");
+        for (const test::ToolWindowEntry &tool : test::toolWindows()) {
+            for (const bool narrowest : {false, true})
+                QTest::addRow("%s %s", tool.window, narrowest ? "narrowest" : "designed")
+                    << tool.menuItem << tool.window << narrowest;
+        }
+    }
+
+    void toolWindowPartsNeitherOverlapNorRunOff()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, window);
+        QFETCH(bool, narrowest);
+        MainWindowFixture f;
+        f.find<QAction>(item)->trigger();
+        auto *tool = f.find<QWidget>(window);
+        QVERIFY(tool && QTest::qWaitForWindowExposed(tool));
+        auto *content = tool->findChild<QWidget *>(QStringLiteral("toolContent"));
+        if (narrowest)
+            tool->resize(content->minimumSizeHint().width(), tool->height());
+        QCoreApplication::processEvents();
+
+        // Every part shown, ours rather than the style's, where it is on the page.
+        QList<const QWidget *> parts;
+        for (const QWidget *widget : content->findChildren<QWidget *>()) {
+            bool ours = widget->isVisibleTo(content) && !isCarrier(widget);
+            for (const QWidget *up = widget; ours && up != content; up = up->parentWidget())
+                ours = !isStylePlaced(up);
+            if (ours)
+                parts << widget;
+        }
+        const auto place = [content](const QWidget *widget) {
+            return QRect(widget->mapTo(content, QPoint()), widget->size());
+        };
+        const auto name = [](const QWidget *widget) {
+            return widget->objectName().isEmpty()
+                       ? QString::fromLatin1(widget->metaObject()->className()) + u'(' +
+                             widget->parentWidget()->objectName() + u')'
+                       : widget->objectName();
+        };
+        const QRect page(QPoint(), content->size());
+        QStringList problems;
+        for (qsizetype a = 0; a < parts.size(); ++a) {
+            const QWidget *one = parts.at(a);
+            if (!page.contains(place(one)))
+                problems << name(one) + QStringLiteral(" runs off the page");
+            for (qsizetype b = a + 1; b < parts.size(); ++b) {
+                const QWidget *other = parts.at(b);
+                if (!one->isAncestorOf(other) && !other->isAncestorOf(one) &&
+                    place(one).intersects(place(other)))
+                    problems << name(one) + QStringLiteral(" covers ") + name(other);
+            }
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }
 };
 

@@ -76,6 +76,18 @@ QSize frameOf(const QWidget &window)
     return window.frameGeometry().size() - window.geometry().size();
 }
 
+// Moves the main window to the middle of its screen's available area, as
+// window managers place a new window; that area.
+QRect centreMainWindow(MainWindowFixture &f)
+{
+    const QRect available = f.window->screen()->availableGeometry();
+    const QSize frame = f.window->frameGeometry().size();
+    f.window->move(available.left() + (available.width() - frame.width()) / 2,
+                   available.top() + (available.height() - frame.height()) / 2);
+    QCoreApplication::processEvents();
+    return available;
+}
+
 } // namespace
 
 class TestSmallScreen : public QObject
@@ -297,10 +309,14 @@ private slots:
               "placed");
     }
 
-    // Under TINTMILL_TEST_SCREEN and QT_SCALE_FACTOR (tests/CMakeLists.txt):
-    // each tool window opens on the screen with every control within reach,
-    // beside the main window, or where there is no room over its left part.
-    void toolWindowsFitBesideTheMainWindow_data()
+    // Under TINTMILL_TEST_SCREEN and QT_SCALE_FACTOR (tests/CMakeLists.txt),
+    // with the main window in the middle of the screen, where window
+    // managers put it: each tool window opens on the screen with every
+    // control in reach without scrolling sideways, and on a Full HD screen
+    // without scrolling at all. It stays off the main window's preview,
+    // unless it is too wide for the room left of it even at its narrowest;
+    // then it keeps to the screen's left edge.
+    void toolWindowsShowEveryControl_data()
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("window");
@@ -308,24 +324,54 @@ private slots:
             QTest::newRow(tool.window) << tool.menuItem << tool.window;
     }
 
-    void toolWindowsFitBesideTheMainWindow()
+    void toolWindowsShowEveryControl()
     {
         QFETCH(QString, item);
         QFETCH(QString, window);
         MainWindowFixture f;
+        const QRect available = centreMainWindow(f);
         f.find<QAction>(item)->trigger();
         auto *tool = f.find<QWidget>(window);
         QVERIFY(tool && QTest::qWaitForWindowExposed(tool));
-        const QRect available = f.window->screen()->availableGeometry();
         const QRect toolFrame = tool->frameGeometry();
-        const QRect mainFrame = f.window->frameGeometry();
         QVERIFY2(available.contains(toolFrame),
                  qPrintable(shown(toolFrame) + QStringLiteral(" on ") + shown(available)));
-        QVERIFY2(!toolFrame.intersects(mainFrame) || toolFrame.left() == available.left(),
-                 qPrintable(shown(toolFrame) + QStringLiteral(" beside ") + shown(mainFrame)));
+        // The preview and its editor tabs: the main window right of 464 pixels.
+        const QRect preview = f.window->geometry().adjusted(464, 0, 0, 0);
+        QVERIFY2(!toolFrame.intersects(preview) || toolFrame.left() == available.left(),
+                 qPrintable(shown(toolFrame) + QStringLiteral(" over ") + shown(preview)));
+
+        auto &scroller = *tool->findChild<ToolWindowScroller *>();
+        QCOMPARE(scroller.horizontalScrollBar()->maximum(), 0);
+        if (available.size() == QSize(1920, 1080))
+            QCOMPARE(scroller.verticalScrollBar()->maximum(), 0);
         QStringList outOfReach;
-        collectOutOfReach(*tool->findChild<ToolWindowScroller *>(), *tool, QString(), outOfReach);
+        collectOutOfReach(scroller, *tool, QString(), outOfReach);
         QVERIFY2(outOfReach.isEmpty(), qPrintable(outOfReach.join(u',')));
+    }
+
+    // Opened one after another, no tool window hides the top left corner of
+    // one opened before it, where its title bar begins; on a Full HD screen
+    // none covers another at all.
+    void toolWindowsOpenClearOfEachOther()
+    {
+        MainWindowFixture f;
+        const QRect available = centreMainWindow(f);
+        QList<QRect> frames;
+        for (const test::ToolWindowEntry &entry : test::toolWindows()) {
+            f.find<QAction>(QString::fromLatin1(entry.menuItem))->trigger();
+            auto *tool = f.find<QWidget>(QString::fromLatin1(entry.window));
+            QVERIFY(tool && QTest::qWaitForWindowExposed(tool));
+            const QRect frame = tool->frameGeometry();
+            for (const QRect &earlier : std::as_const(frames)) {
+                QVERIFY2(!frame.contains(earlier.topLeft()),
+                         qPrintable(shown(frame) + QStringLiteral(" hides ") + shown(earlier)));
+                if (available.size() == QSize(1920, 1080))
+                    QVERIFY2(!frame.intersects(earlier),
+                             qPrintable(shown(frame) + QStringLiteral(" over ") + shown(earlier)));
+            }
+            frames << frame;
+        }
     }
 
     void keyboardFocusIsScrolledIntoView()

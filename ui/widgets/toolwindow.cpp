@@ -2,10 +2,12 @@
 
 #include "toolwindowplacement.h"
 #include "toolwindowscroller.h"
+#include "twips.h"
 
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
 
@@ -20,6 +22,9 @@ const QSize minimumClient(160, 160);
 // Before the window manager has framed a window its frame is unknown; a title
 // bar and a thin border are the usual allowance.
 const QMargins assumedFrame(4, 32, 4, 4);
+
+// The buttons at a window's foot are at least as wide as designed.
+const int footButtonWidth = twips::toPixels(1200);
 
 QMargins frameOf(const QWidget &window)
 {
@@ -44,7 +49,36 @@ ToolWindow::ToolWindow(QWidget *host, const char *objectName, const QString &tit
     m_scroller = new ToolWindowScroller(m_content, this);
     m_close = new QPushButton(QStringLiteral("閉じる(&C)"), m_content);
     m_close->setObjectName(QString::fromLatin1(closeButtonName));
+    m_close->setMinimumWidth(footButtonWidth);
     connect(m_close, &QPushButton::clicked, this, &QDialog::close);
+
+    m_page = new QVBoxLayout(m_content);
+    m_body = new QVBoxLayout;
+    m_body->setContentsMargins(0, 0, 0, 0);
+    // Where the window is taller than its parts need, a box that grows
+    // (a code box) takes the room, and the buttons stay at the foot.
+    m_page->addLayout(m_body, 1);
+    m_foot = new QHBoxLayout;
+    m_foot->addStretch();
+    m_foot->addWidget(m_close);
+    m_page->addLayout(m_foot);
+}
+
+void ToolWindow::addFootButton(QPushButton *button, Qt::AlignmentFlag side)
+{
+    button->setMinimumWidth(footButtonWidth);
+    if (side == Qt::AlignLeft)
+        m_foot->insertWidget(m_leadingButtons++, button);
+    else
+        m_foot->insertWidget(m_foot->count() - 1, button);
+}
+
+void ToolWindow::setSpacing(const QMargins &margins, int spacing)
+{
+    m_page->setContentsMargins(margins);
+    m_page->setSpacing(spacing);
+    m_body->setSpacing(spacing);
+    m_foot->setSpacing(spacing);
 }
 
 void ToolWindow::setDefaultButton(QPushButton *button)
@@ -89,12 +123,14 @@ void ToolWindow::place(const ToolWindowHost &host)
     m_frame = frameOf(*this);
     const QMargins frame = m_frame;
     const QWidget *content = m_content;
-    const QSize designed = content->sizeHint().expandedTo(content->minimumSize());
-    const int narrowest = content->minimumSizeHint().expandedTo(content->minimumSize()).width();
+    m_content->ensurePolished();
+    const QSize narrowest = content->minimumSizeHint();
+    const QSize designed =
+        (m_designed.isValid() ? m_designed : content->sizeHint()).expandedTo(narrowest);
     const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroller);
     const ToolWindowNeeds needs{
         designed.grownBy(frame),
-        QSize(narrowest, minimumClient.height()).grownBy(frame),
+        QSize(narrowest.width(), minimumClient.height()).grownBy(frame),
         [content, designed, frame](int width) {
             const int client = width - frame.left() - frame.right();
             const int reflowed = content->hasHeightForWidth() ? content->heightForWidth(client) : 0;

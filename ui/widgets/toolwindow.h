@@ -4,7 +4,10 @@
 #include <QDialog>
 #include <QMenu>
 
+class QBoxLayout;
+class QHBoxLayout;
 class QPushButton;
+class QVBoxLayout;
 
 namespace tintmill {
 
@@ -20,9 +23,11 @@ struct ToolWindowHost
 };
 
 // A window beside the main one that follows the colours there: a tool
-// window of its host, never modal, with a close button. Its controls go on
-// content(), which scrolls inside the window where the screen is too small.
-// There is one window of each kind, found with running().
+// window of its host, never modal, with a close button at its foot. Its
+// parts are laid out in body(), above the buttons, by layouts that let them
+// reflow to the window's width; the page scrolls inside the window where the
+// screen is too small even so. There is one window of each kind, found with
+// running().
 class ToolWindow : public QDialog
 {
     Q_OBJECT
@@ -43,8 +48,20 @@ protected:
     ToolWindow(QWidget *host, const char *objectName, const QString &title,
                const char *closeButtonName);
 
+    // The page the controls are made on.
     QWidget *content() const { return m_content; }
+    // The window's parts, top to bottom, above the row of buttons.
+    QVBoxLayout *body() const { return m_body; }
     QPushButton *closeButton() const { return m_close; }
+    // A button at the window's foot: on the left, or on the right before
+    // the close button.
+    void addFootButton(QPushButton *button, Qt::AlignmentFlag side);
+    // The page's margins, and the room between its parts.
+    void setSpacing(const QMargins &margins, int spacing);
+    // The size the window opens at where there is room, when it is not the
+    // size its parts ask for: a box that takes what room there is gets its
+    // designed share.
+    void setDesignedSize(const QSize &size) { m_designed = size; }
     // The button Enter presses anywhere in the window. Without one, Enter
     // presses nothing: no other button of a tool window is ever a default.
     void setDefaultButton(QPushButton *button);
@@ -55,7 +72,12 @@ private:
     void place(const ToolWindowHost &host);
 
     QWidget *m_content;
+    QVBoxLayout *m_page;
+    QVBoxLayout *m_body;
+    QHBoxLayout *m_foot;
+    int m_leadingButtons = 0;
     QPushButton *m_close;
+    QSize m_designed;
     QPushButton *m_default = nullptr;
     ToolWindowScroller *m_scroller;
     bool m_placed = false;

@@ -6,6 +6,7 @@
 #include "ui/widgets/twips.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -14,33 +15,41 @@ namespace tintmill {
 FrmExport::FrmExport(ColorExportCode &code, QWidget *host)
     : ToolWindow(host, "frmExport", QStringLiteral("書き出し"), "cmdExportClose")
 {
-    // The controls sit where designed on a page of the window's designed
-    // size, which scrolls inside the window on a small screen.
+    // The box takes what room the window has.
     QWidget *content = this->content();
-    content->setFixedSize(twips::rect(0, 0, 6600, 6300).size());
+    setDesignedSize(twips::rect(0, 0, 6600, 6300).size());
+    setSpacing(QMargins(twips::toPixels(240), twips::toPixels(180), twips::toPixels(240),
+                        twips::toPixels(285)),
+               twips::toPixels(120));
 
     auto *formatLabel = label("lblExportFormat", QStringLiteral("形式(&F)："), content);
-    twips::place(formatLabel, 240, 240, 960, 300);
     auto *format = named(new QComboBox(content), "cboExportFormat");
     for (const ExportFormatInfo &info : exportFormats())
         format->addItem(QString::fromUtf8(info.label));
     format->setCurrentIndex(code.format.selected());
+    format->setMinimumWidth(twips::toPixels(3840));
+    formatLabel->setMinimumWidth(twips::toPixels(960));
     formatLabel->setBuddy(format);
-    twips::place(format, 1200, 180, 3840, 375);
     connect(format, &QComboBox::currentIndexChanged, &code.format, &OptionGroup::select);
     connect(&code.format, &OptionGroup::clicked, format, &QComboBox::setCurrentIndex);
+    auto *formatRow = new QHBoxLayout;
+    formatRow->setSpacing(0);
+    formatRow->addWidget(formatLabel);
+    formatRow->addWidget(format);
+    formatRow->addStretch();
 
     auto *caption = label("lblExport", QStringLiteral("書き出したテキスト"), content);
-    twips::place(caption, 240, 720, 2400, 270);
     auto *box = new CodeTextBox(QStringLiteral("txtExport"), content);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
-    twips::place(box, 240, 1020, 6120, 4440);
+    box->setMinimumHeight(twips::toPixels(1500));
+    body()->addLayout(formatRow);
+    body()->addWidget(caption);
+    body()->addWidget(box, 1);
 
     auto *copy = named(new QPushButton(QStringLiteral("コピー"), content), "cmdExportCopy");
-    twips::place(copy, 240, 5640, 1200, 375);
     auto *save = named(new QPushButton(QStringLiteral("保存…"), content), "cmdExportSave");
-    twips::place(save, 1560, 5640, 1200, 375);
-    twips::place(closeButton(), 5160, 5640, 1200, 375);
+    for (QPushButton *button : {copy, save})
+        addFootButton(button, Qt::AlignLeft);
     connect(copy, &QPushButton::clicked, &code, &ColorExportCode::copy);
     connect(save, &QPushButton::clicked, &code, &ColorExportCode::save);
 

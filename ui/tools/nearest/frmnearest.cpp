@@ -6,12 +6,15 @@
 #include "ui/widgets/colorbutton.h"
 #include "ui/widgets/colorswatch.h"
 #include "ui/widgets/controls.h"
+#include "ui/widgets/reflowlayout.h"
 #include "ui/widgets/twips.h"
+#include "ui/widgets/wrappinglabel.h"
 #include "x11screenpicker.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,58 +63,92 @@ FrmNearest::FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget
     : ToolWindow(host, "frmNearest", QStringLiteral("近いWebセーフ色"), "cmdNearestClose"),
       m_nearest(nearest), m_picker(picker)
 {
-    // The controls sit where designed on a page of the window's designed
-    // size, which scrolls inside the window on a small screen.
+    // The text box and the picking button, then the two colours, side by
+    // side where there is room, else one under the other.
     QWidget *content = this->content();
-    content->setFixedSize(twips::rect(0, 0, 7260, 5160).size());
+    setSpacing(QMargins(twips::toPixels(240), twips::toPixels(180), twips::toPixels(240),
+                        twips::toPixels(135)),
+               twips::toPixels(90));
 
     auto *textLabel = label("lblCssColor", QStringLiteral("CSSの色(&I)："), content);
-    twips::place(textLabel, 240, 225, 1200, 300);
+    textLabel->setMinimumWidth(twips::toPixels(1200));
     m_text = named(new QLineEdit(content), "txtCssColor");
     m_text->setPlaceholderText(QStringLiteral("#1DA1F2、rgb(29 161 242)、steelblue など"));
-    twips::place(m_text, 1440, 180, 3600, 375);
+    // Wide enough that the examples show whole.
+    const QFontMetrics metrics(m_text->font());
+    m_text->setMinimumWidth(metrics.horizontalAdvance(m_text->placeholderText()) +
+                            metrics.horizontalAdvance(QStringLiteral("MM")));
     textLabel->setBuddy(m_text);
     m_pick = named(new QPushButton(QStringLiteral("画面から拾う"), content), "cmdPickScreen");
-    twips::place(m_pick, 5160, 180, 1860, 375);
+    m_pick->setMinimumWidth(twips::toPixels(1860));
+    m_note = new WrappingLabel(QString(), content);
+    m_note->setObjectName(QStringLiteral("lblCssNote"));
+    // Two lines kept, so that a note coming or going moves nothing below.
+    m_note->setMinimumHeight(2 * m_note->fontMetrics().lineSpacing());
+    auto *given = new QHBoxLayout;
+    given->setSpacing(0);
+    given->addWidget(textLabel);
+    given->addWidget(m_text);
+    auto *top = new ReflowLayout;
+    top->addLayout(given, 0);
+    top->addWidget(m_pick, 1, Qt::AlignLeft);
+    auto *noteRow = new QHBoxLayout;
+    noteRow->addSpacing(textLabel->minimumWidth());
+    noteRow->addWidget(m_note);
 
-    m_note = label("lblCssNote", QString(), content);
-    m_note->setWordWrap(true);
-    twips::place(m_note, 1440, 585, 5580, 480);
-
-    auto *givenCaption = label("lblGivenCaption", QStringLiteral("指定した色"), content);
-    twips::place(givenCaption, 240, 1140, 3300, 270);
+    const auto colorColumn = [content](const char *captionName, const QString &caption,
+                                       ColorSwatch *swatch, const char *swatchName, QLabel *&text,
+                                       const char *textName) {
+        auto *column = new QVBoxLayout;
+        column->setSpacing(twips::toPixels(30));
+        column->addWidget(label(captionName, caption, content));
+        swatch->setObjectName(QString::fromLatin1(swatchName));
+        swatch->setFixedSize(twips::rect(0, 0, 3300, 660).size());
+        // Hidden while there is no colour, it keeps its place.
+        QSizePolicy policy = swatch->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        swatch->setSizePolicy(policy);
+        column->addWidget(swatch);
+        text = label(textName, QString(), content);
+        text->setMinimumHeight(text->fontMetrics().lineSpacing());
+        column->addWidget(text);
+        return column;
+    };
     m_givenSwatch = new ColorSwatch(content);
-    m_givenSwatch->setObjectName(QStringLiteral("picGiven"));
-    m_givenSwatch->setFixedSize(twips::rect(0, 0, 3300, 660).size());
-    twips::place(m_givenSwatch, 240, 1440, 3300, 660);
-    m_given = label("lblGiven", QString(), content);
-    twips::place(m_given, 240, 2130, 3300, 270);
-
-    auto *nearestCaption =
-        label("lblNearestCaption", QStringLiteral("いちばん近いWebセーフ色"), content);
-    twips::place(nearestCaption, 3720, 1140, 3300, 270);
     m_nearestSwatch = new ColorSwatch(content);
-    m_nearestSwatch->setObjectName(QStringLiteral("picNearest"));
-    m_nearestSwatch->setFixedSize(twips::rect(0, 0, 3300, 660).size());
-    twips::place(m_nearestSwatch, 3720, 1440, 3300, 660);
-    m_nearestText = label("lblNearest", QString(), content);
-    twips::place(m_nearestText, 3720, 2130, 3300, 270);
+    auto *colors = new ReflowLayout;
+    colors->setSpacing(twips::toPixels(180));
+    colors->addLayout(colorColumn("lblGivenCaption", QStringLiteral("指定した色"), m_givenSwatch,
+                                  "picGiven", m_given, "lblGiven"),
+                      0);
+    colors->addLayout(colorColumn("lblNearestCaption", QStringLiteral("いちばん近いWebセーフ色"),
+                                  m_nearestSwatch, "picNearest", m_nearestText, "lblNearest"),
+                      1);
 
     m_difference = label("lblDifference", QString(), content);
-    twips::place(m_difference, 240, 2460, 6780, 270);
+    m_difference->setMinimumHeight(m_difference->fontMetrics().lineSpacing());
 
     auto *frame = named(new QGroupBox(QStringLiteral("適用する色（色差 CIEDE2000）"), content),
                         "FrameNearest");
-    twips::place(frame, 240, 2820, 6780, 1680);
+    auto *choices = new QVBoxLayout(frame);
+    choices->setContentsMargins(twips::toPixels(120), twips::toPixels(30), twips::toPixels(120),
+                                twips::toPixels(45));
+    choices->setSpacing(twips::toPixels(30));
     auto *group = new QButtonGroup(this);
     for (int rank = 0; rank < nearestMatchCount; ++rank) {
         QRadioButton *option = optionButton(
             QStringLiteral("optNearest_%1").arg(rank).toLatin1().constData(), QString(), frame);
         option->setIconSize(twips::rect(0, 0, 480, 240).size());
-        twips::placeInFrame(option, 120, 240 + 330 * rank, 6540, 300);
+        choices->addWidget(option);
         group->addButton(option, rank);
         m_options.at(rank) = option;
     }
+
+    body()->addLayout(top);
+    body()->addLayout(noteRow);
+    body()->addLayout(colors);
+    body()->addWidget(m_difference);
+    body()->addWidget(frame);
     connect(group, &QButtonGroup::idClicked, &m_nearest, &NearestColor::choose);
     connect(&m_nearest, &NearestColor::chosenChanged, this,
             [this](int rank) { m_options.at(rank)->setChecked(true); });
@@ -119,9 +156,8 @@ FrmNearest::FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget
     m_apply = named(new QPushButton(QStringLiteral("適用"), content), "cmdNearestApply");
     m_apply->setToolTip(QStringLiteral("選んだ色を、メインウィンドウで選択中の役割に適用します"
                                        "（その色のボタンを押したのと同じです）"));
-    twips::place(m_apply, 4440, 4650, 1200, 375);
+    addFootButton(m_apply, Qt::AlignRight);
     connect(m_apply, &QPushButton::clicked, &m_nearest, &NearestColor::apply);
-    twips::place(closeButton(), 5820, 4650, 1200, 375);
     // Enter in the text box applies, so that a pasted colour takes one key;
     // it never starts a pick, which would cover the screen.
     setDefaultButton(m_apply);

@@ -3,11 +3,11 @@
 #include "contrasttable.h"
 #include "editor/readabilitycheck.h"
 #include "suggestionlist.h"
+#include "ui/widgets/reflowlayout.h"
+#include "ui/widgets/wrappinglabel.h"
 #include "visionpreviews.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -28,11 +28,12 @@ QGroupBox *group(const QString &title, QWidget *content, QWidget *parent)
 FrmCheck::FrmCheck(ReadabilityCheck &check, QWidget *host)
     : ToolWindow(host, "frmCheck", QStringLiteral("読みやすさチェック"), "cmdClose"), m_check(check)
 {
-    // Everything sits on one page that scrolls inside the window on a small
-    // screen.
+    // The table with the suggestions under it, and the pictures beside
+    // them where there is room (the window then stays low enough for a
+    // small screen), else under them.
     QWidget *content = this->content();
     m_table = new ContrastTable(content);
-    auto *legend = new QLabel(
+    auto *legend = new WrappingLabel(
         QStringLiteral(
             "◎ AAA：7:1以上　○ AA：4.5:1以上　△ 大きな文字のみ：3:1以上　× 不合格：3:1未満\n"
             "薄く表示したセルは、表示メニューで隠している行です。"),
@@ -47,20 +48,12 @@ FrmCheck::FrmCheck(ReadabilityCheck &check, QWidget *host)
     m_suggestions = new SuggestionList(content);
     m_previews = new VisionPreviews(content);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(closeButton());
-
-    // The pictures go beside the table rather than under it: the window then
-    // stays low enough for a small screen.
-    auto *layout = new QGridLayout(content);
-    layout->addWidget(group(QStringLiteral("コントラスト比（WCAG 2）"), tableArea, content), 0, 0);
-    layout->addWidget(
-        group(QStringLiteral("AAに届くいちばん近いウェブセーフカラー"), m_suggestions, content), 1,
-        0);
-    layout->addWidget(group(QStringLiteral("色覚による見え方"), m_previews, content), 0, 1, 2, 1);
-    layout->addLayout(buttons, 2, 0, 1, 2);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto *parts = new ReflowLayout;
+    parts->addWidget(group(QStringLiteral("コントラスト比（WCAG 2）"), tableArea, content), 0);
+    parts->addWidget(
+        group(QStringLiteral("AAに届くいちばん近いウェブセーフカラー"), m_suggestions, content), 0);
+    parts->addWidget(group(QStringLiteral("色覚による見え方"), m_previews, content), 1);
+    body()->addLayout(parts);
     // Opening on the close button: the table would otherwise show its first
     // cell as if it had been picked out.
     closeButton()->setFocus();
@@ -68,6 +61,9 @@ FrmCheck::FrmCheck(ReadabilityCheck &check, QWidget *host)
     connect(&m_check, &ReadabilityCheck::changed, this, &FrmCheck::scheduleRefresh);
     connect(m_suggestions, &SuggestionList::applyRequested, &m_check,
             &ReadabilityCheck::applySuggestion);
+    // Its size depends on what it shows: the check is shown before the
+    // window is placed.
+    refresh();
 }
 
 void FrmCheck::showEvent(QShowEvent *event)
