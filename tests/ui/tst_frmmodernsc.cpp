@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(menus, QStringList({"ファイル(&F)", "編集(&E)", "表示(&V)", "ツール(&T)",
                                      "バージョン情報(&A)"}));
         QCOMPARE(w.find<QAction>("mnuModernScrollbar")->text(),
-                 QStringLiteral("今のブラウザ向けスクロールバーCSS(&W)"));
+                 QStringLiteral("今のブラウザ向けスクロールバーCSS(&W)…"));
 
         QVERIFY(w.tool() && w.tool()->isVisible());
         QVERIFY(!w.tool()->isModal());

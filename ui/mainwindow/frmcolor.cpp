@@ -150,11 +150,11 @@ void FrmColor::buildMenus()
     // no room, leaving the preview in view.
     const ToolWindowHost host{this, twips::toPixels(rightColumn)};
     addToolWindowItem<FrmCheck>(
-        *m_toolsMenu, host, "mnuReadability", QStringLiteral("読みやすさチェック(&R)"),
+        *m_toolsMenu, host, "mnuReadability", QStringLiteral("読みやすさチェック(&R)…"),
         [this](QWidget &owner) { return new FrmCheck(m_workbench.readability, &owner); });
     addToolWindowItem<FrmModernSc>(
         *m_toolsMenu, host, "mnuModernScrollbar",
-        QStringLiteral("今のブラウザ向けスクロールバーCSS(&W)"), [this](QWidget &owner) {
+        QStringLiteral("今のブラウザ向けスクロールバーCSS(&W)…"), [this](QWidget &owner) {
             return new FrmModernSc(m_workbench.modernScrollbarCode, &owner);
         });
     addToolWindowItem<FrmExport>(

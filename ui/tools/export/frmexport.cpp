@@ -46,8 +46,8 @@ FrmExport::FrmExport(ColorExportCode &code, QWidget *host)
     body()->addWidget(caption);
     body()->addWidget(box, 1);
 
-    auto *copy = named(new QPushButton(QStringLiteral("コピー"), content), "cmdExportCopy");
-    auto *save = named(new QPushButton(QStringLiteral("保存…"), content), "cmdExportSave");
+    auto *copy = named(new QPushButton(QStringLiteral("コピー(&Y)"), content), "cmdExportCopy");
+    auto *save = named(new QPushButton(QStringLiteral("保存(&S)…"), content), "cmdExportSave");
     for (QPushButton *button : {copy, save})
         addFootButton(button, Qt::AlignLeft);
     connect(copy, &QPushButton::clicked, &code, &ColorExportCode::copy);
