@@ -1,15 +1,19 @@
 #include "toolwindow.h"
 
+#include "controls.h"
 #include "toolwindowplacement.h"
 #include "toolwindowscroller.h"
 #include "twips.h"
+#include "wrappinglabel.h"
 
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
+#include <chrono>
 
 namespace tintmill {
 
@@ -25,6 +29,9 @@ const QMargins assumedFrame(4, 32, 4, 4);
 
 // The buttons at a window's foot are at least as wide as designed.
 const int footButtonWidth = twips::toPixels(1200);
+
+// Long enough to read a short notice, short enough not to linger.
+constexpr std::chrono::milliseconds noticeShown{5000};
 
 QMargins frameOf(const QWidget &window)
 {
@@ -71,6 +78,34 @@ void ToolWindow::addFootButton(QPushButton *button, Qt::AlignmentFlag side)
         m_foot->insertWidget(m_leadingButtons++, button);
     else
         m_foot->insertWidget(m_foot->count() - 1, button);
+}
+
+void ToolWindow::addNoticeLine(const char *objectName)
+{
+    m_notice = new WrappingLabel(QString(), m_content);
+    m_notice->setObjectName(QString::fromLatin1(objectName));
+    // A line kept for it, so that a notice coming or going moves nothing.
+    keepLines(m_notice, 1);
+    m_page->insertWidget(m_page->count() - 1, m_notice);
+    m_noticeTimer = new QTimer(this);
+    m_noticeTimer->setSingleShot(true);
+    m_noticeTimer->setInterval(noticeShown);
+    connect(m_noticeTimer, &QTimer::timeout, this, &ToolWindow::clearNotice);
+}
+
+void ToolWindow::showNotice(const QString &notice, bool brief)
+{
+    m_notice->setText(notice);
+    if (brief)
+        m_noticeTimer->start();
+    else
+        m_noticeTimer->stop();
+}
+
+void ToolWindow::clearNotice()
+{
+    m_noticeTimer->stop();
+    m_notice->clear();
 }
 
 void ToolWindow::setSpacing(const QMargins &margins, int spacing)

@@ -6,7 +6,9 @@
 
 class QBoxLayout;
 class QHBoxLayout;
+class QLabel;
 class QPushButton;
+class QTimer;
 class QVBoxLayout;
 
 namespace tintmill {
@@ -62,6 +64,13 @@ protected:
     // size its parts ask for: a box that takes what room there is gets its
     // designed share.
     void setDesignedSize(const QSize &size) { m_designed = size; }
+    // A line above the buttons, named `objectName`, that says what a button
+    // did (the text is on the clipboard, the file is saved).
+    void addNoticeLine(const char *objectName);
+    // Says `notice` on that line; a brief one goes again after a few
+    // seconds, any one when the window's text changes (clearNotice).
+    void showNotice(const QString &notice, bool brief);
+    void clearNotice();
     // The button Enter presses anywhere in the window. Without one, Enter
     // presses nothing: no other button of a tool window is ever a default.
     void setDefaultButton(QPushButton *button);
@@ -78,6 +87,8 @@ private:
     int m_leadingButtons = 0;
     QPushButton *m_close;
     QSize m_designed;
+    QLabel *m_notice = nullptr;
+    QTimer *m_noticeTimer = nullptr;
     QPushButton *m_default = nullptr;
     ToolWindowScroller *m_scroller;
     bool m_placed = false;

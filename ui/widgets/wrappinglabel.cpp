@@ -1,5 +1,7 @@
 #include "wrappinglabel.h"
 
+#include <algorithm>
+
 namespace tintmill {
 
 WrappingLabel::WrappingLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
@@ -52,7 +54,9 @@ int WrappingLabel::heightForWidth(int width) const
     const auto known = m_heights.constFind(width);
     if (known != m_heights.cend())
         return *known;
-    return *m_heights.insert(width, QLabel::heightForWidth(width));
+    // Never lower than it was made: a line kept for a text to come stays
+    // kept while there is none.
+    return *m_heights.insert(width, std::max(QLabel::heightForWidth(width), minimumHeight()));
 }
 
 } // namespace tintmill

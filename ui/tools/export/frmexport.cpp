@@ -50,12 +50,25 @@ FrmExport::FrmExport(ColorExportCode &code, QWidget *host)
     auto *save = named(new QPushButton(QStringLiteral("保存(&S)…"), content), "cmdExportSave");
     for (QPushButton *button : {copy, save})
         addFootButton(button, Qt::AlignLeft);
-    connect(copy, &QPushButton::clicked, &code, &ColorExportCode::copy);
+    addNoticeLine("lblExportNotice");
+    connect(copy, &QPushButton::clicked, this, [this, &code] {
+        code.copy();
+        showNotice(QStringLiteral("クリップボードにコピーしました。"), true);
+    });
     connect(save, &QPushButton::clicked, &code, &ColorExportCode::save);
+    connect(&code, &ColorExportCode::saved, this, [this](const QString &path) {
+        // A long path breaks after any separator rather than running off.
+        QString shown = path;
+        shown.replace(u'/', QStringLiteral("/\u200B"));
+        showNotice(QStringLiteral("%1 に保存しました。").arg(shown), false);
+    });
 
     box->showCode(code.text());
-    connect(&code, &ColorExportCode::textChanged, box,
-            [box, &code] { box->showCode(code.text()); });
+    // What was copied or saved is no longer the text shown.
+    connect(&code, &ColorExportCode::textChanged, this, [this, box, &code] {
+        box->showCode(code.text());
+        clearNotice();
+    });
 
     setTabOrder(format, box);
     setTabOrder(box, copy);

@@ -66,13 +66,21 @@ FrmModernSc::FrmModernSc(ModernScrollbarCode &code, QWidget *host)
     body()->addLayout(output, 1);
     body()->addWidget(note);
 
+    addNoticeLine("lblModernScNotice");
     const auto showText = [box, copy, &code] {
         box->showCode(code.text());
         copy->setEnabled(!code.text().isEmpty());
     };
     showText();
-    connect(&code, &ModernScrollbarCode::textChanged, this, showText);
-    connect(copy, &QPushButton::clicked, &code, &ModernScrollbarCode::copy);
+    // What was copied is no longer the text shown.
+    connect(&code, &ModernScrollbarCode::textChanged, this, [this, showText] {
+        showText();
+        clearNotice();
+    });
+    connect(copy, &QPushButton::clicked, this, [this, &code] {
+        code.copy();
+        showNotice(QStringLiteral("クリップボードにコピーしました。"), true);
+    });
 
     setTabOrder(page, area);
     setTabOrder(area, box);

@@ -84,7 +84,7 @@ FrmNearest::FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget
     m_note = new WrappingLabel(QString(), content);
     m_note->setObjectName(QStringLiteral("lblCssNote"));
     // Two lines kept, so that a note coming or going moves nothing below.
-    m_note->setMinimumHeight(2 * m_note->fontMetrics().lineSpacing());
+    keepLines(m_note, 2);
     auto *given = new QHBoxLayout;
     given->setSpacing(0);
     given->addWidget(textLabel);
@@ -110,7 +110,7 @@ FrmNearest::FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget
         swatch->setSizePolicy(policy);
         column->addWidget(swatch);
         text = label(textName, QString(), content);
-        text->setMinimumHeight(text->fontMetrics().lineSpacing());
+        keepLines(text, 1);
         column->addWidget(text);
         return column;
     };
@@ -126,7 +126,7 @@ FrmNearest::FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget
                       1);
 
     m_difference = label("lblDifference", QString(), content);
-    m_difference->setMinimumHeight(m_difference->fontMetrics().lineSpacing());
+    keepLines(m_difference, 1);
 
     auto *frame = named(new QGroupBox(QStringLiteral("適用する色（色差 CIEDE2000）"), content),
                         "FrameNearest");
