@@ -244,23 +244,15 @@ private slots:
         const auto place = [content](const QWidget *widget) {
             return QRect(widget->mapTo(content, QPoint()), widget->size());
         };
-        const auto name = [](const QWidget *widget) {
-            return widget->objectName().isEmpty()
-                       ? QString::fromLatin1(widget->metaObject()->className()) + u'(' +
-                             widget->parentWidget()->objectName() + u')'
-                       : widget->objectName();
-        };
-        const QRect page(QPoint(), content->size());
         QStringList problems;
-        for (qsizetype a = 0; a < parts.size(); ++a) {
-            const QWidget *one = parts.at(a);
-            if (!page.contains(place(one)))
-                problems << name(one) + QStringLiteral(" runs off the page");
-            for (qsizetype b = a + 1; b < parts.size(); ++b) {
-                const QWidget *other = parts.at(b);
-                if (!one->isAncestorOf(other) && !other->isAncestorOf(one) &&
-                    place(one).intersects(place(other)))
-                    problems << name(one) + QStringLiteral(" covers ") + name(other);
+        for (const QWidget *one : std::as_const(parts)) {
+            const QString name = one->metaObject()->className() + (u' ' + one->objectName());
+            if (!content->rect().contains(place(one)))
+                problems << name + QStringLiteral(" runs off the page");
+            for (const QWidget *other : std::as_const(parts)) {
+                if (std::less<>()(one, other) && !one->isAncestorOf(other) &&
+                    !other->isAncestorOf(one) && place(one).intersects(place(other)))
+                    problems << name + QStringLiteral(" covers ") + other->objectName();
             }
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));

@@ -254,11 +254,6 @@ private slots:
         QTest::newRow("Full HD: a second on the main window's left")
             << QSize(492, 452) << QSize(400, 192) << level452 << 15 << fullHd << centred << 1037
             << QList<QRect>{{1359, 187, 492, 452}} << QRect(69, 187, 492, 452);
-        // Both sides taken: below the first, 187 + 452 + 8 = 647.
-        QTest::newRow("Full HD: a third below the first")
-            << QSize(448, 428) << QSize(350, 192) << QList<QSize>{{0, 428}} << 15 << fullHd
-            << centred << 1037 << QList<QRect>{{1359, 187, 492, 452}, {69, 187, 492, 452}}
-            << QRect(1359, 647, 448, 428);
         // Reflowed to 561, the readability check would need 1250 and scroll;
         // over the left part, 1037 - 8 = 1029 wide, it needs 700.
         QTest::newRow("Full HD: too tall beside, whole over the left part")
