@@ -60,6 +60,7 @@ bool ColorExportCode::save()
             MessageBox::Icon::Exclamation);
         return false;
     }
+    emit saved(path);
     return true;
 }
 

@@ -41,6 +41,8 @@ public:
 
 signals:
     void textChanged();
+    // The text was written to `path`.
+    void saved(const QString &path);
 
 private:
     const PageSchemes &m_pageSchemes;

@@ -9,6 +9,7 @@
 #include "codegen/scrollbarruleblockgenerator.h"
 #include "codegen/stylegenerator.h"
 #include "editor/colorchooser.h"
+#include "editor/nearestcolor.h"
 #include "editor/pagecoloreditor.h"
 #include "editor/pageschemes.h"
 #include "editor/readabilitycheck.h"
@@ -37,6 +38,7 @@ struct Workbench
     PageColorEditor pageEditor;
     ScrollbarColorEditor scrollbarEditor{services.previewBrowser, services.programDirectory};
     ColorChooser chooser{pageEditor, scrollbarEditor};
+    NearestColor nearest{chooser};
     ViewOptions viewOptions;
     PageSchemes pageSchemes{pageEditor, viewOptions};
     ReadabilityCheck readability{pageEditor, viewOptions};

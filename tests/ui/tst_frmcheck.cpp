@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(captions, QStringList({"ファイル(&F)", "編集(&E)", "表示(&V)", "ツール(&T)",
                                         "ヘルプ(&H)", "バージョン情報(&A)"}));
         QCOMPARE(f.find<QMenu>("mnuTools")->actions().value(0)->text(),
-                 QStringLiteral("読みやすさチェック(&R)"));
+                 QStringLiteral("読みやすさチェック(&R)…"));
     }
 
     void opensAsAToolWindowWithTheStartUpCheck()

@@ -15,9 +15,9 @@ namespace {
 
 // The main window with the colour buttons on show, the scrollbar set in the
 // editor, and the tool open.
-struct ToolWindow : MainWindowFixture
+struct ModernScWindow : MainWindowFixture
 {
-    ToolWindow()
+    ModernScWindow()
     {
         // The scrollbar code page puts the scrollbar set in the editor, which
         // stays there when the colour buttons come back.
@@ -36,7 +36,7 @@ struct ToolWindow : MainWindowFixture
     void click(const char *name) const { click(find<QWidget>(QString::fromLatin1(name))); }
 };
 
-using Steps = std::function<void(ToolWindow &)>;
+using Steps = std::function<void(ModernScWindow &)>;
 
 } // namespace
 
@@ -49,14 +49,14 @@ class TestFrmModernSc : public QObject
 private slots:
     void opensFromTheToolsMenuWithoutBlockingTheMainWindow()
     {
-        ToolWindow w;
+        ModernScWindow w;
         QStringList menus;
         for (const QAction *menu : w.window->menuBar()->actions())
             menus.append(menu->text());
         QCOMPARE(menus, QStringList({"ファイル(&F)", "編集(&E)", "表示(&V)", "ツール(&T)",
                                      "ヘルプ(&H)", "バージョン情報(&A)"}));
         QCOMPARE(w.find<QAction>("mnuModernScrollbar")->text(),
-                 QStringLiteral("今のブラウザ向けスクロールバーCSS(&W)"));
+                 QStringLiteral("今のブラウザ向けスクロールバーCSS(&W)…"));
 
         QVERIFY(w.tool() && w.tool()->isVisible());
         QVERIFY(!w.tool()->isModal());
@@ -87,24 +87,24 @@ private slots:
         QTest::addColumn<QString>("firstLine");
         QTest::addColumn<QString>("firefoxRule");
 
-        const Steps tickTrack = [](ToolWindow &w) {
+        const Steps tickTrack = [](ModernScWindow &w) {
             w.click("chkScr_1");
         };
-        const Steps blueTrack = [](ToolWindow &w) {
+        const Steps blueTrack = [](ModernScWindow &w) {
             w.click("chkScr_1");
             w.click("optScr_1");
             w.click("CmdColor_5");
         };
-        const Steps tickAndClearTrack = [](ToolWindow &w) {
+        const Steps tickAndClearTrack = [](ModernScWindow &w) {
             w.click("chkScr_1");
             w.click("chkScr_1");
         };
-        const Steps redFaceUnticked = [](ToolWindow &w) {
+        const Steps redFaceUnticked = [](ModernScWindow &w) {
             w.click("chkScr_1");
             w.click("optScr_2");
             w.click("CmdColor_180");
         };
-        const Steps storedSet = [](ToolWindow &w) {
+        const Steps storedSet = [](ModernScWindow &w) {
             w.workbench->scrollbarEditor.ApplyFileScrColors(
                 {"set",
                  {"#cccccc", "#00ff00", "#ff0000", "#000000", "#cccccc", "#000000", "#ffffff",
@@ -136,7 +136,7 @@ private slots:
         QFETCH(Steps, steps);
         QFETCH(QString, firstLine);
         QFETCH(QString, firefoxRule);
-        ToolWindow w;
+        ModernScWindow w;
         steps(w);
         const QString shown = w.shown();
         QCOMPARE(shown.section(u'\n', 0, 0), firstLine);
@@ -146,7 +146,7 @@ private slots:
 
     void nothingToCopyLeavesTheClipboardAsItWas()
     {
-        ToolWindow w;
+        ModernScWindow w;
         w.workbench->modernScrollbarCode.copy();
         QCOMPARE(w.fakes.clipboard.setCount, 0);
     }

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 using namespace tintmill;
 using test::MainWindowFixture;
@@ -15,9 +17,9 @@ using test::MainWindowFixture;
 namespace {
 
 // The main window with the tool open.
-struct ToolWindow : MainWindowFixture
+struct NearestWindow : MainWindowFixture
 {
-    ToolWindow() { find<QAction>("mnuNearest")->trigger(); }
+    NearestWindow() { find<QAction>("mnuNearest")->trigger(); }
 
     template<typename T = QWidget> T *inTool(const QString &name) const
     {
@@ -125,7 +127,7 @@ private slots:
         QFETCH(int, editorPage);
         QFETCH(QString, roleOption);
         QFETCH(int, rank);
-        ToolWindow w;
+        NearestWindow w;
         w.find<QTabWidget>("SSTab2")->setCurrentIndex(editorPage);
         QTest::mouseClick(w.find<QWidget>(roleOption), Qt::LeftButton);
 
@@ -142,9 +144,28 @@ private slots:
         QTEST(w.find<QLabel>(captionName)->text(), "caption");
     }
 
+    // The examples in the empty box show whole: the box cuts off with "…"
+    // what does not fit between its frame and Qt's 2 pixels either side.
+    void examplesInTheEmptyBoxShowWhole()
+    {
+        NearestWindow w;
+        auto *box = w.inTool<QLineEdit>("txtCssColor");
+        QStyleOptionFrame frame;
+        frame.initFrom(box);
+        frame.rect = box->rect();
+        frame.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box);
+        const QRect inside = box->style()
+                                 ->subElementRect(QStyle::SE_LineEditContents, &frame, box)
+                                 .marginsRemoved(box->textMargins());
+        const QString examples = QStringLiteral("#1DA1F2、rgb(29 161 242)、steelblue など");
+        QCOMPARE(box->placeholderText(), examples);
+        QCOMPARE(box->fontMetrics().elidedText(examples, Qt::ElideRight, inside.width() - 4),
+                 examples);
+    }
+
     void pickButtonSaysWhyItCannotPickHere()
     {
-        ToolWindow w;
+        NearestWindow w;
         QCOMPARE(w.find<QAction>("mnuNearest")->text(), QStringLiteral("近いWebセーフ色(&N)…"));
         const auto *pick = w.inTool<QPushButton>("cmdPickScreen");
         QCOMPARE(pick->text(), QStringLiteral("画面から拾う"));
@@ -175,7 +196,7 @@ private slots:
     {
         MainWindowFixture w;
         auto *picker = new PendingPicker;
-        auto *tool = new FrmNearest(w.workbench->chooser, picker, w.window.get());
+        auto *tool = new FrmNearest(w.workbench->nearest, picker, w.window.get());
         tool->show();
         auto *pick = tool->findChild<QPushButton *>("cmdPickScreen");
         auto *text = tool->findChild<QLineEdit *>("txtCssColor");

@@ -1,5 +1,7 @@
 #include "support/colorfilewindow.h"
+#include "support/mainwindowfixture.h"
 #include "support/testmain.h"
+#include "support/toolwindows.h"
 
 #include <QAbstractScrollArea>
 #include <QDialog>
@@ -12,6 +14,7 @@
 
 using namespace tintmill;
 using test::ColorFileWindow;
+using test::MainWindowFixture;
 
 namespace {
 
@@ -156,10 +159,6 @@ private slots:
         QTest::newRow("frmColor") << QStringLiteral("frmColor");
         QTest::newRow("frmOverW") << QStringLiteral("frmOverW");
         QTest::newRow("frmAbout") << QStringLiteral("frmAbout");
-        QTest::newRow("frmCheck") << QStringLiteral("frmCheck");
-        QTest::newRow("frmModernSc") << QStringLiteral("frmModernSc");
-        QTest::newRow("frmExport") << QStringLiteral("frmExport");
-        QTest::newRow("frmNearest") << QStringLiteral("frmNearest");
     }
 
     void everyWidgetSitsWhereDesigned()
@@ -179,22 +178,6 @@ private slots:
                 {QStringLiteral("frmAbout"),
                  [&w] {
                      w.find<QAction>("mnuVer")->trigger();
-                 }},
-                {QStringLiteral("frmCheck"),
-                 [&w] {
-                     w.find<QAction>("mnuReadability")->trigger();
-                 }},
-                {QStringLiteral("frmModernSc"),
-                 [&w] {
-                     w.find<QAction>("mnuModernScrollbar")->trigger();
-                 }},
-                {QStringLiteral("frmExport"),
-                 [&w] {
-                     w.find<QAction>("mnuExport")->trigger();
-                 }},
-                {QStringLiteral("frmNearest"),
-                 [&w] {
-                     w.find<QAction>("mnuNearest")->trigger();
                  }},
             };
             actual = w.placesIn(window, openers.value(window));
@@ -218,6 +201,61 @@ private slots:
         for (const QString &problem : std::as_const(problems))
             qInfo().noquote() << problem;
         QVERIFY2(problems.isEmpty(), "a widget is not where the table puts it (listed above)");
+    }
+
+    // A tool window's parts are laid out by layouts that reflow to its
+    // width, so they have no rows in the table: at its designed size and at
+    // its narrowest, no part covers another or runs off the page.
+    void toolWindowPartsNeitherOverlapNorRunOff_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("narrowest");
+        for (const test::ToolWindowEntry &tool : test::toolWindows()) {
+            for (const bool narrowest : {false, true})
+                QTest::addRow("%s %s", tool.window, narrowest ? "narrowest" : "designed")
+                    << tool.menuItem << tool.window << narrowest;
+        }
+    }
+
+    void toolWindowPartsNeitherOverlapNorRunOff()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, window);
+        QFETCH(bool, narrowest);
+        MainWindowFixture f;
+        f.find<QAction>(item)->trigger();
+        auto *tool = f.find<QWidget>(window);
+        QVERIFY(tool && QTest::qWaitForWindowExposed(tool));
+        auto *content = tool->findChild<QWidget *>(QStringLiteral("toolContent"));
+        if (narrowest)
+            tool->resize(content->minimumSizeHint().width(), tool->height());
+        QCoreApplication::processEvents();
+
+        // Every part shown, ours rather than the style's, where it is on the page.
+        QList<const QWidget *> parts;
+        for (const QWidget *widget : content->findChildren<QWidget *>()) {
+            bool ours = widget->isVisibleTo(content) && !isCarrier(widget);
+            for (const QWidget *up = widget; ours && up != content; up = up->parentWidget())
+                ours = !isStylePlaced(up);
+            if (ours)
+                parts << widget;
+        }
+        const auto place = [content](const QWidget *widget) {
+            return QRect(widget->mapTo(content, QPoint()), widget->size());
+        };
+        QStringList problems;
+        for (const QWidget *one : std::as_const(parts)) {
+            const QString name = one->metaObject()->className() + (u' ' + one->objectName());
+            if (!content->rect().contains(place(one)))
+                problems << name + QStringLiteral(" runs off the page");
+            for (const QWidget *other : std::as_const(parts)) {
+                if (std::less<>()(one, other) && !one->isAncestorOf(other) &&
+                    !other->isAncestorOf(one) && place(one).intersects(place(other)))
+                    problems << name + QStringLiteral(" covers ") + other->objectName();
+            }
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "support/colorfilewindow.h"
 #include "support/testmain.h"
+#include "support/toolwindows.h"
 
 #include <QCursor>
 #include <QDialog>
@@ -112,8 +113,10 @@ private slots:
             QTest::newRow(qPrintable(QStringLiteral("frmColor-%1").arg(mainPages[page])))
                 << "frmColor" << page << 0;
         QTest::newRow("frmColor-scrollbarEditor") << "frmColor" << 0 << 1;
-        for (const char *tool : {"frmOverW", "frmAbout", "frmCheck", "frmModernSc", "frmExport"})
-            QTest::newRow(tool) << tool << 0 << 0;
+        for (const char *dialog : {"frmOverW", "frmAbout"})
+            QTest::newRow(dialog) << dialog << 0 << 0;
+        for (const test::ToolWindowEntry &tool : test::toolWindows())
+            QTest::newRow(tool.window) << tool.window << 0 << 0;
     }
 
     void windowLooksAsApproved()
@@ -158,10 +161,10 @@ private slots:
             });
             w.find<QAction>("mnuVer")->trigger();
         } else {
-            const QMap<QString, const char *> items{{"frmCheck", "mnuReadability"},
-                                                    {"frmModernSc", "mnuModernScrollbar"},
-                                                    {"frmExport", "mnuExport"}};
-            w.find<QAction>(items.value(window))->trigger();
+            for (const test::ToolWindowEntry &tool : test::toolWindows()) {
+                if (window == QLatin1String(tool.window))
+                    w.find<QAction>(QString::fromLatin1(tool.menuItem))->trigger();
+            }
             auto *tool = w.window->findChild<QWidget *>(window);
             QVERIFY(tool && QTest::qWaitForWindowActive(tool));
             shot = shotOf(tool);

@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -39,7 +40,17 @@ void whileModal(const std::function<void(QWidget *)> &lookAndAnswer,
 
 } // namespace
 
+// The Qt services, all given the main window.
+struct DialogServices
+{
+    QtMessageBox messages;
+    QtInputBox input;
+    QtFileDialog files;
+};
+using Ask = std::function<void(DialogServices &)>;
+
 Q_DECLARE_METATYPE(tintmill::MessageBox::Icon)
+Q_DECLARE_METATYPE(Ask)
 Q_DECLARE_METATYPE(std::optional<QString>)
 
 class TestQtServices : public QObject
@@ -239,6 +250,47 @@ private slots:
                                        QStringLiteral("ｶﾗｰﾌｧｲﾙ(*.iro)"), folder.path()});
             });
         QCOMPARE(listed.size(), 3);
+    }
+
+    // Asked from a tool window (書き出し's 保存…), a dialog opens over it,
+    // not over the main window behind it.
+    void dialogsOpenOverTheWindowTheUserIsIn_data()
+    {
+        QTest::addColumn<Ask>("ask");
+        const FileDialogRequest request{QStringLiteral("保存"), QStringLiteral("(*.css)"),
+                                        QDir::tempPath()};
+        QTest::newRow("message") << Ask([](DialogServices &s) {
+            s.messages.show(QStringLiteral("保存できませんでした。"),
+                            MessageBox::Icon::Exclamation);
+        });
+        QTest::newRow("question") << Ask(
+            [](DialogServices &s) { s.messages.askYesNo(QStringLiteral("上書きしますか？")); });
+        QTest::newRow("input box")
+            << Ask([](DialogServices &s) { s.input.getText(QStringLiteral("説明"), QString()); });
+        QTest::newRow("open dialog")
+            << Ask([request](DialogServices &s) { s.files.getOpenFileName(request); });
+        QTest::newRow("save dialog")
+            << Ask([request](DialogServices &s) { s.files.getSaveFileName(request); });
+    }
+
+    void dialogsOpenOverTheWindowTheUserIsIn()
+    {
+        QFETCH(Ask, ask);
+        QWidget main;
+        QDialog tool(&main, Qt::Tool);
+        main.show();
+        tool.show();
+        tool.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&tool));
+        DialogServices services{QtMessageBox(&main), QtInputBox(&main), QtFileDialog(&main)};
+        QWidget *over = nullptr;
+        whileModal(
+            [&over](QWidget *box) {
+                over = box->parentWidget();
+                box->close();
+            },
+            [&] { ask(services); });
+        QCOMPARE(over, &tool);
     }
 
     void toolkitTextsAreJapanese()

@@ -1,5 +1,6 @@
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
+#include "support/toolwindows.h"
 #include "support/userclicks.h"
 #include "tintmill_version.h"
 
@@ -197,6 +198,12 @@ private slots:
         row("mnuHelp", "title", "ヘルプ(&H)");
         row("mnuHelp", "items", "使い方(&M)…");
         row("mnuManual", "text", "使い方(&M)…");
+        row("mnuTools", "items",
+            joined({"読みやすさチェック(&R)…", "今のブラウザ向けスクロールバーCSS(&W)…",
+                    "書き出し(&E)…", "近いWebセーフ色(&N)…"}));
+        // 書き出し's buttons, each with a key of its own in the window.
+        row("cmdExportCopy", "text", "コピー(&Y)");
+        row("cmdExportSave", "text", "保存(&S)…");
         const QString viewItems =
             joined({"テキスト・リンクをすべて表示(&U)", "テキストを表示(&J)",
                     "未訪問のリンクを表示(&N)", "訪問済のリンクを表示(&I)",
@@ -455,8 +462,12 @@ private slots:
                 QCOMPARE(askedOrToldText(f, control, property), expected);
             return;
         }
-        if (!m_window)
+        if (!m_window) {
             m_window = std::make_unique<MainWindowFixture>();
+            // Made on first use, the tool windows' texts are there once they are open.
+            for (const test::ToolWindowEntry &tool : test::toolWindows())
+                m_window->find<QAction>(QString::fromLatin1(tool.menuItem))->trigger();
+        }
         MainWindowFixture &f = *m_window;
         if (control.contains(u'>')) {
             QCOMPARE(modalText(f, control.section(u'>', 0, 0), control.section(u'>', 1), property),

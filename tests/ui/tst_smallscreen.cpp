@@ -1,6 +1,8 @@
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
+#include "support/toolwindows.h"
 #include "ui/widgets/contentscroller.h"
+#include "ui/widgets/toolwindowplacement.h"
 #include "ui/widgets/toolwindowscroller.h"
 
 #include <QMenuBar>
@@ -72,6 +74,18 @@ QString shown(const QRect &r)
 QSize frameOf(const QWidget &window)
 {
     return window.frameGeometry().size() - window.geometry().size();
+}
+
+// Moves the main window to the middle of its screen's available area, as
+// window managers place a new window; that area.
+QRect centreMainWindow(MainWindowFixture &f)
+{
+    const QRect available = f.window->screen()->availableGeometry();
+    const QSize frame = f.window->frameGeometry().size();
+    f.window->move(available.left() + (available.width() - frame.width()) / 2,
+                   available.top() + (available.height() - frame.height()) / 2);
+    QCoreApplication::processEvents();
+    return available;
 }
 
 } // namespace
@@ -173,93 +187,186 @@ private slots:
         QVERIFY2(outOfReach.isEmpty(), qPrintable(outOfReach.join(u',')));
     }
 
-    // Tool windows go beside the main window (frames: the main window's, the
-    // tool's wanted size, the screen's available area; 8 pixels between; no
-    // narrower than 160).
+    // Where a tool window goes (frames in screen pixels: the tool's designed
+    // size, the smallest it is useful at, the heights it needs from a width
+    // on, and a scroll bar's width; the screen's available area, the main
+    // window, where its preview begins, the tool windows open already). Eight
+    // pixels between windows.
     void toolWindowPlacement_data()
     {
-        QTest::addColumn<QRect>("main");
-        QTest::addColumn<QSize>("wanted");
+        QTest::addColumn<QSize>("designed");
+        QTest::addColumn<QSize>("smallest");
+        QTest::addColumn<QList<QSize>>("heights"); // from each width on, that height
+        QTest::addColumn<int>("scrollBar");
         QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("main");
+        QTest::addColumn<int>("previewLeft");
+        QTest::addColumn<QList<QRect>>("open");
         QTest::addColumn<QRect>("placed");
+        const QSize narrowing(160, 160);
+        const QRect fullHd(0, 0, 1920, 1080);
         // 100 + 800 + 8 = 908, and 908 + 500 fits in 1920: on the right, level with it.
-        QTest::newRow("room on the right") << QRect(100, 50, 800, 700) << QSize(500, 400)
-                                           << QRect(0, 0, 1920, 1080) << QRect(908, 50, 500, 400);
+        QTest::newRow("room on the right")
+            << QSize(500, 400) << narrowing << QList<QSize>{{0, 400}} << 0 << fullHd
+            << QRect(100, 50, 800, 700) << 568 << QList<QRect>{} << QRect(908, 50, 500, 400);
         // 1808 + 8 + 500 is past 1920; 1000 - 8 - 500 = 492 is on the screen.
         QTest::newRow("room only on the left")
-            << QRect(1000, 100, 800, 700) << QSize(500, 400) << QRect(0, 0, 1920, 1080)
-            << QRect(492, 100, 500, 400);
+            << QSize(500, 400) << narrowing << QList<QSize>{{0, 400}} << 0 << fullHd
+            << QRect(1000, 100, 800, 700) << 1468 << QList<QRect>{} << QRect(492, 100, 500, 400);
         // A main window too low for the tool to stay level: lifted onto the screen.
         QTest::newRow("on the right, lifted onto the screen")
-            << QRect(0, 700, 800, 300) << QSize(500, 400) << QRect(0, 0, 1920, 1080)
-            << QRect(808, 680, 500, 400);
-        // Too wide for either side (808 + 1000 > 1280), but a low main window
-        // leaves room below it (400 + 8 = 408), at the right edge (1280 - 1000).
+            << QSize(500, 400) << narrowing << QList<QSize>{{0, 400}} << 0 << fullHd
+            << QRect(0, 700, 800, 300) << 468 << QList<QRect>{} << QRect(808, 680, 500, 400);
+        // A tool that cannot narrow, too wide for either side (808 + 1000 >
+        // 1280), below a low main window (400 + 8 = 408), at the right edge
+        // (1280 - 1000).
         QTest::newRow("neither side, room below")
-            << QRect(0, 0, 800, 400) << QSize(1000, 300) << QRect(0, 0, 1280, 1024)
+            << QSize(1000, 300) << QSize(1000, 160) << QList<QSize>{{0, 300}} << 0
+            << QRect(0, 0, 1280, 1024) << QRect(0, 0, 800, 400) << 468 << QList<QRect>{}
             << QRect(280, 408, 1000, 300);
         // 1024 - 797 - 8 = 219 on the right, none on the left or below: narrowed to 219.
         QTest::newRow("narrowed to the room on the right")
-            << QRect(0, 0, 797, 600) << QSize(600, 500) << QRect(0, 0, 1024, 600)
-            << QRect(805, 0, 219, 500);
+            << QSize(600, 500) << narrowing << QList<QSize>{{0, 500}} << 0 << QRect(0, 0, 1024, 600)
+            << QRect(0, 0, 797, 600) << 468 << QList<QRect>{} << QRect(805, 0, 219, 500);
         QTest::newRow("narrowed to the room on the left")
-            << QRect(227, 0, 797, 600) << QSize(600, 500) << QRect(0, 0, 1024, 600)
-            << QRect(0, 0, 219, 500);
-        // 1024 - 900 - 8 = 116 is too narrow: 160 wide at the screen's edge
-        // (1024 - 160 = 864), over the main window's last 36 columns.
-        QTest::newRow("too little room: the least cover")
-            << QRect(0, 0, 900, 600) << QSize(600, 500) << QRect(0, 0, 1024, 600)
-            << QRect(864, 0, 160, 500);
+            << QSize(600, 500) << narrowing << QList<QSize>{{0, 500}} << 0 << QRect(0, 0, 1024, 600)
+            << QRect(227, 0, 797, 600) << 695 << QList<QRect>{} << QRect(0, 0, 219, 500);
+        // 1024 - 900 - 8 = 116 is too narrow: over the main window's left
+        // part, up to 8 short of its preview at 468.
+        QTest::newRow("too little room: over the left part")
+            << QSize(600, 500) << narrowing << QList<QSize>{{0, 500}} << 0 << QRect(0, 0, 1024, 600)
+            << QRect(0, 0, 900, 600) << 468 << QList<QRect>{} << QRect(0, 0, 460, 500);
         // Larger than the screen, under a 24-pixel panel: its height, and the
         // 1024 - 800 - 8 = 216 columns right of the main window.
         QTest::newRow("larger than the screen")
-            << QRect(0, 24, 800, 576) << QSize(1200, 900) << QRect(0, 24, 1024, 576)
+            << QSize(1200, 900) << narrowing << QList<QSize>{{0, 900}} << 0
+            << QRect(0, 24, 1024, 576) << QRect(0, 24, 800, 576) << 468 << QList<QRect>{}
             << QRect(808, 24, 216, 576);
+
+        // A main window of 782 x 706 centred by the window manager: on Full
+        // HD at 569, 187, its preview at 569 + 4 + 464 = 1037; 1920 - 1351 -
+        // 8 = 561 on its right and 569 - 8 = 561 on its left.
+        const QRect centred(569, 187, 782, 706);
+        const QList<QSize> level452{{0, 452}};
+        QTest::newRow("Full HD: right before left")
+            << QSize(492, 452) << QSize(400, 192) << level452 << 15 << fullHd << centred << 1037
+            << QList<QRect>{} << QRect(1359, 187, 492, 452);
+        QTest::newRow("Full HD: a second on the main window's left")
+            << QSize(492, 452) << QSize(400, 192) << level452 << 15 << fullHd << centred << 1037
+            << QList<QRect>{{1359, 187, 492, 452}} << QRect(69, 187, 492, 452);
+        // Reflowed to 561, the readability check would need 1250 and scroll;
+        // over the left part, 1037 - 8 = 1029 wide, it needs 700.
+        QTest::newRow("Full HD: too tall beside, whole over the left part")
+            << QSize(1088, 640) << QSize(617, 192)
+            << QList<QSize>{{1088, 640}, {940, 700}, {0, 1250}} << 15 << fullHd << centred << 1037
+            << QList<QRect>{} << QRect(0, 187, 1029, 700);
+        // 1024 x 600: the main window 797 wide with its scroll bar, centred
+        // at 113, its preview at 113 + 4 + 464 = 581; 106 and 105 beside it.
+        QTest::newRow("1024x600: over the left part, not the preview")
+            << QSize(448, 452) << QSize(350, 192) << QList<QSize>{{0, 452}} << 15
+            << QRect(0, 0, 1024, 600) << QRect(113, 0, 797, 600) << 581 << QList<QRect>{}
+            << QRect(0, 0, 448, 452);
+        // At 200 % on 2560 x 1440: 1280 x 720, the main window at 249, 7, its
+        // preview at 717. The first tool window over its left part; the
+        // second below it from 7 + 452 + 8 = 467, 720 - 467 = 253 high,
+        // scrolling, so a scroll bar wider.
+        const QRect scaled(0, 0, 1280, 720);
+        const QRect first(0, 7, 492, 452);
+        QTest::newRow("200 %: a second below the first, scrolling")
+            << QSize(492, 380) << QSize(400, 192) << QList<QSize>{{0, 380}} << 15 << scaled
+            << QRect(249, 7, 782, 706) << 717 << QList<QRect>{first} << QRect(0, 467, 507, 253);
+        // No room left anywhere: cascaded one title bar from the first.
+        QTest::newRow("200 %: a third cascaded")
+            << QSize(448, 428) << QSize(350, 192) << QList<QSize>{{0, 428}} << 15 << scaled
+            << QRect(249, 7, 782, 706) << 717 << QList<QRect>{first, {0, 467, 507, 253}}
+            << QRect(32, 39, 448, 428);
     }
 
     void toolWindowPlacement()
     {
-        QFETCH(QRect, main);
-        QFETCH(QSize, wanted);
+        QFETCH(QSize, designed);
+        QFETCH(QSize, smallest);
+        QFETCH(QList<QSize>, heights);
+        QFETCH(int, scrollBar);
         QFETCH(QRect, available);
-        QTEST(placeToolWindow(main, wanted, QSize(160, 160), available), "placed");
+        QFETCH(QRect, main);
+        QFETCH(int, previewLeft);
+        QFETCH(QList<QRect>, open);
+        const auto heightAt = [heights](int width) {
+            for (const QSize &from : heights) {
+                if (width >= from.width())
+                    return from.height();
+            }
+            return heights.constLast().height();
+        };
+        QTEST(placeToolWindow({designed, smallest, heightAt, scrollBar},
+                              {available, main, previewLeft, open}),
+              "placed");
     }
 
-    // Under TINTMILL_TEST_SCREEN and QT_SCALE_FACTOR (tests/CMakeLists.txt):
-    // each tool window opens on the screen with every control within reach,
-    // and beside the main window, not covering it.
-    void toolWindowsFitBesideTheMainWindow_data()
+    // Under TINTMILL_TEST_SCREEN and QT_SCALE_FACTOR (tests/CMakeLists.txt),
+    // with the main window in the middle of the screen, where window
+    // managers put it: each tool window opens on the screen with every
+    // control in reach without scrolling sideways, and on a Full HD screen
+    // without scrolling at all. It stays off the main window's preview,
+    // unless it is too wide for the room left of it even at its narrowest;
+    // then it keeps to the screen's left edge.
+    void toolWindowsShowEveryControl_data()
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("window");
-        QTest::newRow("readability check") << "mnuReadability"
-                                           << "frmCheck";
-        QTest::newRow("modern scrollbar CSS") << "mnuModernScrollbar"
-                                              << "frmModernSc";
-        QTest::newRow("export") << "mnuExport"
-                                << "frmExport";
-        QTest::newRow("nearest web-safe colour") << "mnuNearest"
-                                                 << "frmNearest";
+        for (const test::ToolWindowEntry &tool : test::toolWindows())
+            QTest::newRow(tool.window) << tool.menuItem << tool.window;
     }
 
-    void toolWindowsFitBesideTheMainWindow()
+    void toolWindowsShowEveryControl()
     {
         QFETCH(QString, item);
         QFETCH(QString, window);
         MainWindowFixture f;
+        const QRect available = centreMainWindow(f);
         f.find<QAction>(item)->trigger();
         auto *tool = f.find<QWidget>(window);
         QVERIFY(tool && QTest::qWaitForWindowExposed(tool));
-        const QRect available = f.window->screen()->availableGeometry();
         const QRect toolFrame = tool->frameGeometry();
-        const QRect mainFrame = f.window->frameGeometry();
         QVERIFY2(available.contains(toolFrame),
                  qPrintable(shown(toolFrame) + QStringLiteral(" on ") + shown(available)));
-        QVERIFY2(!toolFrame.intersects(mainFrame),
-                 qPrintable(shown(toolFrame) + QStringLiteral(" beside ") + shown(mainFrame)));
+        // The preview and its editor tabs: the main window right of 464 pixels.
+        const QRect preview = f.window->geometry().adjusted(464, 0, 0, 0);
+        QVERIFY2(!toolFrame.intersects(preview) || toolFrame.left() == available.left(),
+                 qPrintable(shown(toolFrame) + QStringLiteral(" over ") + shown(preview)));
+
+        auto &scroller = *tool->findChild<ToolWindowScroller *>();
+        QCOMPARE(scroller.horizontalScrollBar()->maximum(), 0);
+        if (available.size() == QSize(1920, 1080))
+            QCOMPARE(scroller.verticalScrollBar()->maximum(), 0);
         QStringList outOfReach;
-        collectOutOfReach(*tool->findChild<ToolWindowScroller *>(), *tool, QString(), outOfReach);
+        collectOutOfReach(scroller, *tool, QString(), outOfReach);
         QVERIFY2(outOfReach.isEmpty(), qPrintable(outOfReach.join(u',')));
+    }
+
+    // Opened one after another, no tool window hides the top left corner of
+    // one opened before it, where its title bar begins; on a Full HD screen
+    // the second does not cover the first at all.
+    void toolWindowsOpenClearOfEachOther()
+    {
+        MainWindowFixture f;
+        const QRect available = centreMainWindow(f);
+        QList<QRect> frames;
+        for (const test::ToolWindowEntry &entry : test::toolWindows()) {
+            f.find<QAction>(QString::fromLatin1(entry.menuItem))->trigger();
+            auto *tool = f.find<QWidget>(QString::fromLatin1(entry.window));
+            QVERIFY(tool && QTest::qWaitForWindowExposed(tool));
+            const QRect frame = tool->frameGeometry();
+            for (const QRect &earlier : std::as_const(frames)) {
+                QVERIFY2(!frame.contains(earlier.topLeft()),
+                         qPrintable(shown(frame) + QStringLiteral(" hides ") + shown(earlier)));
+                if (available.size() == QSize(1920, 1080) && frames.size() == 1)
+                    QVERIFY2(!frame.intersects(earlier),
+                             qPrintable(shown(frame) + QStringLiteral(" over ") + shown(earlier)));
+            }
+            frames << frame;
+        }
     }
 
     void keyboardFocusIsScrolledIntoView()

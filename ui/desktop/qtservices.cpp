@@ -24,11 +24,18 @@ QString shownLines(QString text)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// The window the user is in, else `given`.
+QWidget *over(QWidget *given)
+{
+    QWidget *active = QApplication::activeWindow();
+    return active != nullptr ? active : given;
+}
+
 } // namespace
 
 void QtMessageBox::show(const QString &text, Icon icon)
 {
-    QMessageBox box(m_parent);
+    QMessageBox box(over(m_parent));
     box.setWindowTitle(applicationTitle());
     box.setText(shownLines(text));
     switch (icon) {
@@ -49,15 +56,15 @@ void QtMessageBox::show(const QString &text, Icon icon)
 bool QtMessageBox::askYesNo(const QString &text)
 {
     QMessageBox box(QMessageBox::Question, applicationTitle(), shownLines(text),
-                    QMessageBox::Yes | QMessageBox::No, m_parent);
+                    QMessageBox::Yes | QMessageBox::No, over(m_parent));
     return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<QString> QtInputBox::getText(const QString &prompt, const QString &text)
 {
     bool accepted = false;
-    const QString answer = QInputDialog::getText(m_parent, applicationTitle(), shownLines(prompt),
-                                                 QLineEdit::Normal, text, &accepted);
+    const QString answer = QInputDialog::getText(
+        over(m_parent), applicationTitle(), shownLines(prompt), QLineEdit::Normal, text, &accepted);
     if (!accepted)
         return std::nullopt;
     return answer;
@@ -67,7 +74,7 @@ QString QtFileDialog::getOpenFileName(const FileDialogRequest &request)
 {
     // Qt's own dialog matches the filter in any letter case, so "SUMMER.IRO"
     // from another system is listed; a desktop's own dialog may not list it.
-    return QFileDialog::getOpenFileName(m_parent, request.title, request.startDirectory,
+    return QFileDialog::getOpenFileName(over(m_parent), request.title, request.startDirectory,
                                         request.filter, nullptr, QFileDialog::DontUseNativeDialog);
 }
 
@@ -75,7 +82,7 @@ QString QtFileDialog::getSaveFileName(const FileDialogRequest &request)
 {
     // The dialog adds the suffix itself, so that it asks before replacing the
     // file that is then written, not the one that was typed.
-    QFileDialog dialog(m_parent, request.title, request.startDirectory, request.filter);
+    QFileDialog dialog(over(m_parent), request.title, request.startDirectory, request.filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -6,8 +6,10 @@ class QWidget;
 
 namespace tintmill {
 
-// The desktop services as Qt provides them. Dialogs are parented to the main
-// window so that they are modal to it and centred on it.
+// The desktop services as Qt provides them. Dialogs open over the window the
+// user is in, modal to it and centred on it: the main window, or the tool
+// window that asked (the export window's save dialog); where none is
+// active, over the window each service was given.
 
 class QtMessageBox final : public MessageBox
 {

@@ -23,6 +23,7 @@
 #include "ui/widgets/contentscroller.h"
 #include "ui/widgets/icons.h"
 #include "ui/widgets/mousemovewatch.h"
+#include "ui/widgets/toolwindow.h"
 #include "ui/widgets/twips.h"
 #include "viewmenu.h"
 #include "workbench/workbench.h"
@@ -42,6 +43,9 @@ namespace {
 
 // Each main page carries what it is (a ColorChooser::MainPage).
 constexpr const char *mainPageProperty = "tintmillMainPage";
+// Where the window's right column begins: the preview, and its editor tabs
+// under it.
+constexpr int rightColumn = 6960; // twips
 
 } // namespace
 
@@ -67,13 +71,13 @@ FrmColor::FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent)
     // show decides which of the two is visible.
     m_previewView->setParent(central);
     m_previewView->setAccessibleName(QStringLiteral("スクロールバーのプレビュー"));
-    twips::place(m_previewView, 6960, 120, 4455, 5895);
+    twips::place(m_previewView, rightColumn, 120, 4455, 5895);
     // A preview page that cannot be written would leave the view showing old
     // colours without a word: the reason takes the view's place instead, and
     // goes as soon as the page is written again.
     m_previewProblem = new QLabel(central);
     m_previewProblem->setObjectName(QStringLiteral("lblPreviewProblem"));
-    twips::place(m_previewProblem, 6960, 120, 4455, 5895);
+    twips::place(m_previewProblem, rightColumn, 120, 4455, 5895);
     m_previewProblem->setWordWrap(true);
     m_previewProblem->setAlignment(Qt::AlignCenter);
     m_previewProblem->setMargin(twips::toPixels(240));
@@ -156,15 +160,28 @@ void FrmColor::buildMenus()
 
     m_toolsMenu = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
     m_toolsMenu->setObjectName(QStringLiteral("mnuTools"));
-    addReadabilityCheckItem(*m_toolsMenu, *this, m_workbench.readability);
-    addModernScrollbarItem(*m_toolsMenu, *this, m_workbench.modernScrollbarCode);
-    addExportItem(*m_toolsMenu, *this, m_workbench.colorExport);
-    addNearestColorItem(*m_toolsMenu, *this, m_workbench.chooser);
+    // Each opens beside this window, or over its left part where there is
+    // no room, leaving the preview in view.
+    const ToolWindowHost host{this, twips::toPixels(rightColumn)};
+    addToolWindowItem<FrmCheck>(
+        *m_toolsMenu, host, "mnuReadability", QStringLiteral("読みやすさチェック(&R)…"),
+        [this](QWidget &owner) { return new FrmCheck(m_workbench.readability, &owner); });
+    addToolWindowItem<FrmModernSc>(
+        *m_toolsMenu, host, "mnuModernScrollbar",
+        QStringLiteral("今のブラウザ向けスクロールバーCSS(&W)…"), [this](QWidget &owner) {
+            return new FrmModernSc(m_workbench.modernScrollbarCode, &owner);
+        });
+    addToolWindowItem<FrmExport>(
+        *m_toolsMenu, host, "mnuExport", QStringLiteral("書き出し(&E)…"),
+        [this](QWidget &owner) { return new FrmExport(m_workbench.colorExport, &owner); });
+    addToolWindowItem<FrmNearest>(
+        *m_toolsMenu, host, "mnuNearest", QStringLiteral("近いWebセーフ色(&N)…"),
+        [this](QWidget &owner) { return new FrmNearest(m_workbench.nearest, &owner); });
 
     // The version item opens its box at once, so the manual has a menu of its own.
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
-    addManualItem(*helpMenu, *this);
+    addManualItem(*helpMenu, host);
 
     QAction *about = menuBar()->addAction(QStringLiteral("バージョン情報(&A)"));
     about->setObjectName(QStringLiteral("mnuVer"));
@@ -282,7 +299,7 @@ void FrmColor::buildEditorTabs(QWidget *central)
 {
     m_editorTabs = new QTabWidget(central);
     m_editorTabs->setObjectName(QStringLiteral("SSTab2"));
-    twips::place(m_editorTabs, 6960, 6120, 4455, 3495);
+    twips::place(m_editorTabs, rightColumn, 6120, 4455, 3495);
 
     m_pageRolesPage = new PageRolesPage(m_workbench.pageEditor, m_workbench.chooser,
                                         m_workbench.services.clipboard);

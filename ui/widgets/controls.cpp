@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 
 namespace tintmill {
 
@@ -46,6 +47,19 @@ QRadioButton *optionButton(const char *objectName, const QString &caption, QWidg
 QLabel *label(const char *objectName, const QString &text, QWidget *parent)
 {
     return named(new QLabel(text, parent), objectName);
+}
+
+void keepLines(QLabel *label, int lines)
+{
+    // Measured as a label measures its text: a line of Japanese text is
+    // taller than the font's line spacing.
+    const QString sample = QStringList(lines, QStringLiteral("あA")).join(u'\n');
+    const QMargins margins = label->contentsMargins();
+    label->setMinimumHeight(label->fontMetrics()
+                                .boundingRect(QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX),
+                                              Qt::AlignLeft | Qt::TextWordWrap, sample)
+                                .height() +
+                            margins.top() + margins.bottom() + 2 * label->margin());
 }
 
 CodeOutput codeOutput(const CodeOutputNames &names, QWidget *parent)

@@ -43,6 +43,9 @@ QLabel *introLabel(const char *objectName, const QString &text, QWidget *frame);
 
 QRadioButton *optionButton(const char *objectName, const QString &caption, QWidget *parent);
 QLabel *label(const char *objectName, const QString &text, QWidget *parent);
+// Keeps room in `label` for `lines` lines of text, whether it shows a text or
+// none, so that a text coming or going moves nothing around it.
+void keepLines(QLabel *label, int lines);
 
 // The output corner of a generator: a caption over a read-only code box, and
 // the picture buttons that build the code and copy it to the clipboard.

@@ -3,81 +3,77 @@
 #include "codegen/colorexportcode.h"
 #include "ui/widgets/codetextbox.h"
 #include "ui/widgets/controls.h"
-#include "ui/widgets/toolwindowscroller.h"
 #include "ui/widgets/twips.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 
 namespace tintmill {
 
-FrmExport::FrmExport(ColorExportCode &code, QWidget *parent) : QDialog(parent, Qt::Tool)
+FrmExport::FrmExport(ColorExportCode &code, QWidget *host)
+    : ToolWindow(host, "frmExport", QStringLiteral("書き出し"), "cmdExportClose")
 {
-    setObjectName(QStringLiteral("frmExport"));
-    setWindowTitle(QStringLiteral("書き出し"));
-    setModal(false);
-    // The controls sit where designed on a page of the window's designed
-    // size, which scrolls inside the window on a small screen.
-    auto *content = new QWidget;
-    content->setObjectName(QStringLiteral("toolContent"));
-    content->setFixedSize(twips::rect(0, 0, 6600, 6300).size());
+    // The box takes what room the window has.
+    QWidget *content = this->content();
+    setDesignedSize(twips::rect(0, 0, 6600, 6300).size());
+    setSpacing(QMargins(twips::toPixels(240), twips::toPixels(180), twips::toPixels(240),
+                        twips::toPixels(285)),
+               twips::toPixels(120));
 
     auto *formatLabel = label("lblExportFormat", QStringLiteral("形式(&F)："), content);
-    twips::place(formatLabel, 240, 240, 960, 300);
     auto *format = named(new QComboBox(content), "cboExportFormat");
     for (const ExportFormatInfo &info : exportFormats())
         format->addItem(QString::fromUtf8(info.label));
     format->setCurrentIndex(code.format.selected());
+    format->setMinimumWidth(twips::toPixels(3840));
+    formatLabel->setMinimumWidth(twips::toPixels(960));
     formatLabel->setBuddy(format);
-    twips::place(format, 1200, 180, 3840, 375);
     connect(format, &QComboBox::currentIndexChanged, &code.format, &OptionGroup::select);
     connect(&code.format, &OptionGroup::clicked, format, &QComboBox::setCurrentIndex);
+    auto *formatRow = new QHBoxLayout;
+    formatRow->setSpacing(0);
+    formatRow->addWidget(formatLabel);
+    formatRow->addWidget(format);
+    formatRow->addStretch();
 
     auto *caption = label("lblExport", QStringLiteral("書き出したテキスト"), content);
-    twips::place(caption, 240, 720, 2400, 270);
     auto *box = new CodeTextBox(QStringLiteral("txtExport"), content);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
-    twips::place(box, 240, 1020, 6120, 4440);
+    box->setMinimumHeight(twips::toPixels(1500));
+    body()->addLayout(formatRow);
+    body()->addWidget(caption);
+    body()->addWidget(box, 1);
 
-    auto *copy = named(new QPushButton(QStringLiteral("コピー"), content), "cmdExportCopy");
-    twips::place(copy, 240, 5640, 1200, 375);
-    auto *save = named(new QPushButton(QStringLiteral("保存…"), content), "cmdExportSave");
-    twips::place(save, 1560, 5640, 1200, 375);
-    auto *close = named(new QPushButton(QStringLiteral("閉じる(&C)"), content), "cmdExportClose");
-    twips::place(close, 5160, 5640, 1200, 375);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
-    connect(copy, &QPushButton::clicked, &code, &ColorExportCode::copy);
+    auto *copy = named(new QPushButton(QStringLiteral("コピー(&Y)"), content), "cmdExportCopy");
+    auto *save = named(new QPushButton(QStringLiteral("保存(&S)…"), content), "cmdExportSave");
+    for (QPushButton *button : {copy, save})
+        addFootButton(button, Qt::AlignLeft);
+    addNoticeLine("lblExportNotice");
+    connect(copy, &QPushButton::clicked, this, [this, &code] {
+        code.copy();
+        showNotice(QStringLiteral("クリップボードにコピーしました。"), true);
+    });
     connect(save, &QPushButton::clicked, &code, &ColorExportCode::save);
+    connect(&code, &ColorExportCode::saved, this, [this](const QString &path) {
+        // A long path breaks after any separator rather than running off.
+        QString shown = path;
+        shown.replace(u'/', QStringLiteral("/\u200B"));
+        showNotice(QStringLiteral("%1 に保存しました。").arg(shown), false);
+    });
 
     box->showCode(code.text());
-    connect(&code, &ColorExportCode::textChanged, box,
-            [box, &code] { box->showCode(code.text()); });
+    // What was copied or saved is no longer the text shown.
+    connect(&code, &ColorExportCode::textChanged, this, [this, box, &code] {
+        box->showCode(code.text());
+        clearNotice();
+    });
 
     setTabOrder(format, box);
     setTabOrder(box, copy);
     setTabOrder(copy, save);
-    setTabOrder(save, close);
-    m_scroller = new ToolWindowScroller(content, this);
-}
-
-void FrmExport::showBeside(const QWidget &mainWindow)
-{
-    m_scroller->showBeside(mainWindow);
-}
-
-QAction *addExportItem(QMenu &toolsMenu, QWidget &mainWindow, ColorExportCode &code)
-{
-    QAction *item = toolsMenu.addAction(QStringLiteral("書き出し(&E)…"));
-    item->setObjectName(QStringLiteral("mnuExport"));
-    QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow, &code] {
-        auto *window = mainWindow.findChild<FrmExport *>(QStringLiteral("frmExport"));
-        if (window == nullptr)
-            window = new FrmExport(code, &mainWindow);
-        window->showBeside(mainWindow);
-    });
-    return item;
+    setTabOrder(save, closeButton());
 }
 
 } // namespace tintmill

@@ -5,93 +5,87 @@
 #include "ui/widgets/codetextbox.h"
 #include "ui/widgets/controls.h"
 #include "ui/widgets/icons.h"
-#include "ui/widgets/toolwindowscroller.h"
 #include "ui/widgets/twips.h"
+#include "ui/widgets/wrappinglabel.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace tintmill {
 
-FrmModernSc::FrmModernSc(ModernScrollbarCode &code, QWidget *parent) : QDialog(parent)
+FrmModernSc::FrmModernSc(ModernScrollbarCode &code, QWidget *host)
+    : ToolWindow(host, "frmModernSc", QStringLiteral("今のブラウザ向けスクロールバーCSS"),
+                 "cmdModernScClose")
 {
-    setObjectName(QStringLiteral("frmModernSc"));
-    setWindowTitle(QStringLiteral("今のブラウザ向けスクロールバーCSS"));
-    setModal(false);
-    // The controls sit where designed on a page of the window's designed
-    // size, which scrolls inside the window on a small screen.
-    auto *content = new QWidget;
-    content->setObjectName(QStringLiteral("toolContent"));
-    content->setFixedSize(twips::rect(0, 0, 7260, 6300).size());
+    // The box takes what room the window has; the note under it wraps to
+    // the window's width.
+    QWidget *content = this->content();
+    setDesignedSize(twips::rect(0, 0, 7260, 6300).size());
+    setSpacing(QMargins(twips::toPixels(240), twips::toPixels(210), twips::toPixels(240),
+                        twips::toPixels(285)),
+               twips::toPixels(120));
 
     auto *targetLabel = label("lblModernTarget", QStringLiteral("対象："), content);
-    twips::place(targetLabel, 240, 210, 720, 300);
     auto *page =
         optionButton("optModernTarget_0", QStringLiteral("ページ全体 (html)(&P)"), content);
-    twips::place(page, 960, 210, 2880, 300);
     auto *area = optionButton("optModernTarget_1", QStringLiteral("textarea(&T)"), content);
-    twips::place(area, 3960, 210, 2040, 300);
     bindOptionGroup({page, area}, code.target);
+    auto *targets = new QHBoxLayout;
+    targets->addWidget(targetLabel);
+    targets->addWidget(page);
+    targets->addSpacing(twips::toPixels(240));
+    targets->addWidget(area);
+    targets->addStretch();
 
     auto *caption = label("lblModernSc", QStringLiteral("生成されたCSS"), content);
-    twips::place(caption, 240, 660, 2400, 270);
     auto *box = new CodeTextBox(QStringLiteral("txtModernSc"), content);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->setPlaceholderText(QStringLiteral("チェックの入った色がないので、CSSは要りません。"
                                            "ブラウザ標準のスクロールバーのままです。"));
-    twips::place(box, 240, 960, 6120, 3240);
-
+    box->setMinimumHeight(twips::toPixels(1500));
     QPushButton *copy = icons::pictureButton(QStringLiteral("cmdModernScCopy"), icons::copy(),
                                              QStringLiteral("クリップボードにコピー"), content);
-    twips::place(copy, 6480, 960, 540, 540);
+    copy->setFixedSize(twips::rect(0, 0, 540, 540).size());
+    auto *output = new QHBoxLayout;
+    output->addWidget(box);
+    output->addWidget(copy, 0, Qt::AlignTop);
 
     // Which half of the text serves which browsers.
-    auto *note = label("lblModernScNote",
-                       QStringLiteral("・::-webkit-scrollbar の規則は Chrome・Edge などの Chromium "
-                                      "系ブラウザと Safari 向けです。\n"
-                                      "・@supports の中の scrollbar-color は Firefox 向けです。"
-                                      "Firefox で色が変わるのはつまみとトラックだけです。"),
-                       content);
-    note->setWordWrap(true);
-    twips::place(note, 240, 4320, 6780, 1200);
+    auto *note = new WrappingLabel(
+        QStringLiteral("・::-webkit-scrollbar の規則は Chrome・Edge などの Chromium "
+                       "系ブラウザと Safari 向けです。\n"
+                       "・@supports の中の scrollbar-color は Firefox 向けです。"
+                       "Firefox で色が変わるのはつまみとトラックだけです。"),
+        content);
+    note->setObjectName(QStringLiteral("lblModernScNote"));
 
-    auto *close = named(new QPushButton(QStringLiteral("閉じる(&C)"), content), "cmdModernScClose");
-    twips::place(close, 5820, 5640, 1200, 375);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    body()->addLayout(targets);
+    body()->addWidget(caption);
+    body()->addLayout(output, 1);
+    body()->addWidget(note);
 
+    addNoticeLine("lblModernScNotice");
     const auto showText = [box, copy, &code] {
         box->showCode(code.text());
         copy->setEnabled(!code.text().isEmpty());
     };
     showText();
-    connect(&code, &ModernScrollbarCode::textChanged, this, showText);
-    connect(copy, &QPushButton::clicked, &code, &ModernScrollbarCode::copy);
+    // What was copied is no longer the text shown.
+    connect(&code, &ModernScrollbarCode::textChanged, this, [this, showText] {
+        showText();
+        clearNotice();
+    });
+    connect(copy, &QPushButton::clicked, this, [this, &code] {
+        code.copy();
+        showNotice(QStringLiteral("クリップボードにコピーしました。"), true);
+    });
 
     setTabOrder(page, area);
     setTabOrder(area, box);
     setTabOrder(box, copy);
-    setTabOrder(copy, close);
-    m_scroller = new ToolWindowScroller(content, this);
-}
-
-void FrmModernSc::showBeside(const QWidget &mainWindow)
-{
-    m_scroller->showBeside(mainWindow);
-}
-
-QAction *addModernScrollbarItem(QMenu &menu, QWidget &owner, ModernScrollbarCode &code)
-{
-    QAction *item = menu.addAction(QStringLiteral("今のブラウザ向けスクロールバーCSS(&W)"));
-    item->setObjectName(QStringLiteral("mnuModernScrollbar"));
-    QObject::connect(item, &QAction::triggered, &owner, [&owner, &code] {
-        auto *window = owner.findChild<FrmModernSc *>(QString(), Qt::FindDirectChildrenOnly);
-        if (window == nullptr)
-            window = new FrmModernSc(code, &owner);
-        window->showBeside(owner);
-    });
-    return item;
+    setTabOrder(copy, closeButton());
 }
 
 } // namespace tintmill

@@ -1,21 +1,24 @@
 #include "frmnearest.h"
 
 #include "colorset/colortext.h"
+#include "editor/differencewords.h"
+#include "editor/nearestcolor.h"
 #include "portalcolorpicker.h"
 #include "ui/widgets/colorbutton.h"
 #include "ui/widgets/colorswatch.h"
 #include "ui/widgets/controls.h"
-#include "ui/widgets/toolwindowscroller.h"
+#include "ui/widgets/reflowlayout.h"
 #include "ui/widgets/twips.h"
+#include "ui/widgets/wrappinglabel.h"
 #include "x11screenpicker.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
@@ -36,28 +39,6 @@ ScreenColorPicker *screenColorPicker()
     return nullptr;
 }
 
-// A word for how far apart two colours look, by their CIEDE2000 difference.
-QString differenceWord(double distance)
-{
-    if (distance == 0)
-        return QStringLiteral("同じ色");
-    if (distance < 1)
-        return QStringLiteral("見分けにくい");
-    if (distance < 3)
-        return QStringLiteral("わずかな差");
-    if (distance < 6)
-        return QStringLiteral("はっきりした差");
-    if (distance < 12)
-        return QStringLiteral("大きな差");
-    return QStringLiteral("別の色");
-}
-
-QString differenceText(double distance)
-{
-    return QStringLiteral("%1（%2）")
-        .arg(QString::number(distance, 'f', 2), differenceWord(distance));
-}
-
 QIcon swatchIcon(ColorNumber color, QSize size, const QColor &frame)
 {
     QPixmap pixmap(size);
@@ -70,65 +51,100 @@ QIcon swatchIcon(ColorNumber color, QSize size, const QColor &frame)
 
 } // namespace
 
-FrmNearest::FrmNearest(ColorChooser &chooser, ScreenColorPicker *picker, QWidget *parent)
-    : QDialog(parent, Qt::Tool), m_nearest(chooser), m_picker(picker)
+FrmNearest::FrmNearest(NearestColor &nearest, QWidget *host)
+    : FrmNearest(nearest, screenColorPicker(), host)
+{}
+
+FrmNearest::FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget *host)
+    : ToolWindow(host, "frmNearest", QStringLiteral("近いWebセーフ色"), "cmdNearestClose"),
+      m_nearest(nearest), m_picker(picker)
 {
-    setObjectName(QStringLiteral("frmNearest"));
-    setWindowTitle(QStringLiteral("近いWebセーフ色"));
-    setModal(false);
-    // The controls sit where designed on a page of the window's designed
-    // size, which scrolls inside the window on a small screen.
-    auto *content = new QWidget;
-    content->setObjectName(QStringLiteral("toolContent"));
-    content->setFixedSize(twips::rect(0, 0, 7260, 5160).size());
+    // The text box and the picking button, then the two colours, side by
+    // side where there is room, else one under the other.
+    QWidget *content = this->content();
+    setSpacing(QMargins(twips::toPixels(240), twips::toPixels(180), twips::toPixels(240),
+                        twips::toPixels(135)),
+               twips::toPixels(90));
 
     auto *textLabel = label("lblCssColor", QStringLiteral("CSSの色(&I)："), content);
-    twips::place(textLabel, 240, 225, 1200, 300);
+    textLabel->setMinimumWidth(twips::toPixels(1200));
     m_text = named(new QLineEdit(content), "txtCssColor");
     m_text->setPlaceholderText(QStringLiteral("#1DA1F2、rgb(29 161 242)、steelblue など"));
-    twips::place(m_text, 1440, 180, 3600, 375);
+    // Wide enough that the examples show whole.
+    const QFontMetrics metrics(m_text->font());
+    m_text->setMinimumWidth(metrics.horizontalAdvance(m_text->placeholderText()) +
+                            metrics.horizontalAdvance(QStringLiteral("MM")));
     textLabel->setBuddy(m_text);
     m_pick = named(new QPushButton(QStringLiteral("画面から拾う"), content), "cmdPickScreen");
-    twips::place(m_pick, 5160, 180, 1860, 375);
+    m_pick->setMinimumWidth(twips::toPixels(1860));
+    m_note = new WrappingLabel(QString(), content);
+    m_note->setObjectName(QStringLiteral("lblCssNote"));
+    // Two lines kept, so that a note coming or going moves nothing below.
+    keepLines(m_note, 2);
+    auto *given = new QHBoxLayout;
+    given->setSpacing(0);
+    given->addWidget(textLabel);
+    given->addWidget(m_text);
+    auto *top = new ReflowLayout;
+    top->addLayout(given, 0);
+    top->addWidget(m_pick, 1, Qt::AlignLeft);
+    auto *noteRow = new QHBoxLayout;
+    noteRow->addSpacing(textLabel->minimumWidth());
+    noteRow->addWidget(m_note);
 
-    m_note = label("lblCssNote", QString(), content);
-    m_note->setWordWrap(true);
-    twips::place(m_note, 1440, 585, 5580, 480);
-
-    auto *givenCaption = label("lblGivenCaption", QStringLiteral("指定した色"), content);
-    twips::place(givenCaption, 240, 1140, 3300, 270);
+    const auto colorColumn = [content](const char *captionName, const QString &caption,
+                                       ColorSwatch *swatch, const char *swatchName, QLabel *&text,
+                                       const char *textName) {
+        auto *column = new QVBoxLayout;
+        column->setSpacing(twips::toPixels(30));
+        column->addWidget(label(captionName, caption, content));
+        swatch->setObjectName(QString::fromLatin1(swatchName));
+        swatch->setFixedSize(twips::rect(0, 0, 3300, 660).size());
+        // Hidden while there is no colour, it keeps its place.
+        QSizePolicy policy = swatch->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        swatch->setSizePolicy(policy);
+        column->addWidget(swatch);
+        text = label(textName, QString(), content);
+        keepLines(text, 1);
+        column->addWidget(text);
+        return column;
+    };
     m_givenSwatch = new ColorSwatch(content);
-    m_givenSwatch->setObjectName(QStringLiteral("picGiven"));
-    m_givenSwatch->setFixedSize(twips::rect(0, 0, 3300, 660).size());
-    twips::place(m_givenSwatch, 240, 1440, 3300, 660);
-    m_given = label("lblGiven", QString(), content);
-    twips::place(m_given, 240, 2130, 3300, 270);
-
-    auto *nearestCaption =
-        label("lblNearestCaption", QStringLiteral("いちばん近いWebセーフ色"), content);
-    twips::place(nearestCaption, 3720, 1140, 3300, 270);
     m_nearestSwatch = new ColorSwatch(content);
-    m_nearestSwatch->setObjectName(QStringLiteral("picNearest"));
-    m_nearestSwatch->setFixedSize(twips::rect(0, 0, 3300, 660).size());
-    twips::place(m_nearestSwatch, 3720, 1440, 3300, 660);
-    m_nearestText = label("lblNearest", QString(), content);
-    twips::place(m_nearestText, 3720, 2130, 3300, 270);
+    auto *colors = new ReflowLayout;
+    colors->setSpacing(twips::toPixels(180));
+    colors->addLayout(colorColumn("lblGivenCaption", QStringLiteral("指定した色"), m_givenSwatch,
+                                  "picGiven", m_given, "lblGiven"),
+                      0);
+    colors->addLayout(colorColumn("lblNearestCaption", QStringLiteral("いちばん近いWebセーフ色"),
+                                  m_nearestSwatch, "picNearest", m_nearestText, "lblNearest"),
+                      1);
 
     m_difference = label("lblDifference", QString(), content);
-    twips::place(m_difference, 240, 2460, 6780, 270);
+    keepLines(m_difference, 1);
 
     auto *frame = named(new QGroupBox(QStringLiteral("適用する色（色差 CIEDE2000）"), content),
                         "FrameNearest");
-    twips::place(frame, 240, 2820, 6780, 1680);
+    auto *choices = new QVBoxLayout(frame);
+    choices->setContentsMargins(twips::toPixels(120), twips::toPixels(30), twips::toPixels(120),
+                                twips::toPixels(45));
+    choices->setSpacing(twips::toPixels(30));
     auto *group = new QButtonGroup(this);
     for (int rank = 0; rank < nearestMatchCount; ++rank) {
         QRadioButton *option = optionButton(
             QStringLiteral("optNearest_%1").arg(rank).toLatin1().constData(), QString(), frame);
         option->setIconSize(twips::rect(0, 0, 480, 240).size());
-        twips::placeInFrame(option, 120, 240 + 330 * rank, 6540, 300);
+        choices->addWidget(option);
         group->addButton(option, rank);
         m_options.at(rank) = option;
     }
+
+    body()->addLayout(top);
+    body()->addLayout(noteRow);
+    body()->addLayout(colors);
+    body()->addWidget(m_difference);
+    body()->addWidget(frame);
     connect(group, &QButtonGroup::idClicked, &m_nearest, &NearestColor::choose);
     connect(&m_nearest, &NearestColor::chosenChanged, this,
             [this](int rank) { m_options.at(rank)->setChecked(true); });
@@ -136,13 +152,11 @@ FrmNearest::FrmNearest(ColorChooser &chooser, ScreenColorPicker *picker, QWidget
     m_apply = named(new QPushButton(QStringLiteral("適用"), content), "cmdNearestApply");
     m_apply->setToolTip(QStringLiteral("選んだ色を、メインウィンドウで選択中の役割に適用します"
                                        "（その色のボタンを押したのと同じです）"));
-    // Enter in the text box applies, so that a pasted colour takes one key.
-    m_apply->setDefault(true);
-    twips::place(m_apply, 4440, 4650, 1200, 375);
+    addFootButton(m_apply, Qt::AlignRight);
     connect(m_apply, &QPushButton::clicked, &m_nearest, &NearestColor::apply);
-    auto *close = named(new QPushButton(QStringLiteral("閉じる(&C)"), content), "cmdNearestClose");
-    twips::place(close, 5820, 4650, 1200, 375);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    // Enter in the text box applies, so that a pasted colour takes one key;
+    // it never starts a pick, which would cover the screen.
+    setDefaultButton(m_apply);
 
     connect(m_text, &QLineEdit::textEdited, &m_nearest, &NearestColor::setText);
     connect(&m_nearest, &NearestColor::changed, this, &FrmNearest::showColor);
@@ -171,13 +185,7 @@ FrmNearest::FrmNearest(ColorChooser &chooser, ScreenColorPicker *picker, QWidget
     setTabOrder(m_text, m_pick);
     setTabOrder(m_pick, m_options.front());
     setTabOrder(m_options.back(), m_apply);
-    setTabOrder(m_apply, close);
-    m_scroller = new ToolWindowScroller(content, this);
-}
-
-void FrmNearest::showBeside(const QWidget &mainWindow)
-{
-    m_scroller->showBeside(mainWindow);
+    setTabOrder(m_apply, closeButton());
 }
 
 void FrmNearest::keyPressEvent(QKeyEvent *event)
@@ -188,7 +196,7 @@ void FrmNearest::keyPressEvent(QKeyEvent *event)
         m_picker->cancel();
         return;
     }
-    QDialog::keyPressEvent(event);
+    ToolWindow::keyPressEvent(event);
 }
 
 // While a pick is under way the button ends it: the desktop may never answer,
@@ -284,19 +292,6 @@ void FrmNearest::showPicker()
 void FrmNearest::showNote(const QString &note)
 {
     m_note->setText(note);
-}
-
-QAction *addNearestColorItem(QMenu &menu, QWidget &owner, ColorChooser &chooser)
-{
-    QAction *item = menu.addAction(QStringLiteral("近いWebセーフ色(&N)…"));
-    item->setObjectName(QStringLiteral("mnuNearest"));
-    QObject::connect(item, &QAction::triggered, &owner, [&owner, &chooser] {
-        auto *window = owner.findChild<FrmNearest *>(QString(), Qt::FindDirectChildrenOnly);
-        if (window == nullptr)
-            window = new FrmNearest(chooser, screenColorPicker(), &owner);
-        window->showBeside(owner);
-    });
-    return item;
 }
 
 } // namespace tintmill

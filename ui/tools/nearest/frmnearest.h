@@ -1,39 +1,35 @@
 #pragma once
 
-#include "editor/nearestcolor.h"
+#include "core/nearestwebsafe.h"
+#include "ui/widgets/toolwindow.h"
 
-#include <QDialog>
+#include <array>
 
-class QAction;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 class QRadioButton;
 
 namespace tintmill {
 
-class ColorChooser;
 class ColorSwatch;
+class NearestColor;
 class ScreenColorPicker;
-class ToolWindowScroller;
 
 // The tool window `frmNearest`: a colour typed as CSS or picked from the
 // screen, beside the web-safe colour nearest to it, with the next nearest to
 // choose from; "適用" gives the chosen one to the selected role as its colour
 // button would.
-class FrmNearest : public QDialog
+class FrmNearest : public ToolWindow
 {
     Q_OBJECT
 
 public:
+    // Picks from the screen the way the display server allows, if any.
+    FrmNearest(NearestColor &nearest, QWidget *host);
     // `picker` is null where no way of picking from the screen exists; the
     // window takes it over.
-    FrmNearest(ColorChooser &chooser, ScreenColorPicker *picker, QWidget *parent = nullptr);
-
-    NearestColor &nearest() { return m_nearest; }
-    // Shows the window beside `mainWindow`, fitted to its screen.
-    void showBeside(const QWidget &mainWindow);
+    FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget *host);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -44,7 +40,7 @@ private:
     void showPicker();
     void showNote(const QString &note);
 
-    NearestColor m_nearest;
+    NearestColor &m_nearest;
     ScreenColorPicker *m_picker;
     QLineEdit *m_text;
     QPushButton *m_pick;
@@ -58,11 +54,6 @@ private:
     // The colour button index each option shows, −1 for none.
     std::array<int, nearestMatchCount> m_optionIndexes{-1, -1, -1, -1};
     QPushButton *m_apply;
-    ToolWindowScroller *m_scroller;
 };
-
-// Adds "近いWebセーフ色(&N)…" to `menu`. The item opens the one window of its
-// kind beside `owner`, made on first use and brought to the front afterwards.
-QAction *addNearestColorItem(QMenu &menu, QWidget &owner, ColorChooser &chooser);
 
 } // namespace tintmill

@@ -8,6 +8,7 @@
 
 #include <QHeaderView>
 #include <QPainter>
+#include <QStyle>
 
 namespace tintmill {
 
@@ -51,15 +52,41 @@ ContrastTable::ContrastTable(QWidget *parent)
         textWidth =
             std::max(textWidth, metrics.horizontalAdvance(readabilitytexts::levelText(level)));
     const int padding = metrics.horizontalAdvance(QLatin1Char('M'));
-    const int columnWidth = iconSize().width() + textWidth + 2 * padding;
+    m_columnWidth = iconSize().width() + textWidth + 2 * padding;
+    // Narrowed, a column keeps its sample and its widest text whole, with
+    // the margins the style draws each of them with.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    m_narrowColumnWidth = std::min(m_columnWidth, iconSize().width() + textWidth + 4 * margin);
     const int rowHeight = std::max(iconSize().height(), 2 * metrics.lineSpacing()) + padding;
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setDefaultSectionSize(columnWidth);
+    horizontalHeader()->setDefaultSectionSize(m_columnWidth);
     verticalHeader()->setDefaultSectionSize(rowHeight);
     horizontalHeader()->setFixedHeight(2 * metrics.lineSpacing() + padding);
-    setSizeAdjustPolicy(AdjustToContents);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+}
+
+QSize ContrastTable::sizeHint() const
+{
+    // Every cell whole, with no scroll bar: the columns follow the width
+    // the window gives, not the other way round.
+    ensurePolished();
+    const int frame = 2 * frameWidth();
+    return {verticalHeader()->sizeHint().width() + previewBlockCount * m_columnWidth + frame,
+            horizontalHeader()->height() +
+                sampleLineCount * verticalHeader()->defaultSectionSize() + frame};
+}
+
+QSize ContrastTable::minimumSizeHint() const
+{
+    return sizeHint() - QSize(previewBlockCount * (m_columnWidth - m_narrowColumnWidth), 0);
+}
+
+void ContrastTable::resizeEvent(QResizeEvent *event)
+{
+    QTableWidget::resizeEvent(event);
+    horizontalHeader()->setDefaultSectionSize(
+        std::clamp(viewport()->width() / previewBlockCount, m_narrowColumnWidth, m_columnWidth));
 }
 
 void ContrastTable::showReport(const ReadabilityInput &input, const ReadabilityReport &report)

@@ -20,6 +20,14 @@ public:
 
     void showReport(const ReadabilityInput &input, const ReadabilityReport &report);
 
+    // Every column at full width where there is room; narrower down to
+    // what a sample and the widest text need.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     QIcon sampleIcon(ColorNumber text, ColorNumber background) const;
 
@@ -28,6 +36,8 @@ private:
     std::array<std::array<std::pair<ColorNumber, ColorNumber>, previewBlockCount>, sampleLineCount>
         m_samples{};
     bool m_samplesPainted = false;
+    int m_columnWidth;
+    int m_narrowColumnWidth;
 };
 
 } // namespace tintmill

@@ -3,14 +3,11 @@
 #include "contrasttable.h"
 #include "editor/readabilitycheck.h"
 #include "suggestionlist.h"
-#include "ui/widgets/toolwindowscroller.h"
+#include "ui/widgets/reflowlayout.h"
+#include "ui/widgets/wrappinglabel.h"
 #include "visionpreviews.h"
 
-#include <QDialogButtonBox>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -28,19 +25,15 @@ QGroupBox *group(const QString &title, QWidget *content, QWidget *parent)
 
 } // namespace
 
-FrmCheck::FrmCheck(ReadabilityCheck &check, QWidget *parent)
-    : QDialog(parent, Qt::Tool), m_check(check)
+FrmCheck::FrmCheck(ReadabilityCheck &check, QWidget *host)
+    : ToolWindow(host, "frmCheck", QStringLiteral("読みやすさチェック"), "cmdClose"), m_check(check)
 {
-    setObjectName(QStringLiteral("frmCheck"));
-    setWindowTitle(QStringLiteral("読みやすさチェック"));
-    setModal(false);
-
-    // Everything sits on one page that scrolls inside the window on a small
-    // screen.
-    auto *content = new QWidget;
-    content->setObjectName(QStringLiteral("toolContent"));
+    // The table with the suggestions under it, and the pictures beside
+    // them where there is room (the window then stays low enough for a
+    // small screen), else under them.
+    QWidget *content = this->content();
     m_table = new ContrastTable(content);
-    auto *legend = new QLabel(
+    auto *legend = new WrappingLabel(
         QStringLiteral(
             "◎ AAA：7:1以上　○ AA：4.5:1以上　△ 大きな文字のみ：3:1以上　× 不合格：3:1未満\n"
             "薄く表示したセルは、表示メニューで隠している行です。"),
@@ -55,45 +48,29 @@ FrmCheck::FrmCheck(ReadabilityCheck &check, QWidget *parent)
     m_suggestions = new SuggestionList(content);
     m_previews = new VisionPreviews(content);
 
-    auto *buttons = new QDialogButtonBox(content);
-    QPushButton *close =
-        buttons->addButton(QStringLiteral("閉じる(&C)"), QDialogButtonBox::RejectRole);
-    close->setObjectName(QStringLiteral("cmdClose"));
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    // The pictures go beside the table rather than under it: the window then
-    // stays low enough for a small screen.
-    auto *layout = new QGridLayout(content);
-    layout->addWidget(group(QStringLiteral("コントラスト比（WCAG 2）"), tableArea, content), 0, 0);
-    layout->addWidget(
-        group(QStringLiteral("AAに届くいちばん近いウェブセーフカラー"), m_suggestions, content), 1,
-        0);
-    layout->addWidget(group(QStringLiteral("色覚による見え方"), m_previews, content), 0, 1, 2, 1);
-    layout->addWidget(buttons, 2, 0, 1, 2);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    m_scroller = new ToolWindowScroller(content, this);
+    auto *parts = new ReflowLayout;
+    parts->addWidget(group(QStringLiteral("コントラスト比（WCAG 2）"), tableArea, content), 0);
+    parts->addWidget(
+        group(QStringLiteral("AAに届くいちばん近いウェブセーフカラー"), m_suggestions, content), 0);
+    parts->addWidget(group(QStringLiteral("色覚による見え方"), m_previews, content), 1);
+    body()->addLayout(parts);
     // Opening on the close button: the table would otherwise show its first
     // cell as if it had been picked out.
-    close->setFocus();
+    closeButton()->setFocus();
 
     connect(&m_check, &ReadabilityCheck::changed, this, &FrmCheck::scheduleRefresh);
     connect(m_suggestions, &SuggestionList::applyRequested, &m_check,
             &ReadabilityCheck::applySuggestion);
-}
-
-void FrmCheck::showBeside(const QWidget &mainWindow)
-{
-    // Its size depends on what it shows.
-    if (!isVisible())
-        refresh();
-    m_scroller->showBeside(mainWindow);
+    // Its size depends on what it shows: the check is shown before the
+    // window is placed.
+    refresh();
 }
 
 void FrmCheck::showEvent(QShowEvent *event)
 {
     // Changes while hidden were not shown; catch up before the first paint.
     refresh();
-    QDialog::showEvent(event);
+    ToolWindow::showEvent(event);
 }
 
 void FrmCheck::scheduleRefresh()
@@ -115,18 +92,6 @@ void FrmCheck::refresh()
     m_table->showReport(input, report);
     m_suggestions->showReport(input, report);
     m_previews->showColors(input);
-}
-
-void addReadabilityCheckItem(QMenu &toolsMenu, QWidget &mainWindow, ReadabilityCheck &check)
-{
-    QAction *item = toolsMenu.addAction(QStringLiteral("読みやすさチェック(&R)"));
-    item->setObjectName(QStringLiteral("mnuReadability"));
-    QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow, &check] {
-        auto *window = mainWindow.findChild<FrmCheck *>(QStringLiteral("frmCheck"));
-        if (window == nullptr)
-            window = new FrmCheck(check, &mainWindow);
-        window->showBeside(mainWindow);
-    });
 }
 
 } // namespace tintmill

@@ -4,6 +4,7 @@
 #include "editor/readabilitytexts.h"
 #include "ui/widgets/colorswatch.h"
 #include "ui/widgets/fonts.h"
+#include "ui/widgets/wrappinglabel.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -17,6 +18,9 @@ const QString noPassingColor =
     QStringLiteral("表示中のすべてのブロックで4.5:1に届くウェブセーフカラーはありません");
 const QString passes = QStringLiteral("表示中のブロックではAA以上です");
 const QString notShown = QStringLiteral("どのブロックにも表示していません");
+// A suggestion without its lowest ratio, which a narrow window moves to a
+// line of its own.
+const QString suggestionHead = QStringLiteral("小ブロックの背景 #FFFFFF");
 
 // Hidden, a widget keeps its place, so that the columns never move.
 template<typename Widget> Widget *keepingPlace(Widget *widget)
@@ -48,12 +52,15 @@ SuggestionList::SuggestionList(QWidget *parent) : QWidget(parent)
         row.arrow = keepingPlace(new QLabel(QStringLiteral("→"), this));
         row.suggested = keepingPlace(new ColorSwatch(this));
         row.suggested->setObjectName(QStringLiteral("picSuggest") + suffix);
-        row.suggestion = new QLabel(this);
-        row.suggestion->setObjectName(QStringLiteral("lblSuggest") + suffix);
-        // As wide as its longest text from the start: a window that resized
-        // itself with the colours would repaint whole every time.
-        row.suggestion->setFixedWidth(
-            row.suggestion->fontMetrics().horizontalAdvance(noPassingColor));
+        auto *suggestion = new WrappingLabel(QString(), this);
+        suggestion->setObjectName(QStringLiteral("lblSuggest") + suffix);
+        // As wide as its longest text from the start, where there is room: a
+        // window that resized itself with the colours would repaint whole
+        // every time. In a narrow window the texts wrap.
+        const QFontMetrics metrics(suggestion->font());
+        suggestion->setWidestText(noPassingColor);
+        suggestion->setMinimumWidth(metrics.horizontalAdvance(suggestionHead));
+        row.suggestion = suggestion;
         row.apply = keepingPlace(new QPushButton(QStringLiteral("適用"), this));
         row.apply->setObjectName(QStringLiteral("cmdApply") + suffix);
         // Enter in the window must not change a colour by accident.
