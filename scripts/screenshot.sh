@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Renders every page of the main window headless into docs/: screenshot.png
 # for the first page, screenshot-NAME.png for the others, and readability.png,
-# export.png and nearest.png for the tool windows.
+# export.png, nearest.png and scheme.png for the tool windows.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,3 +18,5 @@ done
 build/default/tools/tintmill_screenshot docs/readability.png 0 --readability
 build/default/tools/tintmill_screenshot docs/export.png 0 --tool=mnuExport:frmExport
 build/default/tools/tintmill_screenshot docs/nearest.png 0 --tool=mnuNearest:frmNearest
+build/default/tools/tintmill_screenshot docs/scheme.png 0 --tool=mnuScheme:frmScheme \
+    --press=cmdMakeDark

@@ -1,11 +1,14 @@
 // Saves a picture of the main window as it starts, for the README; with
 // --readability (or --tool=ITEM:WINDOW, a Tools menu item and the window it
-// opens), a picture of that tool window instead.
+// opens), a picture of that tool window instead; --press=BUTTON presses a
+// button of the window pictured first.
 // Usage: tintmill_screenshot OUTPUT.png [MAIN_TAB_PAGE] [--readability | --tool=ITEM:WINDOW]
+//                            [--press=BUTTON]
 
 #include "ui/mainwindow/application.h"
 #include "ui/mainwindow/frmcolor.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QTabWidget>
@@ -22,13 +25,16 @@ int main(int argc, char *argv[])
     QStringList tool;
     if (arguments.removeAll(QStringLiteral("--readability")) > 0)
         tool = QStringList{QStringLiteral("mnuReadability"), QStringLiteral("frmCheck")};
+    QString press;
     for (qsizetype i = arguments.size() - 1; i > 0; --i) {
         if (arguments.at(i).startsWith(QStringLiteral("--tool=")))
             tool = arguments.takeAt(i).mid(7).split(QLatin1Char(':'));
+        else if (arguments.at(i).startsWith(QStringLiteral("--press=")))
+            press = arguments.takeAt(i).mid(8);
     }
     if (arguments.size() < 2) {
         std::fprintf(stderr, "usage: tintmill_screenshot OUTPUT.png [MAIN_TAB_PAGE] "
-                             "[--readability | --tool=ITEM:WINDOW]\n");
+                             "[--readability | --tool=ITEM:WINDOW] [--press=BUTTON]\n");
         return 2;
     }
 
@@ -50,6 +56,15 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "no window %s\n", qPrintable(tool.at(1)));
             return 2;
         }
+    }
+
+    if (!press.isEmpty()) {
+        auto *button = shown->findChild<QAbstractButton *>(press);
+        if (button == nullptr) {
+            std::fprintf(stderr, "no button %s\n", qPrintable(press));
+            return 2;
+        }
+        button->click();
     }
 
     int status = 1;

@@ -22,6 +22,7 @@ inline const QList<ToolWindowEntry> &toolWindows()
         {"frmModernSc", "mnuModernScrollbar", "cmdModernScClose"},
         {"frmExport", "mnuExport", "cmdExportClose"},
         {"frmNearest", "mnuNearest", "cmdNearestClose"},
+        {"frmScheme", "mnuScheme", "cmdSchemeClose"},
         {"frmHelp", "mnuManual", "cmdHelpClose"},
     };
     return windows;

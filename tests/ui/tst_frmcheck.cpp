@@ -1,7 +1,7 @@
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
-#include "ui/tools/readability/previewminiature.h"
 #include "ui/widgets/colorbutton.h"
+#include "ui/widgets/previewminiature.h"
 
 #include <QLabel>
 #include <QMenu>

@@ -200,7 +200,7 @@ private slots:
         row("mnuManual", "text", "使い方(&M)…");
         row("mnuTools", "items",
             joined({"読みやすさチェック(&R)…", "今のブラウザ向けスクロールバーCSS(&W)…",
-                    "書き出し(&E)…", "近いWebセーフ色(&N)…"}));
+                    "書き出し(&E)…", "近いWebセーフ色(&N)…", "ライトとダーク(&L)…"}));
         // 書き出し's buttons, each with a key of its own in the window.
         row("cmdExportCopy", "text", "コピー(&Y)");
         row("cmdExportSave", "text", "保存(&S)…");

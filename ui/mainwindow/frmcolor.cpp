@@ -20,6 +20,7 @@
 #include "ui/tools/modernscrollbar/frmmodernsc.h"
 #include "ui/tools/nearest/frmnearest.h"
 #include "ui/tools/readability/frmcheck.h"
+#include "ui/tools/scheme/frmscheme.h"
 #include "ui/widgets/contentscroller.h"
 #include "ui/widgets/icons.h"
 #include "ui/widgets/mousemovewatch.h"
@@ -177,6 +178,12 @@ void FrmColor::buildMenus()
     addToolWindowItem<FrmNearest>(
         *m_toolsMenu, host, "mnuNearest", QStringLiteral("近いWebセーフ色(&N)…"),
         [this](QWidget &owner) { return new FrmNearest(m_workbench.nearest, &owner); });
+    addToolWindowItem<FrmScheme>(*m_toolsMenu, host, "mnuScheme",
+                                 QStringLiteral("ライトとダーク(&L)…"), [this](QWidget &owner) {
+                                     return new FrmScheme(m_workbench.pageSchemes,
+                                                          m_workbench.pageEditor,
+                                                          m_workbench.viewOptions, &owner);
+                                 });
 
     // The version item opens its box at once, so the manual has a menu of its own.
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));

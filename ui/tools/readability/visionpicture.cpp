@@ -1,6 +1,6 @@
 #include "visionpicture.h"
 
-#include "previewminiature.h"
+#include "ui/widgets/previewminiature.h"
 
 #include <QPainter>
 

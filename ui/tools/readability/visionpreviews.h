@@ -2,7 +2,7 @@
 
 #include "core/colorvision.h"
 #include "core/readability.h"
-#include "previewminiature.h"
+#include "ui/widgets/previewminiature.h"
 
 #include <QWidget>
 #include <array>
