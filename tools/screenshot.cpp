@@ -51,7 +51,9 @@ int main(int argc, char *argv[])
             return 2;
         }
         item->trigger();
-        shown = window.findChild<QWidget *>(tool.at(1));
+        // The main window itself too, for an item that changes what it shows.
+        shown =
+            tool.at(1) == window.objectName() ? &window : window.findChild<QWidget *>(tool.at(1));
         if (shown == nullptr) {
             std::fprintf(stderr, "no window %s\n", qPrintable(tool.at(1)));
             return 2;
