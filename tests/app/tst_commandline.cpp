@@ -53,27 +53,6 @@ const char summerGpl[] = "GIMP Palette\n"
                          "153 153 153\t中ブロックの色\n"
                          "204 204 204\t小ブロックの色\n";
 
-const char summerNightGpl[] = "GIMP Palette\n"
-                              "Name: 夏の色\n"
-                              "Columns: 1\n"
-                              "#\n"
-                              "255 255 255\t背景の色（ライト）\n"
-                              "  0   0   0\tテキストの色（ライト）\n"
-                              "  0   0 255\t未訪問のリンクの色（ライト）\n"
-                              "153   0 153\t訪問済のリンクの色（ライト）\n"
-                              "255   0 255\tオンマウスのリンクの色（ライト）\n"
-                              "255   0   0\tクリック時のリンクの色（ライト）\n"
-                              "153 153 153\t中ブロックの色（ライト）\n"
-                              "204 204 204\t小ブロックの色（ライト）\n"
-                              "  0   0  51\t背景の色（ダーク）\n"
-                              "255 255 255\tテキストの色（ダーク）\n"
-                              "102 204 255\t未訪問のリンクの色（ダーク）\n"
-                              "204 153 255\t訪問済のリンクの色（ダーク）\n"
-                              "255 255   0\tオンマウスのリンクの色（ダーク）\n"
-                              "255 153   0\tクリック時のリンクの色（ダーク）\n"
-                              " 51  51  51\t中ブロックの色（ダーク）\n"
-                              " 51  51 102\t小ブロックの色（ダーク）\n";
-
 } // namespace
 
 class TestCommandLine : public QObject
@@ -124,12 +103,6 @@ private slots:
                                  << QStringLiteral("Tintmill 1.0.0\n") << none << QByteArray();
         QTest::addRow("help") << QStringList{"--help"} << 0 << QStringLiteral("*") << none
                               << QByteArray();
-        QTest::addRow("palette of both schemes")
-            << QStringList{"--export", "gpl", "--dark", "night.iro", "summer.iro"} << 0
-            << QString::fromUtf8(summerNightGpl) << none << QByteArray();
-        QTest::addRow("both schemes written to a file")
-            << QStringList{"--dark=night.iro", "-o", "out.gpl", "--export", "gpl", "summer.iro"}
-            << 0 << none << none << QByteArray(summerNightGpl);
         QTest::addRow("check, both schemes AA")
             << QStringList{"--check", "--dark", "night.iro", "black.iro"} << 0
             << QStringLiteral("*") << none << QByteArray();
@@ -147,23 +120,10 @@ private slots:
             << QStringList{"--export", "css", "--dark", "face.scb", "summer.iro"} << 2 << none
             << QStringLiteral("--dark に指定できるのはページの色設定ファイル（.iro）です：face.scb")
             << QByteArray();
-        QTest::addRow("check, dark names a scrollbar file")
-            << QStringList{"--check", "--dark", "face.scb", "summer.iro"} << 2 << none
-            << QStringLiteral("--dark に指定できるのはページの色設定ファイル（.iro）です：face.scb")
-            << QByteArray();
-        QTest::addRow("dark file missing")
-            << QStringList{"--export", "gpl", "-o", "out.gpl", "--dark", "gone.iro", "summer.iro"}
-            << 3 << none
-            << QStringLiteral("gone.iro: ファイルを開けませんでした。ファイルが見つかりません。")
-            << QByteArray();
         QTest::addRow("check, dark file invalid")
             << QStringList{"--check", "--dark", "lower.iro", "summer.iro"} << 3 << none
             << QStringLiteral("lower.iro: このファイルは「Tintmill」ではつかまえられない")
             << QByteArray();
-        QTest::addRow("dark given twice")
-            << QStringList{"--export",         "css",       "--dark", "night.iro",
-                           "--dark=night.iro", "summer.iro"}
-            << 2 << none << QStringLiteral("--dark は一度だけ指定してください。") << QByteArray();
         QTest::addRow("dark without its file")
             << QStringList{"--check", "summer.iro", "--dark"} << 2 << none
             << QStringLiteral("--dark のあとにダークの色設定ファイルを指定してください。")
