@@ -20,8 +20,7 @@ void collectNames(const QObject &root, QSet<QString> &names)
 {
     static const QRegularExpression element(QStringLiteral("_\\d+$"));
     static const QStringList qtsOwn{QStringLiteral("ScrollLeftButton"),
-                                    QStringLiteral("ScrollRightButton"),
-                                    QStringLiteral("_layout")};
+                                    QStringLiteral("ScrollRightButton"), QStringLiteral("_layout")};
     for (const QObject *object : root.findChildren<QObject *>()) {
         QString name = object->objectName();
         if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || qtsOwn.contains(name))
