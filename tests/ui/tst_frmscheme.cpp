@@ -19,7 +19,8 @@ private slots:
     // what it shows is both schemes as they are.
     void showsBothSchemesAndForwardsTheChoices_data()
     {
-        // "make" presses ダークを作る, "dark"/"light" choose the scheme edited.
+        // "make" presses ダークを作る, "dark"/"light" choose the scheme edited,
+        // "undo" takes the last step back.
         QTest::addColumn<QStringList>("presses");
         QTest::addColumn<bool>("editingDark");
         // The table's background row: light, dark.
@@ -37,6 +38,13 @@ private slots:
         QTest::newRow("and the light ones again")
             << QStringList{"dark", "light"} << false << "#FFFFFF #000000" << made
             << "ライトの色を編集";
+        // Undoing the making changes only the set not edited: the window
+        // must still hear of it.
+        QTest::newRow("made, then undone")
+            << QStringList{"make", "undo"} << false << "#FFFFFF —"
+            << "まだありません。「ダークを作る」か「ダークの色を編集する」で、"
+               "ライトの色から作ります。"
+            << "";
     }
     void showsBothSchemesAndForwardsTheChoices()
     {
@@ -50,6 +58,12 @@ private slots:
         auto *window = f.find<QWidget>("frmScheme");
         QVERIFY(window && QTest::qWaitForWindowExposed(window));
         for (const QString &press : std::as_const(presses)) {
+            // A user's presses come one frame apart at least.
+            QCoreApplication::processEvents();
+            if (press == "undo") {
+                f.workbench->history.stack().undo();
+                continue;
+            }
             const char *name = press == "make"   ? "cmdMakeDark"
                                : press == "dark" ? "optSchemeDark"
                                                  : "optSchemeLight";
