@@ -11,7 +11,7 @@ packages=(
     clang libclang-rt-14-dev clang-format
     fonts-noto-cjk qt6-translations-l10n xvfb xauth dbus-daemon
     desktop-file-utils appstream shared-mime-info dpkg-dev file lintian
-    python3-tinycss2
+    python3-tinycss2 sassc
 )
 # Node.js runs the design-token resolver that the tests read the exports
 # with. One from elsewhere will do: it brings its own npm, which Debian's
