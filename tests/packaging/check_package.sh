@@ -53,7 +53,8 @@ for file in \
     ./usr/share/doc/tintmill/manual.ja.html \
     ./usr/share/doc/tintmill/LICENSE \
     ./usr/share/doc/tintmill/copyright \
-    ./usr/share/doc/tintmill/changelog.gz; do
+    ./usr/share/doc/tintmill/changelog.gz \
+    ./usr/share/man/man1/tintmill.1.gz; do
     check "packs $file" grep -qx "$file" "$work/contents"
 done
 
@@ -63,10 +64,10 @@ check "packs the browser module" \
     grep -qE '^\./usr/lib/([^/]+/)?tintmill/tintmill-browser\.so$' "$work/contents"
 
 # Debian's own package checker, where it is installed (it is not needed to
-# build or test otherwise): no errors.
+# build or test otherwise): no errors and no warnings.
 if command -v lintian >/dev/null; then
-    check "lintian finds no errors" bash -c \
-        "lintian --tag-display-limit 0 '$package' >'$work/lintian' 2>&1; cat '$work/lintian'; ! grep -q '^E:' '$work/lintian'"
+    check "lintian finds no errors or warnings" bash -c \
+        "lintian --tag-display-limit 0 '$package' >'$work/lintian' 2>&1; cat '$work/lintian'; ! grep -qE '^[EW]:' '$work/lintian'"
 else
     echo "lintian is not installed: its check is left out"
 fi
