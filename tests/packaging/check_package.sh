@@ -58,6 +58,12 @@ for file in \
     check "packs $file" grep -qx "$file" "$work/contents"
 done
 
+# The desktop's databases are the package system's to build from every
+# package's files (its triggers run on install); the install by hand builds
+# them, the package's staged one must not pack them.
+check "packs no desktop database" \
+    bash -c "! grep -E '/(mimeinfo|mime)\.cache\$' '$work/contents'"
+
 # The browser view's module, in the library folder of the tree (the program
 # looks for it there from its own folder).
 check "packs the browser module" \
