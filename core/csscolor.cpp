@@ -88,9 +88,15 @@ int hexDigit(char c)
 
 ColorNumber fromChannels(double red, double green, double blue)
 {
-    // Browsers round each channel to the nearest 8-bit value, halves up.
+    // Browsers round each channel to the nearest 8-bit value, halves up. They
+    // keep colours in single precision, so a channel within that precision of
+    // a half is a half to them; the same margin takes in the far smaller error
+    // of double arithmetic, which leaves exact halves such as 0.3 + 0.2 just
+    // under them.
     const auto byte = [](double value) {
-        return static_cast<ColorNumber>(std::floor(std::clamp(value, 0.0, 255.0) + 0.5));
+        const double channel = std::clamp(value, 0.0, 255.0);
+        constexpr double singlePrecision = std::numeric_limits<float>::epsilon() / 2;
+        return static_cast<ColorNumber>(std::floor(channel + 0.5 + channel * singlePrecision));
     };
     return byte(red) | byte(green) << 8U | byte(blue) << 16U;
 }
