@@ -1,24 +1,9 @@
-#include "core/csscolor.h"
+#include "csscolortest.h"
 
-#include <gtest/gtest.h>
 #include <string>
 
 namespace tintmill {
 namespace {
-
-struct CssColorRow
-{
-    const char *name;
-    const char *text;
-    // The colour as RRGGBB, or nullptr when the text is not a colour.
-    const char *rrggbb;
-    double alpha;
-    bool outsideSrgb = false;
-};
-
-class CssColorTest : public testing::TestWithParam<CssColorRow>
-{
-};
 
 TEST_P(CssColorTest, ReadsTheColourABrowserWouldPaint)
 {
@@ -90,11 +75,6 @@ INSTANTIATE_TEST_SUITE_P(
                     CssColorRow{"Declaration", "color: #fff;", nullptr, 0},
                     CssColorRow{"OtherFunction", "device-cmyk(0 81% 81% 30%)", nullptr, 0}),
     [](const testing::TestParamInfo<CssColorRow> &param) { return param.param.name; });
-
-std::string rowName(const testing::TestParamInfo<CssColorRow> &param)
-{
-    return param.param.name;
-}
 
 // Text as it arrives from a web page or a style sheet.
 INSTANTIATE_TEST_SUITE_P(
@@ -230,4 +210,10 @@ INSTANTIATE_TEST_SUITE_P(
     rowName);
 
 } // namespace
+
+std::string rowName(const testing::TestParamInfo<CssColorRow> &param)
+{
+    return param.param.name;
+}
+
 } // namespace tintmill
