@@ -107,7 +107,7 @@ SpaceColor convertedTo(const SpaceColor &color, ColorSpace space)
         bool missing = false;
         for (std::size_t j = 0; j < from.size(); ++j)
             missing = missing || (color.missing.at(j) && from.at(j) == to.at(i));
-        result.missing.at(i) = missing && to.at(i) != Analogue::None;
+        result.missing.at(i) = missing;
     }
     const int hue = hueIndex(space);
     if (hue >= 0 && huePowerless(space, result.coordinates))
@@ -122,8 +122,7 @@ SpaceColor convertedTo(const SpaceColor &color, ColorSpace space)
 CssColor painted(const SpaceColor &color)
 {
     const Coordinates srgb = converted(color.space, ColorSpace::Srgb, withoutMissing(color));
-    return CssColor{fromChannels(srgbGamutMapped(srgb)), color.alphaMissing ? 0 : color.alpha,
-                    outsideSrgb(srgb)};
+    return CssColor{fromChannels(srgbGamutMapped(srgb)), color.alpha, outsideSrgb(srgb)};
 }
 
 } // namespace tintmill::css

@@ -10,7 +10,7 @@ namespace tintmill::css {
 // A colour as CSS holds it until it is painted: its coordinates in the space
 // it was given or mixed in. Any coordinate and the alpha may be missing
 // (none): mixing takes the other colour's value for it, and anything else
-// reads it as zero.
+// reads it as zero, which is the value a missing one holds.
 struct SpaceColor
 {
     ColorSpace space = ColorSpace::Srgb;

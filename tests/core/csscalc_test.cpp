@@ -16,6 +16,7 @@ INSTANTIATE_TEST_SUITE_P(
         // spaces round + and −.
         CssColorRow{"MinusWithoutSpace", "rgb(calc(10 -2) 0 0)", nullptr, 0},
         CssColorRow{"PlusWithoutSpace", "rgb(calc(10+2) 0 0)", nullptr, 0},
+        CssColorRow{"MinusRightAfter", "rgb(calc(10- 2) 0 0)", nullptr, 0},
         // 50 % × 0.5 = 25 % of 255 = 63.75.
         CssColorRow{"PercentageTimesNumber", "rgb(calc(50% * 0.5) 0 0)", "400000", 1},
         // 50 % / 25 % is the number 2.

@@ -68,6 +68,16 @@ INSTANTIATE_TEST_SUITE_P(
         // would be lab(30 …), far darker.
         CssColorRow{"MissingLightnessIntoLab",
                     "color-mix(in lab, hsl(120 50% none), lab(60 -20 20))", "84967E", 1},
+        // White's hue is missing in LCH and OKLCH too: lch(75 15 120),
+        // rgb(178.02 188.42 160.31); oklch(0.8 0.05 120), rgb(185.17 194.98 159.21).
+        CssColorRow{"WhiteHasNoHueInLch", "color-mix(in lch, white, lch(50 30 120))", "B2BCA0", 1},
+        CssColorRow{"WhiteHasNoHueInOklch", "color-mix(in oklch, white, oklch(0.6 0.1 120))",
+                    "B9C39F", 1},
+        // A hue missing from a relative colour's origin stays missing: hsl(120 50% 50%)
+        // is (0.25, 0.75, 0.25).
+        CssColorRow{"MissingOriginHue",
+                    "color-mix(in hsl, hsl(from hsl(none 50% 50%) h s l), hsl(120 50% 50%))",
+                    "40BF40", 1},
         // Red's none in a relative colour takes rebeccapurple's red.
         CssColorRow{"NoneFromRelativeColour",
                     "color-mix(in srgb, rgb(from rebeccapurple none g b), rebeccapurple)", "663399",
@@ -82,6 +92,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CssColorRow{"ShorterByDefault",
                     "color-mix(in hsl, hsl(50deg 50% 50%), hsl(330deg 50% 50%))", "BF5540", 1},
+        // Red and green meet at yellow, not round the back at blue.
+        CssColorRow{"ShorterWithinHalfATurn",
+                    "color-mix(in hsl, hsl(0 100% 50%), hsl(120 100% 50%))", "FFFF00", 1},
         CssColorRow{"Longer",
                     "color-mix(in hsl longer hue, hsl(50deg 50% 50%), hsl(330deg 50% 50%))",
                     "40AABF", 1},
@@ -95,6 +108,11 @@ INSTANTIATE_TEST_SUITE_P(
         CssColorRow{"Decreasing",
                     "color-mix(in hsl decreasing hue, hsl(330deg 50% 50%), hsl(50deg 50% 50%))",
                     "40AABF", 1},
+        // Decreasing from 50° to 330° goes from 410° down: three quarters of the
+        // way from 330° is 30°, hsl(30 50% 50%) = (0.75, 0.5, 0.25).
+        CssColorRow{"DecreasingUnevenly",
+                    "color-mix(in hsl decreasing hue, hsl(50deg 50% 50%) 75%, hsl(330deg 50% 50%))",
+                    "BF8040", 1},
         // hwb(190 30% 40%): (0.3, 0.55, 0.6) → 76.5, 140.3, 153.
         CssColorRow{"LongerInHwb",
                     "color-mix(in hwb longer hue, hwb(50deg 30% 40%), hwb(330deg 30% 40%))",

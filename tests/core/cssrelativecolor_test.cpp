@@ -30,6 +30,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Half a turn keeps s and l: each channel becomes max + min − itself,
         // lightseagreen (32, 178, 170) → (178, 32, 40).
         CssColorRow{"HslOppositeHue", "hsl(from lightseagreen calc(h + 180) s l)", "B22028", 1},
+        // #FF0080 has hue 329.88° (not −30.12°): half of it is 164.94°, where green
+        // is full and blue (164.94 − 120) / 60 = 0.749 → 191.
+        CssColorRow{"HueOfRedMagenta", "hsl(from #ff0080 calc(h / 2) s l)", "00FFBF", 1},
         // hwb(270 20% 20%): (0.5, 0.2, 0.8).
         CssColorRow{"HwbBlackness", "hwb(from rebeccapurple h w 20%)", "8033CC", 1},
         // No blackness: hwb(120 20% 0%) = (0.2, 1, 0.2), the origin's alpha.
@@ -43,6 +46,9 @@ INSTANTIATE_TEST_SUITE_P(
         // #336699 is oklch(0.4993 0.0987 250.43); at 0.8 of its lightness,
         // rgb(20.40 73.41 122.19).
         CssColorRow{"OklchDarker", "oklch(from #336699 calc(l * 0.8) c h)", "14497A", 1},
+        // #336699's hue 250.43° halved: oklch(0.4993 0.0987 125.22), rgb(85.91 108.56
+        // 39.78).
+        CssColorRow{"OklchHalfHue", "oklch(from #336699 l c calc(h / 2))", "566D28", 1},
         // oklab(0.7 0.05 −0.05): rgb(175.26 145.47 189.07).
         CssColorRow{"OklabLighter", "oklab(from oklab(0.6 0.05 -0.05) calc(l + 0.1) a b)", "AF91BD",
                     1},
@@ -70,21 +76,22 @@ INSTANTIATE_TEST_SUITE_P(
     rowName);
 
 // Through each space and straight back: every conversion and its inverse
-// must give the origin again.
+// must give the origin again. Its green of 2 (linear 0.0006) takes the
+// transfer curves through their straight parts near black.
 INSTANTIATE_TEST_SUITE_P(
     RelativeThereAndBack, CssColorTest,
-    testing::Values(
-        CssColorRow{"Hwb", "hwb(from rebeccapurple h w b)", "663399", 1},
-        CssColorRow{"Lab", "lab(from rebeccapurple l a b)", "663399", 1},
-        CssColorRow{"Lch", "lch(from rebeccapurple l c h)", "663399", 1},
-        CssColorRow{"Oklab", "oklab(from rebeccapurple l a b)", "663399", 1},
-        CssColorRow{"Oklch", "oklch(from rebeccapurple l c h)", "663399", 1},
-        CssColorRow{"SrgbLinear", "color(from rebeccapurple srgb-linear r g b)", "663399", 1},
-        CssColorRow{"DisplayP3", "color(from rebeccapurple display-p3 r g b)", "663399", 1},
-        CssColorRow{"A98Rgb", "color(from rebeccapurple a98-rgb r g b)", "663399", 1},
-        CssColorRow{"ProphotoRgb", "color(from rebeccapurple prophoto-rgb r g b)", "663399", 1},
-        CssColorRow{"Rec2020", "color(from rebeccapurple rec2020 r g b)", "663399", 1},
-        CssColorRow{"XyzD50", "color(from rebeccapurple xyz-d50 x y z)", "663399", 1}),
+    testing::Values(CssColorRow{"Hwb", "hwb(from #660299 h w b)", "660299", 1},
+                    CssColorRow{"Lab", "lab(from #660299 l a b)", "660299", 1},
+                    CssColorRow{"Lch", "lch(from #660299 l c h)", "660299", 1},
+                    CssColorRow{"Oklab", "oklab(from #660299 l a b)", "660299", 1},
+                    CssColorRow{"Oklch", "oklch(from #660299 l c h)", "660299", 1},
+                    CssColorRow{"SrgbLinear", "color(from #660299 srgb-linear r g b)", "660299", 1},
+                    CssColorRow{"DisplayP3", "color(from #660299 display-p3 r g b)", "660299", 1},
+                    CssColorRow{"A98Rgb", "color(from #660299 a98-rgb r g b)", "660299", 1},
+                    CssColorRow{"ProphotoRgb", "color(from #660299 prophoto-rgb r g b)", "660299",
+                                1},
+                    CssColorRow{"Rec2020", "color(from #660299 rec2020 r g b)", "660299", 1},
+                    CssColorRow{"XyzD50", "color(from #660299 xyz-d50 x y z)", "660299", 1}),
     rowName);
 
 } // namespace
