@@ -89,6 +89,29 @@ constexpr Matrix xyzFromLms{{
 // From the CIE x, y chromaticities of D50, the white of CIE Lab in CSS.
 constexpr Coordinates d50White{0.3457 / 0.3585, 1.0, (1.0 - 0.3457 - 0.3585) / 0.3585};
 
+// The way back from XYZ: each matrix above inverted, through its adjugate.
+constexpr Matrix inverse(const Matrix &m)
+{
+    const double cofactor00 = m[1][1] * m[2][2] - m[1][2] * m[2][1];
+    const double cofactor01 = m[1][2] * m[2][0] - m[1][0] * m[2][2];
+    const double cofactor02 = m[1][0] * m[2][1] - m[1][1] * m[2][0];
+    const double determinant = m[0][0] * cofactor00 + m[0][1] * cofactor01 + m[0][2] * cofactor02;
+    return {{
+        {cofactor00 / determinant, (m[0][2] * m[2][1] - m[0][1] * m[2][2]) / determinant,
+         (m[0][1] * m[1][2] - m[0][2] * m[1][1]) / determinant},
+        {cofactor01 / determinant, (m[0][0] * m[2][2] - m[0][2] * m[2][0]) / determinant,
+         (m[0][2] * m[1][0] - m[0][0] * m[1][2]) / determinant},
+        {cofactor02 / determinant, (m[0][1] * m[2][0] - m[0][0] * m[2][1]) / determinant,
+         (m[0][0] * m[1][1] - m[0][1] * m[1][0]) / determinant},
+    }};
+}
+
+constexpr Matrix linearDisplayP3FromXyz = inverse(xyzFromLinearDisplayP3);
+constexpr Matrix linearA98RgbFromXyz = inverse(xyzFromLinearA98Rgb);
+constexpr Matrix linearProphotoRgbFromXyzD50 = inverse(xyzD50FromLinearProphotoRgb);
+constexpr Matrix linearRec2020FromXyz = inverse(xyzFromLinearRec2020);
+constexpr Matrix xyzD50FromXyzD65 = inverse(xyzD65FromXyzD50);
+
 Coordinates operator*(const Matrix &matrix, const Coordinates &v)
 {
     Coordinates product{};
@@ -113,6 +136,11 @@ double linearA98Rgb(double encoded)
     return std::copysign(std::pow(std::abs(encoded), 563.0 / 256), encoded);
 }
 
+double encodedA98Rgb(double linear)
+{
+    return std::copysign(std::pow(std::abs(linear), 256.0 / 563), linear);
+}
+
 double linearProphotoRgb(double encoded)
 {
     const double magnitude = std::abs(encoded);
@@ -121,24 +149,243 @@ double linearProphotoRgb(double encoded)
     return std::copysign(std::pow(magnitude, 1.8), encoded);
 }
 
+double encodedProphotoRgb(double linear)
+{
+    const double magnitude = std::abs(linear);
+    if (magnitude < 1.0 / 512)
+        return 16 * linear;
+    return std::copysign(std::pow(magnitude, 1 / 1.8), linear);
+}
+
+constexpr double rec2020Alpha = 1.09929682680944;
+constexpr double rec2020Beta = 0.018053968510807;
+
 double linearRec2020(double encoded)
 {
-    constexpr double alpha = 1.09929682680944;
-    constexpr double beta = 0.018053968510807;
     const double magnitude = std::abs(encoded);
-    if (magnitude < beta * 4.5)
+    if (magnitude < rec2020Beta * 4.5)
         return encoded / 4.5;
-    return std::copysign(std::pow((magnitude + alpha - 1) / alpha, 1 / 0.45), encoded);
+    return std::copysign(std::pow((magnitude + rec2020Alpha - 1) / rec2020Alpha, 1 / 0.45),
+                         encoded);
 }
 
-Coordinates srgbFromXyzD65(const Coordinates &xyz)
+double encodedRec2020(double linear)
 {
-    return eachOf(linearSrgbFromXyz * xyz, encodedFromLinear);
+    const double magnitude = std::abs(linear);
+    if (magnitude < rec2020Beta)
+        return 4.5 * linear;
+    return std::copysign(rec2020Alpha * std::pow(magnitude, 0.45) - (rec2020Alpha - 1), linear);
 }
 
-Coordinates srgbFromXyzD50(const Coordinates &xyz)
+// CIE's own constants, as exact fractions.
+constexpr double labEpsilon = 216.0 / 24389;
+constexpr double labKappa = 24389.0 / 27;
+
+Coordinates xyzD50FromLab(const Coordinates &lab)
 {
-    return srgbFromXyzD65(xyzD65FromXyzD50 * xyz);
+    const double fy = (lab[0] + 16) / 116;
+    const double fx = lab[1] / 500 + fy;
+    const double fz = fy - lab[2] / 200;
+    const auto relative = [](double f) {
+        const double cube = f * f * f;
+        return cube > labEpsilon ? cube : (116 * f - 16) / labKappa;
+    };
+    const double y = lab[0] > labKappa * labEpsilon ? fy * fy * fy : lab[0] / labKappa;
+    return {relative(fx) * d50White[0], y, relative(fz) * d50White[2]};
+}
+
+Coordinates labFromXyzD50(const Coordinates &xyz)
+{
+    const auto f = [](double relative) {
+        return relative > labEpsilon ? std::cbrt(relative) : (labKappa * relative + 16) / 116;
+    };
+    const double fx = f(xyz[0] / d50White[0]);
+    const double fy = f(xyz[1]);
+    const double fz = f(xyz[2] / d50White[2]);
+    return {116 * fy - 16, 500 * (fx - fy), 200 * (fy - fz)};
+}
+
+Coordinates srgbFromHsl(const Coordinates &hsl)
+{
+    const double h = std::fmod(std::fmod(hsl[0], 360.0) + 360.0, 360.0);
+    const double saturation = hsl[1] / 100;
+    const double lightness = hsl[2] / 100;
+    // The conversion CSS Color 4 gives in its sample code.
+    const auto channel = [h, saturation, lightness](double n) {
+        const double k = std::fmod(n + h / 30, 12.0);
+        const double a = saturation * std::min(lightness, 1 - lightness);
+        return lightness - a * std::max(-1.0, std::min({k - 3, 9 - k, 1.0}));
+    };
+    return {channel(0), channel(8), channel(4)};
+}
+
+Coordinates hslFromSrgb(const Coordinates &rgb)
+{
+    const double high = std::max({rgb[0], rgb[1], rgb[2]});
+    const double low = std::min({rgb[0], rgb[1], rgb[2]});
+    const double lightness = (high + low) / 2;
+    const double spread = high - low;
+    double hue = 0;
+    double saturation = 0;
+    if (spread != 0) {
+        saturation = lightness == 0 || lightness == 1
+                         ? 0
+                         : (high - lightness) / std::min(lightness, 1 - lightness);
+        if (high == rgb[0])
+            hue = (rgb[1] - rgb[2]) / spread + (rgb[1] < rgb[2] ? 6 : 0);
+        else if (high == rgb[1])
+            hue = (rgb[2] - rgb[0]) / spread + 2;
+        else
+            hue = (rgb[0] - rgb[1]) / spread + 4;
+        hue *= 60;
+    }
+    // Far outside sRGB the saturation can come out below zero: the same colour
+    // is the opposite hue with the saturation above it.
+    if (saturation < 0) {
+        hue += 180;
+        saturation = -saturation;
+    }
+    if (hue >= 360)
+        hue -= 360;
+    return {hue, saturation * 100, lightness * 100};
+}
+
+Coordinates srgbFromHwb(const Coordinates &hwb)
+{
+    const double whiteness = hwb[1] / 100;
+    const double blackness = hwb[2] / 100;
+    // White and black together at full strength or more leave no hue: only
+    // their ratio counts.
+    if (whiteness + blackness >= 1) {
+        const double grey = whiteness / (whiteness + blackness);
+        return {grey, grey, grey};
+    }
+    Coordinates rgb = srgbFromHsl({hwb[0], 100, 50});
+    for (double &channel : rgb)
+        channel = channel * (1 - whiteness - blackness) + whiteness;
+    return rgb;
+}
+
+Coordinates hwbFromSrgb(const Coordinates &rgb)
+{
+    const double high = std::max({rgb[0], rgb[1], rgb[2]});
+    const double low = std::min({rgb[0], rgb[1], rgb[2]});
+    return {hslFromSrgb(rgb)[0], low * 100, (1 - high) * 100};
+}
+
+Coordinates rectangularFromPolar(const Coordinates &polar)
+{
+    // Reduced first, so that a huge angle still gives an exact sine.
+    const double hue = std::fmod(polar[2], 360.0) * std::numbers::pi / 180;
+    return {polar[0], polar[1] * std::cos(hue), polar[1] * std::sin(hue)};
+}
+
+Coordinates polarFromRectangular(const Coordinates &rectangular)
+{
+    double hue = std::atan2(rectangular[2], rectangular[1]) * 180 / std::numbers::pi;
+    if (hue < 0)
+        hue += 360;
+    return {rectangular[0], std::hypot(rectangular[1], rectangular[2]), hue};
+}
+
+// Each family meets the others in XYZ through one space of its own.
+ColorSpace familyBase(ColorSpace space)
+{
+    switch (space) {
+    case ColorSpace::Hsl:
+    case ColorSpace::Hwb:
+        return ColorSpace::Srgb;
+    case ColorSpace::Lch:
+        return ColorSpace::Lab;
+    case ColorSpace::Oklch:
+        return ColorSpace::Oklab;
+    default:
+        return space;
+    }
+}
+
+Coordinates toFamilyBase(ColorSpace space, const Coordinates &c)
+{
+    switch (space) {
+    case ColorSpace::Hsl:
+        return srgbFromHsl(c);
+    case ColorSpace::Hwb:
+        return srgbFromHwb(c);
+    case ColorSpace::Lch:
+    case ColorSpace::Oklch:
+        return rectangularFromPolar(c);
+    default:
+        return c;
+    }
+}
+
+Coordinates fromFamilyBase(ColorSpace space, const Coordinates &c)
+{
+    switch (space) {
+    case ColorSpace::Hsl:
+        return hslFromSrgb(c);
+    case ColorSpace::Hwb:
+        return hwbFromSrgb(c);
+    case ColorSpace::Lch:
+    case ColorSpace::Oklch:
+        return polarFromRectangular(c);
+    default:
+        return c;
+    }
+}
+
+Coordinates xyzD65FromBase(ColorSpace base, const Coordinates &c)
+{
+    switch (base) {
+    case ColorSpace::Srgb:
+        return xyzFromLinearSrgb * eachOf(c, linearFromEncoded);
+    case ColorSpace::SrgbLinear:
+        return xyzFromLinearSrgb * c;
+    case ColorSpace::DisplayP3:
+        // Display P3 shares the transfer curve of sRGB.
+        return xyzFromLinearDisplayP3 * eachOf(c, linearFromEncoded);
+    case ColorSpace::A98Rgb:
+        return xyzFromLinearA98Rgb * eachOf(c, linearA98Rgb);
+    case ColorSpace::ProphotoRgb:
+        return xyzD65FromXyzD50 * (xyzD50FromLinearProphotoRgb * eachOf(c, linearProphotoRgb));
+    case ColorSpace::Rec2020:
+        return xyzFromLinearRec2020 * eachOf(c, linearRec2020);
+    case ColorSpace::XyzD50:
+        return xyzD65FromXyzD50 * c;
+    case ColorSpace::Lab:
+        return xyzD65FromXyzD50 * xyzD50FromLab(c);
+    case ColorSpace::Oklab:
+        return xyzFromLms * eachOf(cubeRootLmsFromOklab * c, [](double v) { return v * v * v; });
+    default:
+        return c;
+    }
+}
+
+Coordinates baseFromXyzD65(ColorSpace base, const Coordinates &xyz)
+{
+    switch (base) {
+    case ColorSpace::Srgb:
+        return eachOf(linearSrgbFromXyz * xyz, encodedFromLinear);
+    case ColorSpace::SrgbLinear:
+        return linearSrgbFromXyz * xyz;
+    case ColorSpace::DisplayP3:
+        return eachOf(linearDisplayP3FromXyz * xyz, encodedFromLinear);
+    case ColorSpace::A98Rgb:
+        return eachOf(linearA98RgbFromXyz * xyz, encodedA98Rgb);
+    case ColorSpace::ProphotoRgb:
+        return eachOf(linearProphotoRgbFromXyzD50 * (xyzD50FromXyzD65 * xyz), encodedProphotoRgb);
+    case ColorSpace::Rec2020:
+        return eachOf(linearRec2020FromXyz * xyz, encodedRec2020);
+    case ColorSpace::XyzD50:
+        return xyzD50FromXyzD65 * xyz;
+    case ColorSpace::Lab:
+        return labFromXyzD50(xyzD50FromXyzD65 * xyz);
+    case ColorSpace::Oklab:
+        return oklabFromCubeRootLms *
+               eachOf(lmsFromXyz * xyz, [](double v) { return std::cbrt(v); });
+    default:
+        return xyz;
+    }
 }
 
 bool insideSrgb(const Coordinates &srgb, double tolerance)
@@ -152,6 +399,16 @@ Coordinates clipped(const Coordinates &srgb)
     return eachOf(srgb, [](double c) { return std::clamp(c, 0.0, 1.0); });
 }
 
+Coordinates oklabFromSrgb(const Coordinates &srgb)
+{
+    return converted(ColorSpace::Srgb, ColorSpace::Oklab, srgb);
+}
+
+Coordinates srgbFromOklab(const Coordinates &oklab)
+{
+    return converted(ColorSpace::Oklab, ColorSpace::Srgb, oklab);
+}
+
 // CSS's deltaEOK: distance in OKLab, where 0.02 is just noticeable.
 double oklabDistance(const Coordinates &one, const Coordinates &two)
 {
@@ -160,90 +417,28 @@ double oklabDistance(const Coordinates &one, const Coordinates &two)
 
 } // namespace
 
-Coordinates srgbFromHsl(double hue, double saturation, double lightness)
-{
-    const double h = std::fmod(std::fmod(hue, 360.0) + 360.0, 360.0);
-    // The conversion CSS Color 4 gives in its sample code.
-    const auto channel = [h, saturation, lightness](double n) {
-        const double k = std::fmod(n + h / 30, 12.0);
-        const double a = saturation * std::min(lightness, 1 - lightness);
-        return lightness - a * std::max(-1.0, std::min({k - 3, 9 - k, 1.0}));
-    };
-    return {channel(0), channel(8), channel(4)};
-}
-
-Coordinates srgbFromHwb(double hue, double whiteness, double blackness)
-{
-    // White and black together at full strength or more leave no hue: only
-    // their ratio counts.
-    if (whiteness + blackness >= 1) {
-        const double grey = whiteness / (whiteness + blackness);
-        return {grey, grey, grey};
-    }
-    Coordinates rgb = srgbFromHsl(hue, 1, 0.5);
-    for (double &channel : rgb)
-        channel = channel * (1 - whiteness - blackness) + whiteness;
-    return rgb;
-}
-
-Coordinates rectangularFromPolar(const Coordinates &polar)
-{
-    // Reduced first, so that a huge angle still gives an exact sine.
-    const double hue = std::fmod(polar[2], 360.0) * std::numbers::pi / 180;
-    return {polar[0], polar[1] * std::cos(hue), polar[1] * std::sin(hue)};
-}
-
-Coordinates srgbFromLab(const Coordinates &lab)
-{
-    // CIE's own constants, as exact fractions.
-    constexpr double epsilon = 216.0 / 24389;
-    constexpr double kappa = 24389.0 / 27;
-    const double fy = (lab[0] + 16) / 116;
-    const double fx = lab[1] / 500 + fy;
-    const double fz = fy - lab[2] / 200;
-    const auto inverse = [](double f) {
-        const double cube = f * f * f;
-        return cube > epsilon ? cube : (116 * f - 16) / kappa;
-    };
-    const double y = lab[0] > kappa * epsilon ? fy * fy * fy : lab[0] / kappa;
-    return srgbFromXyzD50({inverse(fx) * d50White[0], y, inverse(fz) * d50White[2]});
-}
-
-Coordinates srgbFromOklab(const Coordinates &oklab)
-{
-    const Coordinates lms =
-        eachOf(cubeRootLmsFromOklab * oklab, [](double c) { return c * c * c; });
-    return srgbFromXyzD65(xyzFromLms * lms);
-}
-
-Coordinates oklabFromSrgb(const Coordinates &srgb)
-{
-    const Coordinates xyz = xyzFromLinearSrgb * eachOf(srgb, linearFromEncoded);
-    return oklabFromCubeRootLms * eachOf(lmsFromXyz * xyz, [](double c) { return std::cbrt(c); });
-}
-
-Coordinates srgbFromPredefined(PredefinedSpace space, const Coordinates &coordinates)
+int hueIndex(ColorSpace space)
 {
     switch (space) {
-    case PredefinedSpace::Srgb:
-        break;
-    case PredefinedSpace::SrgbLinear:
-        return eachOf(coordinates, encodedFromLinear);
-    case PredefinedSpace::DisplayP3:
-        // Display P3 shares the transfer curve of sRGB.
-        return srgbFromXyzD65(xyzFromLinearDisplayP3 * eachOf(coordinates, linearFromEncoded));
-    case PredefinedSpace::A98Rgb:
-        return srgbFromXyzD65(xyzFromLinearA98Rgb * eachOf(coordinates, linearA98Rgb));
-    case PredefinedSpace::ProphotoRgb:
-        return srgbFromXyzD50(xyzD50FromLinearProphotoRgb * eachOf(coordinates, linearProphotoRgb));
-    case PredefinedSpace::Rec2020:
-        return srgbFromXyzD65(xyzFromLinearRec2020 * eachOf(coordinates, linearRec2020));
-    case PredefinedSpace::XyzD50:
-        return srgbFromXyzD50(coordinates);
-    case PredefinedSpace::XyzD65:
-        return srgbFromXyzD65(coordinates);
+    case ColorSpace::Hsl:
+    case ColorSpace::Hwb:
+        return 0;
+    case ColorSpace::Lch:
+    case ColorSpace::Oklch:
+        return 2;
+    default:
+        return -1;
     }
-    return coordinates;
+}
+
+Coordinates converted(ColorSpace from, ColorSpace to, const Coordinates &coordinates)
+{
+    if (from == to)
+        return coordinates;
+    Coordinates base = toFamilyBase(from, coordinates);
+    if (familyBase(from) != familyBase(to))
+        base = baseFromXyzD65(familyBase(to), xyzD65FromBase(familyBase(from), base));
+    return fromFamilyBase(to, base);
 }
 
 bool outsideSrgb(const Coordinates &srgb)

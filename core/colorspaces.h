@@ -4,30 +4,17 @@
 
 namespace tintmill {
 
-// Three coordinates of a colour, in the order its space names them. sRGB ones
-// are gamma-encoded, 0..1 inside sRGB; beyond that the colour lies outside it.
+// Three coordinates of a colour, in the order its space names them.
 using Coordinates = std::array<double, 3>;
 
-// sRGB of a hue in degrees, any angle, with saturation and lightness 0..1.
-Coordinates srgbFromHsl(double hue, double saturation, double lightness);
-
-// sRGB of a hue in degrees with whiteness and blackness 0..1.
-Coordinates srgbFromHwb(double hue, double whiteness, double blackness);
-
-// Lightness, chroma and a hue in degrees to lightness and the a and b axes.
-Coordinates rectangularFromPolar(const Coordinates &polar);
-
-// CIE Lab on the D50 white, as CSS takes it: lightness 0..100.
-Coordinates srgbFromLab(const Coordinates &lab);
-
-// OKLab: lightness 0..1.
-Coordinates srgbFromOklab(const Coordinates &oklab);
-Coordinates oklabFromSrgb(const Coordinates &srgb);
-
-// The spaces the CSS color() function names. The RGB ones are gamma-encoded
-// as their own standards have them, except srgb-linear; XYZ is relative to
-// the D65 white of sRGB or to D50.
-enum class PredefinedSpace
+// The spaces CSS gives and mixes colours in, each with its coordinates as CSS
+// writes them: the RGB spaces 0..1 inside their gamut, gamma-encoded as their
+// own standards have them except srgb-linear; XYZ with white's Y at 1,
+// relative to the D65 white of sRGB or to D50; hsl() as a hue in degrees with
+// saturation and lightness 0..100; hwb() as a hue with whiteness and
+// blackness 0..100; CIE Lab on D50 and its LCH with lightness 0..100; OKLab
+// and OKLCH with lightness 0..1. Hues take any angle.
+enum class ColorSpace
 {
     Srgb,
     SrgbLinear,
@@ -36,10 +23,23 @@ enum class PredefinedSpace
     ProphotoRgb,
     Rec2020,
     XyzD50,
-    XyzD65
+    XyzD65,
+    Lab,
+    Lch,
+    Oklab,
+    Oklch,
+    Hsl,
+    Hwb
 };
 
-Coordinates srgbFromPredefined(PredefinedSpace space, const Coordinates &coordinates);
+// Which coordinate of `space` is its hue, or -1 for a space without one.
+int hueIndex(ColorSpace space);
+
+// The same colour in another space. Colours of one family (sRGB with hsl()
+// and hwb(), Lab with LCH, OKLab with OKLCH) convert directly, so that values
+// such as exact halves of an 8-bit step come through as exactly as the
+// arithmetic allows; the others meet in XYZ.
+Coordinates converted(ColorSpace from, ColorSpace to, const Coordinates &coordinates);
 
 // Whether a colour lies outside sRGB by more than the rounding of the numbers
 // it was given in explains: a channel past 0 or 1 by less than half an 8-bit

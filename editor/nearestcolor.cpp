@@ -3,6 +3,8 @@
 #include "colorchooser.h"
 #include "colorset/colortext.h"
 
+#include <utility>
+
 namespace tintmill {
 
 NearestColor::NearestColor(ColorChooser &chooser, QObject *parent)
@@ -14,7 +16,9 @@ void NearestColor::setText(const QString &text)
     if (text == m_text)
         return;
     m_text = text;
-    m_given = parseCssColor(text.toStdString());
+    CssColorReading reading = readCssColor(text.toStdString());
+    m_given = reading.color;
+    m_refusal = std::move(reading.refusal);
     if (m_given)
         m_matches = nearestWebSafe(m_given->color);
     const bool chosenMoved = m_chosen != 0;

@@ -30,6 +30,8 @@ public:
 
     // The colour read from the text; none while the text is empty or unreadable.
     const std::optional<CssColor> &given() const { return m_given; }
+    // Why there is no given colour.
+    const CssColorRefusal &refusal() const { return m_refusal; }
     // Nearest first; meaningful while there is a given colour.
     const std::array<WebSafeMatch, nearestMatchCount> &matches() const { return m_matches; }
 
@@ -50,6 +52,7 @@ private:
     ColorChooser &m_chooser;
     QString m_text;
     std::optional<CssColor> m_given;
+    CssColorRefusal m_refusal{CssColorProblem::Empty, {}};
     std::array<WebSafeMatch, nearestMatchCount> m_matches{};
     int m_chosen = 0;
 };

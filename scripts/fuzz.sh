@@ -31,7 +31,7 @@ cmake --build --preset fuzz
 export ASAN_OPTIONS="detect_leaks=0:${ASAN_OPTIONS:-}"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:${UBSAN_OPTIONS:-}"
 
-for target in pagecolorfile scrollbarcolorfile settingsfile; do
+for target in pagecolorfile scrollbarcolorfile settingsfile csscolor; do
     corpus="build/fuzz/corpus/$target"
     artifacts="build/fuzz/artifacts/$target"
     log="build/fuzz/$target.log"

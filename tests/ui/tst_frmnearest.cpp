@@ -116,10 +116,42 @@ private slots:
             << "#12345" << 0 << "OptCol_2" << 0 << ""
             << ""
             << "—"
+            << "「#12345」は16進数の色として読めません。# のあとに16進数を3、4、6、8桁のどれかで"
+               "書いてください。"
+            << "LblCol_2"
+            << "#FF0000";
+        QTest::newRow("not a colour, no reason more particular")
+            << "rgb(1 2 3 4)" << 0 << "OptCol_2" << 0 << ""
+            << ""
+            << "—"
             << "CSSの色として読めません。#RRGGBB、rgb()、hsl()、oklch()、color() などか、色の"
                "名前（steelblue など）で書いてください。"
             << "LblCol_2"
             << "#FF0000";
+        QTest::newRow("only a page gives it")
+            << "var(--brand)" << 0 << "OptCol_2" << 0 << ""
+            << ""
+            << "—"
+            << "「var()」はページの中でしか値が決まらないため、ここでは色にできません。#RRGGBB や "
+               "rgb() など、色そのものを書いてください。"
+            << "LblCol_2"
+            << "#FF0000";
+        QTest::newRow("only a comment") << "  /* none */ " << 0 << "OptCol_2" << 0 << ""
+                                        << ""
+                                        << "—"
+                                        << ""
+                                        << "LblCol_2"
+                                        << "#FF0000";
+        // A relative colour mixed with its origin: #336699 with blue 153 + 102 =
+        // 255 is #3366FF, and half of it with half of #336699 is #3366CC.
+        QTest::newRow("mix of a relative colour")
+            << "color-mix(in srgb, rgb(from #336699 r g calc(b + 102)), #336699)" << 0 << "OptCol_0"
+            << 0 << "#3366CC"
+            << "色差（CIEDE2000）：0.00（同じ色）"
+            << "#3366CC　0.00（同じ色）"
+            << ""
+            << "LblCol_0"
+            << "#3366CC";
     }
     void appliesTheChosenColourAsItsButtonWould()
     {

@@ -1,6 +1,7 @@
 #include "frmnearest.h"
 
 #include "colorset/colortext.h"
+#include "editor/csscolorrefusaltext.h"
 #include "editor/differencewords.h"
 #include "editor/nearestcolor.h"
 #include "portalcolorpicker.h"
@@ -222,11 +223,7 @@ void FrmNearest::showColor()
         m_text->setText(m_nearest.text());
     const std::optional<CssColor> &given = m_nearest.given();
     if (!given) {
-        showNote(m_nearest.text().trimmed().isEmpty()
-                     ? QString()
-                     : QStringLiteral("CSSの色として読めません。#RRGGBB、rgb()、hsl()、oklch()、"
-                                      "color() などか、色の名前（steelblue など）で書いて"
-                                      "ください。"));
+        showNote(cssColorRefusalText(m_nearest.refusal()));
     } else {
         QStringList notes;
         if (given->outsideSrgb)
