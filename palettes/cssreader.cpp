@@ -1,5 +1,6 @@
 #include "cssreader.h"
 
+#include "core/csstext.h"
 #include "cssstylesheet.h"
 #include "palettebuilder.h"
 
@@ -11,26 +12,9 @@ namespace tintmill {
 
 namespace {
 
-constexpr bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool startsWithNoCase(std::string_view text, std::string_view prefix)
 {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return a == (b >= 'A' && b <= 'Z' ? static_cast<char>(b + 32) : b);
-           });
+    return asciiLowerCase(text.substr(0, prefix.size())) == prefix;
 }
 
 // The parts of `text` split at `separator` where it stands outside
@@ -54,7 +38,7 @@ std::vector<std::string_view> topLevelParts(std::string_view text, char separato
             ++depth;
         } else if ((c == ')' || c == ']') && depth > 0) {
             --depth;
-        } else if (depth == 0 && (c == separator || (separator == ' ' && isSpace(c)))) {
+        } else if (depth == 0 && (c == separator || (separator == ' ' && isCssSpace(c)))) {
             if (k > start)
                 parts.push_back(text.substr(start, k - start));
             start = k + 1;
@@ -141,7 +125,7 @@ public:
     std::optional<std::string> resolved(std::string_view text, ColorScheme scheme, bool &darkOnly,
                                         int depth = 0) const
     {
-        text = trimmed(text);
+        text = cssTrimmed(text);
         // Beyond any honest chain of variables: a loop.
         if (depth > 32)
             return std::nullopt;
@@ -150,7 +134,7 @@ public:
             return std::string(text);
         if (const std::optional<std::string_view> inside = argumentsOf(text, "var")) {
             const std::vector<std::string_view> parts = topLevelParts(*inside, ',');
-            const std::string name(trimmed(parts.empty() ? *inside : parts.front()));
+            const std::string name(cssTrimmed(parts.empty() ? *inside : parts.front()));
             const auto custom = m_custom.find(name);
             if (custom != m_custom.end() && custom->second.in(scheme)) {
                 darkOnly = darkOnly || custom->second.in(scheme)->darkOnly;
@@ -185,9 +169,7 @@ private:
             std::string selector;
             for (const std::string_view word : topLevelParts(part, ' '))
                 selector += (selector.empty() ? "" : " ") + std::string(word);
-            std::transform(selector.begin(), selector.end(), selector.begin(), [](char c) {
-                return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-            });
+            selector = asciiLowerCase(selector);
             const auto *const found = std::find(known.begin(), known.end(), selector);
             if (found != known.end() &&
                 std::find(selectors.begin(), selectors.end(), *found) == selectors.end())

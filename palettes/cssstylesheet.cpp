@@ -1,33 +1,13 @@
 #include "cssstylesheet.h"
 
+#include "core/csstext.h"
+
 #include <algorithm>
 #include <optional>
 
 namespace tintmill {
 
 namespace {
-
-constexpr bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-std::string lowerCase(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-    return lower;
-}
 
 constexpr char closerOf(char opener)
 {
@@ -50,9 +30,9 @@ std::optional<CssScheme> within(CssScheme outer, CssScheme inner)
 // width, print) would colour only some pages, so they are left out.
 std::optional<CssScheme> atRuleScheme(std::string_view prelude, CssScheme outer)
 {
-    const std::string lower = lowerCase(prelude);
+    const std::string lower = asciiLowerCase(prelude);
     std::size_t nameEnd = 1;
-    while (nameEnd < lower.size() && !isSpace(lower[nameEnd]) && lower[nameEnd] != '(')
+    while (nameEnd < lower.size() && !isCssSpace(lower[nameEnd]) && lower[nameEnd] != '(')
         ++nameEnd;
     const std::string_view name = std::string_view(lower).substr(1, nameEnd - 1);
     if (name == "supports" || name == "layer")
@@ -61,7 +41,7 @@ std::optional<CssScheme> atRuleScheme(std::string_view prelude, CssScheme outer)
         return std::nullopt;
     std::string query;
     std::copy_if(lower.begin() + static_cast<std::ptrdiff_t>(nameEnd), lower.end(),
-                 std::back_inserter(query), [](char c) { return !isSpace(c); });
+                 std::back_inserter(query), [](char c) { return !isCssSpace(c); });
     if (query.find("prefers-color-scheme") != std::string::npos) {
         if (query.find("not") != std::string::npos)
             return std::nullopt;
@@ -134,7 +114,7 @@ private:
         const std::string_view inside = m_text.substr(start + 2, close - start - 2);
         if (inside.find_first_of("\r\n\f") != std::string_view::npos)
             return {};
-        return std::string(trimmed(inside));
+        return std::string(cssTrimmed(inside));
     }
 
     bool skipComment()
@@ -150,7 +130,7 @@ private:
     void skipSpacesAndComments()
     {
         while (!atEnd()) {
-            if (isSpace(m_text[m_at]))
+            if (isCssSpace(m_text[m_at]))
                 ++m_at;
             else if (startsWith("<!--"))
                 m_at += 4;
@@ -294,7 +274,7 @@ private:
                 break;
             }
             ++m_at;
-            rules.push_back({scheme, std::string(trimmed(prelude)), declarations()});
+            rules.push_back({scheme, std::string(cssTrimmed(prelude)), declarations()});
             return;
         }
     }
@@ -326,16 +306,16 @@ private:
         const std::size_t colon = text.find(':');
         if (colon == std::string_view::npos)
             return std::nullopt;
-        const std::string_view name = trimmed(text.substr(0, colon));
-        if (name.empty() || std::any_of(name.begin(), name.end(), isSpace))
+        const std::string_view name = cssTrimmed(text.substr(0, colon));
+        if (name.empty() || std::any_of(name.begin(), name.end(), isCssSpace))
             return std::nullopt;
-        std::string_view value = trimmed(text.substr(colon + 1));
+        std::string_view value = cssTrimmed(text.substr(colon + 1));
         if (const std::size_t bang = value.rfind('!'); bang != std::string_view::npos) {
-            if (lowerCase(trimmed(value.substr(bang + 1))) == "important")
-                value = trimmed(value.substr(0, bang));
+            if (asciiLowerCase(cssTrimmed(value.substr(bang + 1))) == "important")
+                value = cssTrimmed(value.substr(0, bang));
         }
         // Custom properties keep their letter case; other names have none.
-        return CssDeclaration{name.starts_with("--") ? std::string(name) : lowerCase(name),
+        return CssDeclaration{name.starts_with("--") ? std::string(name) : asciiLowerCase(name),
                               std::string(value)};
     }
 
