@@ -11,7 +11,7 @@ QList<ExportEntry> pageExportEntries(const PageColorSet &set)
         const PageRoleFacts &facts = factsOf(role);
         entries.append({QString::fromLatin1(facts.tokenGroup), QString::fromLatin1(facts.tokenKey),
                         QString::fromLatin1(facts.cssName), QString::fromUtf8(facts.name),
-                        set.color(role)});
+                        set.color(role), role});
     }
     return entries;
 }
@@ -27,7 +27,7 @@ QList<ExportEntry> scrollbarExportEntries(const ScrollbarColorSet &set)
         QString key = property.mid(QStringLiteral("scrollbar-").size());
         key.chop(QStringLiteral("-color").size());
         entries.append({QStringLiteral("scrollbar"), key, QStringLiteral("scrollbar-") + key,
-                        property, set.color(role)});
+                        property, set.color(role), role});
     }
     return entries;
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <variant>
 
 namespace tintmill {
 
@@ -42,6 +43,9 @@ inline bool hasDarkPage(const ExportColors &colors)
     return colors.page && colors.dark;
 }
 
+// A colour of the page or of the scrollbar.
+using ColorRole = std::variant<PageRole, ScrRole>;
+
 // One exported colour, named for each format. `group` and `key` name the
 // design token ("link" / "visited"), `cssName` the custom property and SCSS
 // variable without its sign ("link-visited"), `label` the palette entry as
@@ -53,6 +57,8 @@ struct ExportEntry
     QString cssName;
     QString label;
     ColorNumber color = 0;
+    // Whose colour it is: what reading a file back finds by these names.
+    ColorRole role;
 };
 
 // The colours in the order the main window shows the page roles (background,

@@ -77,6 +77,11 @@ QString cssCommentText(QStringView text)
     return comment;
 }
 
+QString scssCommentText(QStringView text)
+{
+    return oneLineText(text).replace(QChar(u'\uFFFD'), QChar(u'\u3013'));
+}
+
 QString jsonString(QStringView text)
 {
     QString quoted = QStringLiteral("\"");

@@ -18,6 +18,11 @@ QString oneLineText(QStringView text);
 // <style> element the CSS is pasted into) broken by a space.
 QString cssCommentText(QStringView text);
 
+// oneLineText for a Sass comment, with U+FFFD shown as 〓 (U+3013, the
+// mark Japanese text puts where a character cannot be shown): the reference
+// Sass compiler takes U+FFFD in a file for a decoding error and stops.
+QString scssCommentText(QStringView text);
+
 // A JSON string literal of `text`, quotes included. Control characters and
 // the two line separators JavaScript once refused in strings are escaped,
 // so the text reads back exactly; a lone surrogate half becomes U+FFFD.

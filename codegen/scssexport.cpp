@@ -26,7 +26,7 @@ QString scssExport(const ExportColors &colors)
 {
     QStringList lines;
     if (!colors.description.isEmpty())
-        lines << QStringLiteral("// %1").arg(oneLineText(colors.description)) << QString();
+        lines << QStringLiteral("// %1").arg(scssCommentText(colors.description)) << QString();
     for (const ExportEntry &entry : exportEntries(colors))
         lines << QStringLiteral("$%1: %2;").arg(entry.cssName, rrggbbText(entry.color));
     if (hasDarkPage(colors)) {

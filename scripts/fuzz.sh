@@ -31,15 +31,20 @@ cmake --build --preset fuzz
 export ASAN_OPTIONS="detect_leaks=0:${ASAN_OPTIONS:-}"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:${UBSAN_OPTIONS:-}"
 
-for target in pagecolorfile scrollbarcolorfile settingsfile csscolor; do
+for target in pagecolorfile scrollbarcolorfile settingsfile csscolor palette; do
     corpus="build/fuzz/corpus/$target"
     artifacts="build/fuzz/artifacts/$target"
     log="build/fuzz/$target.log"
     mkdir -p "$corpus" "$artifacts"
+    # A token file of both schemes runs to some 5 KB.
+    max_len=4096
+    if [ "$target" = palette ]; then
+        max_len=16384
+    fi
     echo "== $target: ${seconds}s"
     status=0
     "build/fuzz/fuzz/${target}_fuzzer" "$corpus" "fuzz/corpus/$target" \
-        -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
+        -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len="$max_len" \
         -artifact_prefix="$artifacts/" -print_final_stats=1 >"$log" 2>&1 || status=$?
     grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$log" || true
     if [ "$status" -ne 0 ]; then

@@ -37,18 +37,27 @@ if [ ${#missing[@]} -ne 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
 fi
 
-# That resolver, at the versions its lockfile names, beside the test that
-# runs it. It comes from the npm registry, which a machine may not reach:
-# everything else is installed all the same, and that one test is skipped.
-resolver="$root/tests/codegen/tokenresolver"
-stamp="$resolver/node_modules/.installed-package-lock.json"
-if ! cmp -s "$resolver/package-lock.json" "$stamp"; then
-    echo "Installing the design-token resolver for the tests (npm ci)"
-    if (cd "$resolver" && npm ci --no-audit --no-fund --loglevel=error \
-        --fetch-retries=1 --fetch-timeout=60000); then
-        cp "$resolver/package-lock.json" "$stamp"
-    else
-        echo "install-deps.sh: the design-token resolver could not be installed;" \
-            "its test will be skipped" >&2
+# Tools of their own that the tests read the exports with, at the versions
+# their lockfiles name, each beside the test that runs it: the design-token
+# resolver and the reference Sass compiler (dart-sass). They come from the npm
+# registry, which a machine may not reach: everything else is installed all
+# the same, and the tests that need them are skipped.
+install_npm_tool() {
+    local folder="$1" what="$2"
+    shift 2
+    local stamp="$folder/node_modules/.installed-package-lock.json"
+    if cmp -s "$folder/package-lock.json" "$stamp"; then
+        return
     fi
-fi
+    echo "Installing $what for the tests (npm ci)"
+    if (cd "$folder" && npm ci --no-audit --no-fund --loglevel=error \
+        --fetch-retries=1 --fetch-timeout=60000 "$@"); then
+        cp "$folder/package-lock.json" "$stamp"
+    else
+        echo "install-deps.sh: $what could not be installed; its test will be skipped" >&2
+    fi
+}
+install_npm_tool "$root/tests/codegen/tokenresolver" "the design-token resolver"
+# Without the optional file watcher, which only `sass --watch` uses and which
+# would build native code.
+install_npm_tool "$root/tests/codegen/sass" "dart-sass" --omit=optional --ignore-scripts

@@ -1,10 +1,14 @@
 #!/usr/bin/python3
 """Compiles the SCSS that `tintmill --export scss` writes with a Sass compiler
-of its own (Debian's sassc) and holds what the compiler makes of it to the
-colour files: each scheme's map gives the file's colour for every role, and
-the description, whatever characters it holds, stays inside its comment.
+of its own and holds what the compiler makes of it to the colour files: each
+scheme's map gives the file's colour for every role, and the description,
+whatever characters it holds, stays inside its comment. The compiler is
+Debian's sassc (LibSass), or dart-sass, the reference implementation that npm
+users run, which scripts/install-deps.sh installs beside this script.
 
-Usage: scsscompile.py TINTMILL SASSC"""
+Usage: scsscompile.py TINTMILL sassc SASSC
+       scsscompile.py TINTMILL dart-sass NODE SASS_JS
+Exits 77 (skipped) when dart-sass is not installed."""
 
 import re
 import subprocess
@@ -13,9 +17,11 @@ import tempfile
 from pathlib import Path
 
 # Before the "#": a description that leaves a one-line comment wherever a
-# form feed or a vertical tab ends a line for Sass. By role index:
+# form feed or a vertical tab ends a line for Sass, with a control character
+# and a byte that code page 932 has no character for, which the program shows
+# as a replacement character: dart-sass stops at U+FFFD. By role index:
 # background, text, small block, link, visited, active, medium block, hover.
-DAY = b"x\x0cbody { display: none }\x0b.y { a: b }#FFFFCC333333CCCCCC0000FF990099FF0000999999FF00FF\r\n"
+DAY = b"x\x0cbody { display: none }\x0b.y { a: b }\x01\xa0#FFFFCC333333CCCCCC0000FF990099FF0000999999FF00FF\r\n"
 NIGHT = b"#000033FFFFFF33336666CCFFCC99FFFF9900333333FFFF00\r\n"
 
 # The maps' keys in role index order.
@@ -54,7 +60,18 @@ def expected():
     return rules
 
 
-def main(tintmill, sassc):
+def compiler_command(kind, paths):
+    if kind == "sassc":
+        return [paths[0], "--style", "expanded"]
+    if kind == "dart-sass":
+        return [paths[0], paths[1], "--style=expanded", "--no-source-map"]
+    raise SystemExit(f"unknown compiler {kind}")
+
+
+def main(tintmill, kind, *paths):
+    if kind == "dart-sass" and not Path(paths[1]).is_file():
+        print(f"SKIP: dart-sass is not installed ({paths[1]}); scripts/install-deps.sh installs it")
+        return 77
     with tempfile.TemporaryDirectory() as folder:
         Path(folder, "day.iro").write_bytes(DAY)
         Path(folder, "night.iro").write_bytes(NIGHT)
@@ -64,13 +81,16 @@ def main(tintmill, sassc):
             check=True,
             capture_output=True,
         ).stdout
+        # From a file, as a project compiles it: dart-sass reads standard
+        # input more leniently.
+        source = Path(folder, "colours.scss")
+        source.write_bytes(scss + PROBE.encode("utf-8"))
         compiled = subprocess.run(
-            [sassc, "--stdin", "--style", "expanded"],
-            input=scss + PROBE.encode("utf-8"),
+            compiler_command(kind, paths) + [str(source)],
             capture_output=True,
         )
     if compiled.returncode != 0:
-        print("sassc refused the export:\n" + compiled.stderr.decode("utf-8", "replace"))
+        print(f"{kind} refused the export:\n" + compiled.stderr.decode("utf-8", "replace"))
         return 1
     css = compiled.stdout.decode("utf-8")
     found = {
@@ -89,4 +109,4 @@ def main(tintmill, sassc):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1], sys.argv[2]))
+    sys.exit(main(*sys.argv[1:]))

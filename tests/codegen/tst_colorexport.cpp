@@ -383,7 +383,7 @@ private slots:
             << u"  \"$description\": \"a*/b\","_qs;
         QTest::newRow("terminal escape and DEL")
             << u"\x1b[31mred\x7f"_qs << u"/* \uFFFD[31mred\uFFFD */"_qs
-            << u"// \uFFFD[31mred\uFFFD"_qs << u"Name: \uFFFD[31mred\uFFFD"_qs
+            << u"// \u3013[31mred\u3013"_qs << u"Name: \uFFFD[31mred\uFFFD"_qs
             << u"  \"$description\": \"\\u001b[31mred\\u007f\","_qs;
         QTest::newRow("NEL, LS, PS and VT end lines too")
             << u"a\u0085b\u2028c\u2029d\ve"_qs << u"/* a b c d e */"_qs << u"// a b c d e"_qs
@@ -393,7 +393,7 @@ private slots:
             << u"a\r\nb\rc\nd\te"_qs << u"/* a b c d e */"_qs << u"// a b c d e"_qs
             << u"Name: a b c d e"_qs << u"  \"$description\": \"a\\r\\nb\\rc\\nd\\te\","_qs;
         QTest::newRow("half a surrogate pair")
-            << u"a"_qs + QChar(0xD800) + u"b"_qs << u"/* a\uFFFDb */"_qs << u"// a\uFFFDb"_qs
+            << u"a"_qs + QChar(0xD800) + u"b"_qs << u"/* a\uFFFDb */"_qs << u"// a\u3013b"_qs
             << u"Name: a\uFFFDb"_qs << u"  \"$description\": \"a\uFFFDb\","_qs;
     }
     void descriptionsStayInsideTheirCommentOrString()
