@@ -3,6 +3,7 @@
 #include "colorset/colortext.h"
 #include "editor/differencewords.h"
 #include "editor/nearestcolor.h"
+#include "editor/nearesttexts.h"
 #include "portalcolorpicker.h"
 #include "ui/widgets/colorbutton.h"
 #include "ui/widgets/colorswatch.h"
@@ -221,18 +222,9 @@ void FrmNearest::showColor()
     if (!given) {
         showNote(m_nearest.text().trimmed().isEmpty()
                      ? QString()
-                     : QStringLiteral("CSSの色として読めません。#RRGGBB、rgb()、hsl()、oklch()、"
-                                      "color() などか、色の名前（steelblue など）で書いて"
-                                      "ください。"));
+                     : QStringLiteral("CSSの色として読めません。") + colorTextHint());
     } else {
-        QStringList notes;
-        if (given->outsideSrgb)
-            notes << QStringLiteral("sRGBの外の色なので、CSS Color 4 のやり方で sRGB に"
-                                    "収めた色から探しています。");
-        if (given->alpha < 1)
-            notes << QStringLiteral("透明度（アルファ値）は無視して、不透明な色として探して"
-                                    "います。");
-        showNote(notes.join(QString()));
+        showNote(givenColorNotes(*given).join(QString()));
     }
 
     m_givenSwatch->setVisible(given.has_value());
