@@ -58,6 +58,9 @@ for file in \
     check "packs $file" grep -qx "$file" "$work/contents"
 done
 
+check "the packaged manual page names the manual under /usr" bash -c \
+    "dpkg-deb --fsys-tarfile '$package' | tar -xO ./usr/share/man/man1/tintmill.1.gz | zcat | grep -qF /usr/share/doc/tintmill/manual.ja.html"
+
 # The browser view's module, in the library folder of the tree (the program
 # looks for it there from its own folder).
 check "packs the browser module" \
