@@ -29,6 +29,27 @@ QString ProgramDirectory::scratchFilePath(const QString &fileName) const
     return QDir(scratchDirectory()).filePath(fileName);
 }
 
+UserFolders currentUserFolders()
+{
+    return {QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+            QStandardPaths::writableLocation(QStandardPaths::CacheLocation),
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)};
+}
+
+QString nearestExistingFolder(const QString &path)
+{
+    if (path.isEmpty())
+        return path;
+    QString folder = QDir::cleanPath(path);
+    while (!QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(folder).path();
+        if (parent == folder)
+            break;
+        folder = parent;
+    }
+    return folder;
+}
+
 bool isInstalledProgramFolder(const QString &folder)
 {
     const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(folder));
@@ -55,9 +76,7 @@ ProgramLocations chooseProgramLocations(const QString &programFolder, bool progr
 AppProgramDirectory::AppProgramDirectory()
     : AppProgramDirectory(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
                           QFileInfo(QCoreApplication::applicationDirPath()).isWritable(),
-                          {QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
-                           QStandardPaths::writableLocation(QStandardPaths::CacheLocation),
-                           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)})
+                          currentUserFolders())
 {}
 
 AppProgramDirectory::AppProgramDirectory(const QString &executableDirectory, bool writable,
@@ -71,6 +90,11 @@ AppProgramDirectory::AppProgramDirectory(const QString &executableDirectory, boo
         QDir().mkpath(m_locations.settings);
     if (m_locations.scratch != executableDirectory)
         QDir().mkpath(m_locations.scratch);
+}
+
+QString AppProgramDirectory::documentsDirectory() const
+{
+    return nearestExistingFolder(m_locations.documents);
 }
 
 } // namespace tintmill

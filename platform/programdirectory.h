@@ -21,6 +21,16 @@ struct ProgramLocations
     QString documents;
 };
 
+// The desktop's per-user folders for this program, as the user's settings
+// (HOME, XDG_CONFIG_HOME's user-dirs.dirs and the like) name them; they need
+// not exist.
+UserFolders currentUserFolders();
+
+// `path` if it is a folder, else the nearest folder above it that exists: a
+// fresh account may have no documents folder yet, and a file dialog given a
+// missing one would take its last name for a file name.
+QString nearestExistingFolder(const QString &path);
+
 // Whether `folder` is that of an installed program: a bin/ folder whose tree
 // also holds the program's desktop entry (the build's install step or a
 // package put it there), or a folder of the system's own program trees, which
@@ -46,7 +56,8 @@ public:
     QString executableDirectory() const override { return m_executableDirectory; }
     QString settingsDirectory() const override { return m_locations.settings; }
     QString scratchDirectory() const override { return m_locations.scratch; }
-    QString documentsDirectory() const override { return m_locations.documents; }
+    // Asked anew each time, so that a folder made while the program runs counts.
+    QString documentsDirectory() const override;
     QString settingsSeedDirectory() const override { return m_locations.settingsSeed; }
 
 private:

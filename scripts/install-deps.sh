@@ -10,7 +10,7 @@ packages=(
     libgtest-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     fonts-noto-cjk qt6-translations-l10n xvfb xauth dbus-daemon
-    desktop-file-utils appstream shared-mime-info dpkg-dev file lintian
+    desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev file lintian
     python3-tinycss2 sassc
 )
 # Node.js runs the design-token resolver that the tests read the exports

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the built program into a temporary prefix, as a user or packager
 # would, and checks the installed tree: the files, their contents, the desktop
-# tools' verdict on them, the MIME database built from them, and that the
-# installed program starts with a colour file and keeps its files in the
-# per-user folders.
+# tools' verdict on them, the MIME and desktop-file databases the install
+# built from them, the program a file manager opens the colour files with,
+# and that the installed program starts with a colour file and keeps its
+# files in the per-user folders.
 # Usage: check_install.sh BUILD_DIR SOURCE_DIR MIMETYPEOF
 set -uo pipefail
 build=$1
@@ -93,10 +94,24 @@ Categories=Development;WebDevelopment;
 MimeType=application/x-tintmill-page-colors;application/x-tintmill-scrollbar-colors;
 LINES
 
+# The install by hand has built the desktop's databases of the prefix, as a
+# package's triggers would.
+check "the install built the MIME database" test -f "$prefix/share/mime/mime.cache"
+check "the install built the desktop-file database" \
+    test -f "$prefix/share/applications/mimeinfo.cache"
+
+# A staged install (DESTDIR, as packages are made) leaves the databases of
+# the tree it is meant for to the package system: the prefix's own folders,
+# outside the stage, are not touched.
+live=$work/live
+mkdir -p "$live/share/applications" "$live/share/mime/packages"
+check "staged install" env DESTDIR="$work/stage" cmake --install "$build" --prefix "$live"
+check "a staged install leaves the databases to the package system" \
+    bash -c "! find '$live' '$work/stage' -name '*.cache' | grep ."
+
 # The colour files' types, as the desktop's MIME database built from the
 # installed tree gives them, read with Qt's reader (the program's own file
 # dialogs, Qt-based file managers): by name, in any letter case.
-check "update-mime-database" update-mime-database "$prefix/share/mime"
 XDG_DATA_DIRS=$prefix/share XDG_DATA_HOME=$work/no-data LC_ALL=C.UTF-8 LANGUAGE=ja \
     "$mimetypeof" x.iro X.SCB Summer.Iro x.iro.txt >"$work/mimetypes" 2>"$work/mimetypes.err"
 while IFS= read -r line; do
@@ -107,6 +122,21 @@ X.SCB${tab}application/x-tintmill-scrollbar-colors${tab}text${tab}Tintmill ス�
 Summer.Iro${tab}application/x-tintmill-page-colors${tab}text${tab}Tintmill ページの色設定
 LINES
 check "only the extension counts" bash -c "! grep -q '^x.iro.txt${tab}application/x-tintmill' '$work/mimetypes'"
+
+# Which program opens each kind of colour file, asked as GIO asks it for the
+# file managers built on it (GNOME Files, Nemo, Thunar, Caja, PCManFM):
+# Tintmill, ahead of the system's text editors, which take any text/plain
+# file. The installed bin/ is on PATH, as ~/.local/bin is at login: GIO skips
+# a desktop entry whose program it cannot find.
+mkdir -p "$work/gio-home" "$work/gio-config"
+for type in application/x-tintmill-page-colors application/x-tintmill-scrollbar-colors; do
+    env -i PATH="$prefix/bin:/usr/bin:/bin" HOME="$work/gio-home" LC_ALL=C.UTF-8 \
+        XDG_DATA_HOME="$work/no-data" XDG_DATA_DIRS="$prefix/share:/usr/share" \
+        XDG_CONFIG_HOME="$work/gio-config" XDG_CONFIG_DIRS="$work/gio-config" \
+        gio mime "$type" >"$work/default" 2>&1
+    check "a file manager opens $type with Tintmill" \
+        bash -c "cat '$work/default'; head -n 1 '$work/default' | grep -q ': org.example.tintmill.desktop\$'"
+done
 
 # What the metadata says agrees with the version box, the licence and the MIME types.
 while IFS= read -r text; do

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 using namespace tintmill;
@@ -115,6 +116,8 @@ private slots:
             QVERIFY(QDir().mkpath(folder));
         for (const QString &file : present)
             tree.put(file);
+        // An account that has its documents folder (see the test below).
+        QVERIFY(QDir().mkpath(tree.user().documents));
 
         const AppProgramDirectory directory(folder, writable, tree.user());
         const QString ini = QStringLiteral("Tintmill.ini");
@@ -125,6 +128,71 @@ private slots:
         // Files are written without further checks: the folders must be there.
         QVERIFY(QFileInfo(directory.settingsDirectory()).isDir());
         QVERIFY(QFileInfo(directory.scratchDirectory()).isDir());
+    }
+
+    // An installed program's colour file dialogs start in the documents
+    // folder the desktop names, or, on an account that has none (yet), in the
+    // nearest folder above it that exists: given a missing folder, a file
+    // dialog would take its last name for a file name.
+    void dialogsStartInAFolderThatExists_data()
+    {
+        // The XDG_DOCUMENTS_DIR line of user-dirs.dirs; none when empty.
+        QTest::addColumn<QString>("userDirs");
+        // Under the home before the program starts ("file NAME" a file), and
+        // while it runs.
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("whileRunning");
+        // Where the dialogs start, under the home.
+        QTest::addColumn<QString>("start");
+
+        const QStringList none;
+        const QString papers = R"(XDG_DOCUMENTS_DIR="$HOME/Papers/Work")";
+        QTest::newRow("fresh account") << "" << none << none << "";
+        QTest::newRow("Documents there") << "" << QStringList{"Documents"} << none << "Documents";
+        QTest::newRow("Documents made while running")
+            << "" << none << QStringList{"Documents"} << "Documents";
+        QTest::newRow("a file named Documents")
+            << "" << QStringList{"file Documents"} << none << "";
+        QTest::newRow("named folder missing, its parent there")
+            << papers << QStringList{"Papers"} << none << "Papers";
+        QTest::newRow("named folder there")
+            << papers << QStringList{"Papers/Work"} << none << "Papers/Work";
+    }
+    void dialogsStartInAFolderThatExists()
+    {
+        FakeInstall tree;
+        const QString home = tree.path("home");
+        QVERIFY(QDir().mkpath(home + "/.config"));
+        const QByteArrayList variables{"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"};
+        QList<QByteArray> saved;
+        for (const QByteArray &variable : variables)
+            saved << qgetenv(variable.constData());
+        const auto restore = qScopeGuard([&] {
+            for (qsizetype i = 0; i < variables.size(); ++i)
+                qputenv(variables.at(i).constData(), saved.at(i));
+        });
+        qputenv("HOME", QFile::encodeName(home));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + "/.config"));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(home + "/.cache"));
+        QFETCH(QString, userDirs);
+        if (!userDirs.isEmpty())
+            QVERIFY(test::putFile(home + "/.config/user-dirs.dirs", userDirs.toUtf8() + '\n'));
+        const auto make = [&home](const QStringList &entries) {
+            for (const QString &entry : entries) {
+                if (entry.startsWith(QLatin1String("file ")))
+                    QVERIFY(test::putFile(home + '/' + entry.mid(5), "x"));
+                else
+                    QVERIFY(QDir().mkpath(home + '/' + entry));
+            }
+        };
+        QFETCH(QStringList, before);
+        make(before);
+
+        const AppProgramDirectory directory(tree.path("Tintmill"), false, currentUserFolders());
+        QFETCH(QStringList, whileRunning);
+        make(whileRunning);
+        QFETCH(QString, start);
+        QCOMPARE(directory.documentsDirectory(), QDir::cleanPath(home + '/' + start));
     }
 
     void settingsSeededBesideAnInstalledProgramAreReadThenKeptPerUser()

@@ -1,14 +1,19 @@
 #include "support/colortext.h"
+#include "support/mainwindowfixture.h"
 #include "support/testmain.h"
+#include "ui/tools/nearest/frmnearest.h"
 #include "ui/tools/nearest/portalcolorpicker.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
-#include <QScopeGuard>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <limits>
 
 using namespace tintmill;
 using test::rrggbb;
@@ -78,6 +83,58 @@ private:
     QDBusConnection m_bus;
     uint m_version;
 };
+
+namespace {
+
+// The results of a pick that answers with a colour, each channel meant to be
+// 0..1.
+QVariantMap colorAnswer(double red, double green, double blue)
+{
+    QDBusArgument color;
+    color.beginStructure();
+    color << red << green << blue;
+    color.endStructure();
+    return {{QStringLiteral("color"), QVariant::fromValue(color)}};
+}
+
+// The fake portal on the test's bus, under the portal's name when it has a
+// version, and a connection of the program's own beside it. Leaving, also
+// after a failed row, frees the name for the next row's portal.
+struct PortalSession
+{
+    PortalSession(const QString &address, const QString &row, uint version)
+        : name(row), portalBus(QDBusConnection::connectToBus(address, "portal " + row)),
+          clientBus(QDBusConnection::connectToBus(address, "client " + row)),
+          portal(portalBus, version)
+    {
+        // #1E90FF.
+        portal.results = colorAnswer(30 / 255.0, 144 / 255.0, 1.0);
+        registered = portalBus.isConnected() && clientBus.isConnected();
+        if (registered && version > 0)
+            registered =
+                portalBus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")) &&
+                portalBus.registerObject(desktopPath, &portal,
+                                         QDBusConnection::ExportAllSlots |
+                                             QDBusConnection::ExportAllProperties);
+    }
+    ~PortalSession()
+    {
+        portalBus.unregisterObject(desktopPath);
+        portalBus.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop"));
+        QDBusConnection::disconnectFromBus("portal " + name);
+        QDBusConnection::disconnectFromBus("client " + name);
+    }
+    PortalSession(const PortalSession &) = delete;
+    PortalSession &operator=(const PortalSession &) = delete;
+
+    QString name;
+    QDBusConnection portalBus;
+    QDBusConnection clientBus;
+    FakeScreenshotPortal portal;
+    bool registered = false;
+};
+
+} // namespace
 
 class TestPortalColorPicker : public QObject
 {
@@ -162,41 +219,20 @@ private slots:
     {
         QFETCH(uint, version);
         QFETCH(uint, response);
-        const QString row = QString::fromLatin1(QTest::currentDataTag());
-        QDBusConnection portalBus = QDBusConnection::connectToBus(m_address, "portal " + row);
-        QDBusConnection clientBus = QDBusConnection::connectToBus(m_address, "client " + row);
-        QVERIFY(portalBus.isConnected() && clientBus.isConnected());
-        FakeScreenshotPortal portal(portalBus, version);
-        // Also after a failed row, so that the next row's portal can take the name.
-        const auto leaveTheBus = qScopeGuard([&] {
-            portalBus.unregisterObject(desktopPath);
-            portalBus.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop"));
-            QDBusConnection::disconnectFromBus("portal " + row);
-            QDBusConnection::disconnectFromBus("client " + row);
-        });
-        // #1E90FF as the portal gives it: each channel 0..1.
-        QDBusArgument color;
-        color.beginStructure();
-        color << 30 / 255.0 << 144 / 255.0 << 1.0;
-        color.endStructure();
-        portal.results = {{QStringLiteral("color"), QVariant::fromValue(color)}};
+        PortalSession session(m_address, QString::fromLatin1(QTest::currentDataTag()), version);
+        QVERIFY(session.registered);
+        FakeScreenshotPortal &portal = session.portal;
         portal.response = response;
         QFETCH(int, answers);
         portal.answers = answers;
         QFETCH(QString, callAnswer);
         portal.callAnswer = callAnswer;
-        if (version > 0) {
-            QVERIFY(portalBus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
-            QVERIFY(portalBus.registerObject(desktopPath, &portal,
-                                             QDBusConnection::ExportAllSlots |
-                                                 QDBusConnection::ExportAllProperties));
-        }
 
         QFETCH(QString, waitEnds);
         const auto limit = [&waitEnds](const char *which) {
             return std::chrono::milliseconds(waitEnds == QLatin1String(which) ? 200 : 60'000);
         };
-        PortalColorPicker picker(clientBus, {limit("call limit"), limit("answer limit")});
+        PortalColorPicker picker(session.clientBus, {limit("call limit"), limit("answer limit")});
         QSignalSpy availability(&picker, &ScreenColorPicker::availabilityChanged);
         QTRY_COMPARE(availability.count(), 1);
 
@@ -230,6 +266,75 @@ private slots:
         QTRY_COMPARE(outcomes, QStringList({outcome, "cancelled: "}));
         QCOMPARE(portal.calls, QStringList({"|tintmill1", "|tintmill2"}));
         QTEST(portal.closed, "closed");
+    }
+
+    // What the nearest-colour window makes of the portal's answer: a colour
+    // goes into the box, anything that is not one is refused, and the note
+    // that a pick is under way goes in every case.
+    void pickReachesTheWindow_data()
+    {
+        QTest::addColumn<uint>("response");
+        QTest::addColumn<double>("red");
+        QTest::addColumn<double>("green");
+        QTest::addColumn<double>("blue");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("note");
+
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double infinity = std::numeric_limits<double>::infinity();
+        const QString refused = "デスクトップのポータルから色を受け取れませんでした。";
+        QTest::newRow("colour") << 0U << 0.2 << 0.6 << 1.0 << ""
+                                << "#3399FF"
+                                << "";
+        QTest::newRow("the colour in the box") << 0U << 0.2 << 0.6 << 1.0 << "#3399FF"
+                                               << "#3399FF"
+                                               << "";
+        // 1.0000001 * 255 and -0.0019 * 255 round to 255 and 0.
+        QTest::newRow("a hair outside 0..1") << 0U << 1.0000001 << -0.0019 << 0.4 << ""
+                                             << "#FF0066"
+                                             << "";
+        QTest::newRow("NaN") << 0U << nan << 0.5 << nan << "#336699"
+                             << "#336699" << refused;
+        QTest::newRow("infinite") << 0U << 0.0 << infinity << 0.0 << "#336699"
+                                  << "#336699" << refused;
+        QTest::newRow("out of range") << 0U << 2.0 << -1.0 << 255.0 << "#336699"
+                                      << "#336699" << refused;
+        // -0.0021 * 255 rounds to -1, 1.0021 * 255 to 256.
+        QTest::newRow("just below 0") << 0U << 0.4 << -0.0021 << 0.4 << "#336699"
+                                      << "#336699" << refused;
+        QTest::newRow("just above 1") << 0U << 0.4 << 0.4 << 1.0021 << "#336699"
+                                      << "#336699" << refused;
+        QTest::newRow("cancelled") << 1U << 0.2 << 0.6 << 1.0 << "#336699"
+                                   << "#336699"
+                                   << "";
+    }
+    void pickReachesTheWindow()
+    {
+        PortalSession session(m_address, QString::fromLatin1(QTest::currentDataTag()), 2);
+        QVERIFY(session.registered);
+        QFETCH(uint, response);
+        QFETCH(double, red);
+        QFETCH(double, green);
+        QFETCH(double, blue);
+        session.portal.response = response;
+        session.portal.results = colorAnswer(red, green, blue);
+
+        test::MainWindowFixture w;
+        auto *tool = new FrmNearest(w.workbench->nearest, new PortalColorPicker(session.clientBus),
+                                    w.window.get());
+        tool->show();
+        auto *pick = tool->findChild<QPushButton *>("cmdPickScreen");
+        auto *text = tool->findChild<QLineEdit *>("txtCssColor");
+        const auto *note = tool->findChild<QLabel *>("lblCssNote");
+        QFETCH(QString, typed);
+        QTest::keyClicks(text, typed);
+        QTRY_VERIFY(pick->isEnabled());
+        QTest::mouseClick(pick, Qt::LeftButton);
+        QTRY_COMPARE(session.portal.calls.size(), 1);
+        QTRY_COMPARE(pick->text(), QStringLiteral("画面から拾う"));
+        QTEST(text->text(), "box");
+        QTEST(note->text(), "note");
     }
 
 private:

@@ -169,6 +169,9 @@ FrmNearest::FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget
         connect(m_picker, &ScreenColorPicker::picked, this, [this](ColorNumber color) {
             showPicker();
             m_nearest.setPicked(color);
+            // The same colour as the box's changes nothing there, yet the
+            // picking note must go.
+            showColor();
             raise();
             activateWindow();
         });

@@ -8,8 +8,8 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
-#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace tintmill {
 
@@ -46,9 +46,16 @@ QString callFailure(const QDBusError &error)
     return noColor;
 }
 
-ColorNumber byte(double value)
+// One component as the portal gives it, 0 to 1. A hair outside still names a
+// byte (a portal working in floats may send 1.0000001), so anything that
+// rounds to 0..255 is taken; NaN, infinity and values further out are no
+// colour at all, which clamping would turn into one.
+std::optional<ColorNumber> byte(double value)
 {
-    return static_cast<ColorNumber>(std::lround(std::clamp(value, 0.0, 1.0) * 255));
+    const double scaled = std::round(value * 255);
+    if (!(scaled >= 0 && scaled <= 255))
+        return std::nullopt;
+    return static_cast<ColorNumber>(scaled);
 }
 
 } // namespace
@@ -177,8 +184,13 @@ void PortalColorPicker::finish(uint response, const QVariantMap &results)
             argument.beginStructure();
             argument >> red >> green >> blue;
             argument.endStructure();
-            emit picked(byte(red) | byte(green) << 8U | byte(blue) << 16U);
-            return;
+            const std::optional<ColorNumber> r = byte(red);
+            const std::optional<ColorNumber> g = byte(green);
+            const std::optional<ColorNumber> b = byte(blue);
+            if (r && g && b) {
+                emit picked(*r | *g << 8U | *b << 16U);
+                return;
+            }
         }
     }
     emit cancelled(noColor);
