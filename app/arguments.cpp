@@ -1,22 +1,35 @@
 #include "arguments.h"
 
-#include <QFile>
+#include "platform/nativepath.h"
+#include "platform/plaintext.h"
 
 namespace tintmill {
 
 namespace {
 
-// The option's name as the messages give it: Qt's parser named an unknown
-// option without its dashes, and scripts may look for that.
-QString bareName(const QByteArray &option)
+// An argument as a message shows it: whatever bytes it holds, one line
+// with no control character.
+QString shown(const QByteArray &argument)
 {
-    QByteArray name = option;
-    while (name.startsWith('-'))
-        name.remove(0, 1);
-    return QFile::decodeName(name);
+    return shownText(pathFromNative(argument));
 }
 
 } // namespace
+
+QString optionName(Command command)
+{
+    switch (command) {
+    case Command::Export:
+        return QStringLiteral("--export");
+    case Command::Check:
+        return QStringLiteral("--check");
+    case Command::Nearest:
+        return QStringLiteral("--nearest");
+    case Command::MakeDark:
+        break;
+    }
+    return QStringLiteral("--make-dark");
+}
 
 ParsedArguments parseArguments(const QList<QByteArray> &arguments)
 {
@@ -30,7 +43,7 @@ ParsedArguments parseArguments(const QList<QByteArray> &arguments)
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QByteArray &argument = arguments.at(i);
         if (optionsEnded || argument == "-" || !argument.startsWith('-')) {
-            wanted.files.append(argument);
+            wanted.operands.append(argument);
             continue;
         }
         if (argument == "--") {
@@ -47,57 +60,65 @@ ParsedArguments parseArguments(const QList<QByteArray> &arguments)
             name = "-o";
             value = argument.mid(2);
         }
-        const auto takeValue = [&](const QString &what) -> std::optional<QByteArray> {
-            if (value)
-                return value;
-            if (i + 1 < arguments.size())
-                return arguments.at(++i);
-            parsed.problem = QStringLiteral("%1 のあとに%2を指定してください。")
-                                 .arg(QFile::decodeName(name), what);
-            return std::nullopt;
-        };
-        const auto once = [&](bool given) {
-            if (given)
+        // The value of an option that takes one, once, and not empty: an
+        // empty name would only be refused later, less clearly.
+        const auto takeValue = [&](std::optional<QByteArray> &into, const QString &what,
+                                   const QString &whenEmpty) -> bool {
+            if (into) {
+                parsed.problem = QStringLiteral("%1 は一度だけ指定してください。").arg(shown(name));
+                return false;
+            }
+            if (!value && i + 1 < arguments.size())
+                value = arguments.at(++i);
+            if (!value) {
                 parsed.problem =
-                    QStringLiteral("%1 は一度だけ指定してください。").arg(QFile::decodeName(name));
-            return !given;
+                    QStringLiteral("%1 のあとに%2を指定してください。").arg(shown(name), what);
+                return false;
+            }
+            if (value->isEmpty()) {
+                parsed.problem = whenEmpty;
+                return false;
+            }
+            into = value;
+            return true;
         };
 
         if (name == "--export") {
-            if (!once(wanted.exporting))
+            std::optional<QByteArray> format;
+            if (wanted.commands.contains(Command::Export))
+                return fail(QStringLiteral("--export は一度だけ指定してください。"));
+            if (!takeValue(format, QStringLiteral("形式"),
+                           QStringLiteral("--export の形式が空です。")))
                 return parsed;
-            const std::optional<QByteArray> format = takeValue(QStringLiteral("形式"));
-            if (!format)
-                return parsed;
-            wanted.exporting = true;
-            wanted.exportFormat = QFile::decodeName(*format);
+            wanted.commands.append(Command::Export);
+            wanted.exportFormat = pathFromNative(*format);
         } else if (name == "-o" || name == "--output") {
-            if (!once(wanted.hasOutput))
+            if (!takeValue(wanted.output, QStringLiteral("出力ファイル"),
+                           QStringLiteral("出力ファイルの名前が空です。")))
                 return parsed;
-            const std::optional<QByteArray> output = takeValue(QStringLiteral("出力ファイル"));
-            if (!output)
-                return parsed;
-            wanted.hasOutput = true;
-            wanted.output = *output;
         } else if (name == "--dark") {
-            if (!once(wanted.hasDark))
+            if (!takeValue(wanted.dark, QStringLiteral("ダークの色設定ファイル"),
+                           QStringLiteral("ダークの色設定ファイルの名前が空です。")))
                 return parsed;
-            const std::optional<QByteArray> dark =
-                takeValue(QStringLiteral("ダークの色設定ファイル"));
-            if (!dark)
+        } else if (name == "--scheme") {
+            if (!takeValue(wanted.scheme, QStringLiteral("配色（light か dark）"),
+                           QStringLiteral("--scheme の配色が空です（light か dark）。")))
                 return parsed;
-            wanted.hasDark = true;
-            wanted.dark = *dark;
         } else if (value) {
-            return fail(QStringLiteral("%1 は値をとりません。").arg(QFile::decodeName(name)));
-        } else if (name == "--check") {
-            wanted.check = true;
+            return fail(QStringLiteral("%1 は値をとりません。").arg(shown(name)));
+        } else if (name == "--check" || name == "--nearest" || name == "--make-dark") {
+            const Command command = name == "--check"     ? Command::Check
+                                    : name == "--nearest" ? Command::Nearest
+                                                          : Command::MakeDark;
+            if (wanted.commands.contains(command))
+                return fail(QStringLiteral("%1 は一度だけ指定してください。").arg(shown(name)));
+            wanted.commands.append(command);
         } else if (name == "-h" || name == "-?" || name == "--help" || name == "--help-all") {
             wanted.help = true;
         } else if (name == "-v" || name == "--version") {
             wanted.version = true;
         } else {
-            return fail(QStringLiteral("知らないオプションです：%1").arg(bareName(name)));
+            return fail(QStringLiteral("知らないオプションです：%1").arg(shown(name)));
         }
     }
     return parsed;

@@ -3,8 +3,18 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace tintmill {
+
+// What the command line is asked to do: one of these, or --help or --version.
+enum class Command
+{
+    Export,   // --export FORMAT FILE
+    Check,    // --check FILE
+    Nearest,  // --nearest COLOR...
+    MakeDark, // --make-dark FILE
+};
 
 // What the command line asks for, read from the arguments after the
 // program's name. Paths stay the bytes they were given as: a file name need
@@ -13,16 +23,17 @@ struct Arguments
 {
     bool help = false;
     bool version = false;
-    bool check = false;
-    // --export's format name; empty when not given.
+    // Every command named, in the order given: one is expected.
+    QList<Command> commands;
+    // --export's format name.
     QString exportFormat;
-    bool exporting = false;
-    QByteArray output;
-    bool hasOutput = false;
+    std::optional<QByteArray> output;
     // --dark's page colour file, for readers who prefer a dark scheme.
-    QByteArray dark;
-    bool hasDark = false;
-    QList<QByteArray> files;
+    std::optional<QByteArray> dark;
+    // --scheme's value as given: which of a file's two schemes.
+    std::optional<QByteArray> scheme;
+    // The files, or for --nearest the colour texts.
+    QList<QByteArray> operands;
 };
 
 struct ParsedArguments
@@ -36,5 +47,8 @@ struct ParsedArguments
 // follows its option as the next argument or after "=" ("--export=css",
 // "-ocolors.css"). "--" ends the options.
 ParsedArguments parseArguments(const QList<QByteArray> &arguments);
+
+// The option's name as the messages give it.
+QString optionName(Command command);
 
 } // namespace tintmill

@@ -1,6 +1,7 @@
 #include "helptext.h"
 
 #include "codegen/exportformats.h"
+#include "textcolumns.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -9,27 +10,6 @@
 namespace tintmill {
 
 namespace {
-
-// Columns a terminal gives the character: two for the East Asian wide and
-// full-width ones, which is every Japanese character but half-width katakana.
-int columnsOf(char32_t c)
-{
-    const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) ||
-                      (c >= 0x3041 && c <= 0x33FF) || (c >= 0x3400 && c <= 0x4DBF) ||
-                      (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA000 && c <= 0xA4CF) ||
-                      (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
-                      (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
-                      (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
-    return wide ? 2 : 1;
-}
-
-int displayWidth(const QString &text)
-{
-    int width = 0;
-    for (const char32_t c : text.toUcs4())
-        width += columnsOf(c);
-    return width;
-}
 
 // One row of a two-column table: a term and what it means, the meaning on
 // as many lines as it takes.
@@ -51,11 +31,24 @@ QString table(const QList<Row> &rows)
     return text;
 }
 
+// A command as typed, and under it what it does.
+QString examples(const QList<std::pair<QString, QString>> &commands)
+{
+    QString text;
+    for (const auto &[command, what] : commands)
+        text += QStringLiteral("  %1\n      %2\n").arg(command, what);
+    return text;
+}
+
 QString usageLines()
 {
-    return QStringLiteral("使い方: tintmill --export %1 [--dark ダーク.iro] [-o 出力ファイル]"
-                          " 色設定ファイル\n"
-                          "        tintmill --check [--dark ダーク.iro] 色設定ファイル.iro\n")
+    return QStringLiteral("使い方: tintmill --export %1 [--dark ダーク.iro] [--scheme light|dark]\n"
+                          "                 [-o 出力ファイル] 色設定ファイル\n"
+                          "        tintmill --check [--dark ダーク.iro] [--scheme light|dark]"
+                          " 色設定ファイル.iro\n"
+                          "        tintmill --nearest 色...\n"
+                          "        tintmill --make-dark [-o ダーク.iro] 色設定ファイル.iro\n"
+                          "        tintmill [色設定ファイル...]\n")
         .arg(exportFormatNames().join(u'|'));
 }
 
@@ -74,10 +67,13 @@ QString helpText()
 
     return usageLines() +
            QStringLiteral("\n"
-                          "ウェブページの色を選ぶ Tintmill。引数なしか、色設定ファイル"
-                          "の名前だけで起動するとウィンドウが開きます。\n"
-                          "オプションをつけると、ウィンドウを開かずに色設定ファイルを"
-                          "書き出すか調べます。\n"
+                          "ウェブページの色を216色のWebセーフカラーから選ぶ Tintmill。"
+                          "引数なしか、色設定ファイルの\n"
+                          "名前だけで起動するとウィンドウが開き、そのファイルを開きます。"
+                          "オプションをつけると、\n"
+                          "ウィンドウを開かずに、色設定ファイルを書き出すか調べ、"
+                          "近いWebセーフ色を探し、\n"
+                          "ダークの配色を作ります。画面のない環境でも動きます。\n"
                           "\n"
                           "オプション:\n") +
            table({
@@ -90,26 +86,61 @@ QString helpText()
                 {QStringLiteral("ダークの配色のページの色を <ダーク.iro> から読み、"),
                  QStringLiteral("色設定ファイル（.iro）をライトの配色として、"),
                  QStringLiteral("両方を書き出すか調べます。")}},
+               {QStringLiteral("--scheme <light|dark>"),
+                {QStringLiteral("ライトとダークの配色があるとき、その一方だけを"),
+                 QStringLiteral("書き出すか調べます。")}},
                {QStringLiteral("--check"),
                 {QStringLiteral("ページの色設定ファイル（.iro）の読みやすさ"),
                  QStringLiteral("（WCAG 2のコントラスト比）を表にします。")}},
+               {QStringLiteral("--nearest <色>..."),
+                {QStringLiteral("CSSの色ごとに、読み取った色（#RRGGBB）と、"),
+                 QStringLiteral("近いWebセーフ色4つを CIEDE2000 の色差とともに"),
+                 QStringLiteral("近い順に表示します。sRGBの外の色は sRGB に"),
+                 QStringLiteral("収めてから探し、そう書き添えます。")}},
+               {QStringLiteral("--make-dark"),
+                {QStringLiteral("ページの色設定ファイル（.iro）から、「ダークを作る」と"),
+                 QStringLiteral("同じダークの配色を、すべての行を表示するものとして"),
+                 QStringLiteral("作り、ページの色設定ファイルとして書き出します。"),
+                 QStringLiteral("説明は元の説明に「（ダーク）」をつけたものです。")}},
                {QStringLiteral("-h, --help"), {QStringLiteral("このヘルプを表示します。")}},
                {QStringLiteral("-v, --version"), {QStringLiteral("バージョンを表示します。")}},
            }) +
            QStringLiteral("\n引数:\n") +
            table({{QStringLiteral("色設定ファイル"),
                    {QStringLiteral("ページの色（.iro）かスクロールバーの色（.scb）の"
-                                   "ファイル。")}}}) +
+                                   "ファイル。")}},
+                  {QStringLiteral("色"),
+                   {QStringLiteral("CSSの色：#1da1f2、rgb()、hsl()、oklch()、"
+                                   "color(display-p3 …)、"),
+                    QStringLiteral("色の名前（steelblue など）。")}}}) +
            QStringLiteral("\n形式:\n") + table(formats) + QStringLiteral("\n終了ステータス:\n") +
            table({
                {QStringLiteral("0"), {QStringLiteral("うまくいきました。")}},
                {QStringLiteral("1"), {QStringLiteral("--check で、AAに届かない行があります。")}},
                {QStringLiteral("2"),
-                {QStringLiteral("使い方の誤り（知らないオプションや形式、"
-                                "ファイルの指定がないなど）。")}},
+                {QStringLiteral("使い方の誤り（知らないオプションや形式、ファイルの指定が"),
+                 QStringLiteral("ない、色設定ファイルの名前でない、CSSの色でないなど）。")}},
                {QStringLiteral("3"),
-                {QStringLiteral("ファイルがないか読めないか色設定ファイル"
-                                "でない、または書き出せませんでした。")}},
+                {QStringLiteral("ファイルがないか読めないか色設定ファイルでない、"),
+                 QStringLiteral("または書き出せませんでした。何も書き出していません。")}},
+           }) +
+           QStringLiteral("\n例:\n") +
+           examples({
+               {QStringLiteral("tintmill --export css summer.iro"),
+                QStringLiteral("CSS を標準出力に書き出します。")},
+               {QStringLiteral("tintmill --export tokens -o colors.tokens.json summer.iro"),
+                QStringLiteral("デザイントークンをファイルに書き出します。")},
+               {QStringLiteral("tintmill --check summer.iro"),
+                QStringLiteral(
+                    "読みやすさを調べます。CI では、AAに届かない行があると失敗します。")},
+               {QStringLiteral("tintmill --make-dark -o night.iro summer.iro"),
+                QStringLiteral("summer.iro のダークの配色を night.iro に作ります。")},
+               {QStringLiteral("tintmill --export css --dark night.iro summer.iro"),
+                QStringLiteral("ライトとダークの両方の配色を、一つの CSS に書き出します。")},
+               {QStringLiteral("tintmill --check --dark night.iro summer.iro"),
+                QStringLiteral("両方の配色を調べます。どちらかが届かなければ失敗します。")},
+               {QStringLiteral("tintmill --nearest '#1da1f2' 'color(display-p3 0 1 0)'"),
+                QStringLiteral("それぞれの色に近いWebセーフ色を表示します。")},
            });
 }
 

@@ -1,10 +1,10 @@
 #include "commandline.h"
 #include "fontconfigpreload.h"
+#include "platform/nativepath.h"
 #include "ui/desktop/guardedapplication.h"
 #include "ui/mainwindow/application.h"
 #include "ui/mainwindow/frmcolor.h"
 
-#include <QFile>
 #include <unistd.h>
 
 int main(int argc, char *argv[])
@@ -17,7 +17,8 @@ int main(int argc, char *argv[])
     for (int k = 1; k < argc; ++k) {
         if (argv[k][0] == '-')
             return tintmill::runCommandLine(argc, argv);
-        files.append(QFile::decodeName(argv[k]));
+        // Whole, and byte for byte: a name need not be UTF-8.
+        files.append(tintmill::absolutePathFromArgument(QByteArray(argv[k])));
     }
     // The browser engine's sandbox refuses to run as root; the preview only
     // ever shows the program's own local page. (The engine itself is loaded

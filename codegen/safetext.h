@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/plaintext.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -9,10 +11,7 @@ namespace tintmill {
 // any character at all. Each place it is written to gets it in a form that
 // cannot leave that place: a comment, a string, a line of a terminal.
 
-// One line of plain text: line breaks (CR LF, CR, LF, VT, FF, NEL, LS, PS)
-// and tabs become spaces; every other control character, and half of a
-// surrogate pair standing alone, becomes U+FFFD.
-QString oneLineText(QStringView text);
+// oneLineText (platform/plaintext.h) is the form for one line of plain text.
 
 // oneLineText, with "*/" (which ends the comment) and "</" (which ends a
 // <style> element the CSS is pasted into) broken by a space.

@@ -67,20 +67,28 @@ void PageSchemes::restore(ColorScheme editing, const PageColorSet &light,
         emit editingChanged(m_editing);
 }
 
-PageColorSet PageSchemes::derivedDark() const
+PageColorSet derivedDarkSet(const PageColorSet &light,
+                            const decltype(ReadabilityInput::shown) &shown)
 {
     ReadabilityInput input;
-    input.colors = light().colors();
-    for (int block = 0; block < previewBlockCount; ++block) {
-        for (int line = 0; line < sampleLineCount; ++line)
-            input.shown.at(block).at(line) =
-                m_viewOptions.isLineShown(static_cast<ViewOptions::Block>(block), line);
-    }
+    input.colors = light.colors();
+    input.shown = shown;
     const std::array<ColorNumber, pageRoleCount> dark = deriveDarkColors(input);
     PageColorSet set;
     for (int k = 0; k < pageRoleCount; ++k)
         set.captions.at(k) = rrggbbText(dark.at(k));
     return set;
+}
+
+PageColorSet PageSchemes::derivedDark() const
+{
+    decltype(ReadabilityInput::shown) shown{};
+    for (int block = 0; block < previewBlockCount; ++block) {
+        for (int line = 0; line < sampleLineCount; ++line)
+            shown.at(block).at(line) =
+                m_viewOptions.isLineShown(static_cast<ViewOptions::Block>(block), line);
+    }
+    return derivedDarkSet(light(), shown);
 }
 
 } // namespace tintmill

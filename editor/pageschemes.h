@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colorset/pagecolorset.h"
+#include "core/readability.h"
 
 #include <QObject>
 #include <optional>
@@ -17,6 +18,12 @@ enum class ColorScheme
     Light,
     Dark,
 };
+
+// The dark counterpart of `light`, the sample lines shown as `shown` says
+// ([block][line]): readable on every block, web-safe, without a description.
+// ダークを作る and the command line's --make-dark both make it here.
+PageColorSet derivedDarkSet(const PageColorSet &light,
+                            const decltype(ReadabilityInput::shown) &shown);
 
 // The page colours of both schemes. The page colour editor works on one of
 // them at a time, so that everything that follows the editor (captions,

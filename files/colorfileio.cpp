@@ -1,9 +1,8 @@
 #include "colorfileio.h"
 
 #include "platform/fileread.h"
+#include "platform/nativepath.h"
 #include "platform/textfile.h"
-
-#include <QFile>
 
 namespace tintmill {
 
@@ -23,42 +22,39 @@ ColorFileBytes readColorFileBytes(const QString &path)
     return {ColorFileAccess::Unreadable, {}, readFailureText(read)};
 }
 
-OpenedColorFile openColorFile(const QString &path, ColorFileKind kind)
+QString notAColorFileMessage()
 {
-    return openColorFile(QFile::encodeName(path), kind);
+    return QStringLiteral("このファイルは「Tintmill」ではつかまえられないファイルです");
 }
 
-OpenedColorFile openColorFile(const QByteArray &nativePath, ColorFileKind kind)
+OpenedColorFile openColorFile(const QString &path, ColorFileKind kind)
+{
+    return openColorFile(nativePath(path), kind);
+}
+
+OpenedColorFile openColorFile(const QByteArray &native, ColorFileKind kind)
 {
     using Problem = OpenedColorFile::Problem;
     OpenedColorFile file;
-    const ReadResult read = readRegularFile(nativePath, colorfile::readLimit);
-    switch (read.status) {
-    case ReadStatus::Read:
-        break;
-    case ReadStatus::NotRegular:
-    case ReadStatus::TooLarge:
-        file.problem = Problem::NotAColorFile;
-        break;
-    case ReadStatus::Missing:
-    case ReadStatus::Unreadable:
-        file.problem = Problem::Unreadable;
+    const ReadResult read = readRegularFile(native, colorfile::readLimit);
+    if (!read.ok()) {
+        // Not opened at all: what stands at the path says why.
+        file.problem = read.status == ReadStatus::NotRegular || read.status == ReadStatus::TooLarge
+                           ? Problem::NotAColorFile
+                           : Problem::Unreadable;
         file.reason = QStringLiteral("ファイルを開けませんでした。") + readFailureText(read);
         return file;
     }
-    if (file.problem == Problem::None) {
-        file.bytes = read.bytes;
-        file.content = colorfile::readColorFile(kind, read.bytes);
-        if (file.content.outcome == colorfile::ReadOutcome::Invalid)
-            file.problem = Problem::NotAColorFile;
-        else if (file.content.outcome == colorfile::ReadOutcome::Unreadable)
-            file.problem = Problem::NotAScrollbarFile;
-    }
-    if (file.problem == Problem::NotAColorFile)
-        file.reason = QStringLiteral("このファイルは「Tintmill」ではつかまえられないファイルです");
-    else if (file.problem == Problem::NotAScrollbarFile)
+    file.bytes = read.bytes;
+    file.content = colorfile::readColorFile(kind, read.bytes);
+    if (file.content.outcome == colorfile::ReadOutcome::Invalid) {
+        file.problem = Problem::NotAColorFile;
+        file.reason = notAColorFileMessage();
+    } else if (file.content.outcome == colorfile::ReadOutcome::Unreadable) {
+        file.problem = Problem::NotAScrollbarFile;
         file.reason = QStringLiteral("スクロールバーの色設定ファイルの形ではありません"
                                      "（空か、チェックの行が8行より多くあります）。");
+    }
     return file;
 }
 

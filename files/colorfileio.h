@@ -47,7 +47,9 @@ struct OpenedColorFile
     };
 
     Problem problem = Problem::None;
-    // Why it cannot be used, in Japanese; empty when it can.
+    // Why it cannot be used, in Japanese; empty when it can. A file without
+    // a record of eight web-safe colours gets notAColorFileMessage(); one
+    // that was not opened says why (missing, a folder, too large, ...).
     QString reason;
     colorfile::FileContent content;
     // The file as it was read, to notice later whether it changed on disk.
@@ -56,10 +58,14 @@ struct OpenedColorFile
     bool ok() const { return problem == Problem::None; }
 };
 
+// The open dialog's one message for a file it cannot use: not a colour
+// file, or not a file at all.
+QString notAColorFileMessage();
+
 // Reads and tests the file at `path` as a file of `kind`.
 OpenedColorFile openColorFile(const QString &path, ColorFileKind kind);
 // The same for a path as the bytes the system names the file by.
-OpenedColorFile openColorFile(const QByteArray &nativePath, ColorFileKind kind);
+OpenedColorFile openColorFile(const QByteArray &native, ColorFileKind kind);
 
 // Writes `text` in code page 932 to `path`, whole or not at all: on any
 // failure the file keeps its old bytes and the result says why. A link the

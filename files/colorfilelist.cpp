@@ -1,5 +1,7 @@
 #include "colorfilelist.h"
 
+#include "platform/plaintext.h"
+
 namespace tintmill {
 
 ColorFileList::ColorFileList(ColorFileKind kind, QObject *parent)
@@ -27,7 +29,9 @@ QString ColorFileList::text(int row, int column) const
 {
     if (row >= fileCount())
         return {};
-    return column == 0 ? colorfile::FileNameOf(entry(row).path)
+    // A name need not be UTF-8 (its stray bytes show as U+FFFD) and may
+    // hold anything a file name can.
+    return column == 0 ? shownText(colorfile::FileNameOf(entry(row).path))
                        : descriptionOf(entry(row).storedSet);
 }
 
@@ -37,7 +41,7 @@ QString ColorFileList::toolTip(int row, int column) const
         return {};
     const QString folder = colorfile::FolderOf(entry(row).path);
     // A file in the root folder has an empty folder part; show where it is.
-    return folder.isEmpty() ? QStringLiteral("/") : folder;
+    return folder.isEmpty() ? QStringLiteral("/") : shownText(folder);
 }
 
 int ColorFileList::AddData(const QString &tempPath, const StoredColorSet &storedSet,

@@ -2,6 +2,7 @@
 
 #include "colorfileio.h"
 #include "colorsetaccess.h"
+#include "platform/plaintext.h"
 #include "platform/services.h"
 #include "platform/textfile.h"
 
@@ -29,7 +30,7 @@ void ColorFiles::CmdOpen_Click()
 void ColorFiles::openGivenFile(const QString &path)
 {
     if (readyToOpen())
-        openPath(path);
+        openPath(path, Origin::Given);
 }
 
 bool ColorFiles::readyToOpen()
@@ -109,25 +110,37 @@ void ColorFiles::FileOpen()
     const QString path = m_fileDialog.getOpenFileName(
         {openTitle, filter(), m_programDirectory.documentsDirectory()});
     if (!path.isEmpty())
-        openPath(path);
+        openPath(path, Origin::OpenDialog);
 }
 
-void ColorFiles::openPath(const QString &path)
+void ColorFiles::openPath(const QString &path, Origin origin)
 {
-    if (m_list.rowOfPath(path)) {
-        m_messageBox.show(QStringLiteral("このファイルはすでに開いています。"),
+    // The open dialog's user has just picked the one file; of files handed
+    // over from a file manager or a shell, several at once, the message
+    // names the one it is about.
+    const auto refuse = [&](const QString &message) {
+        m_messageBox.show(origin == Origin::Given
+                              ? QStringLiteral("%1\n\n%2").arg(message, shownText(path))
+                              : message,
                           MessageBox::Icon::Exclamation);
+    };
+    if (m_list.rowOfPath(path)) {
+        refuse(QStringLiteral("このファイルはすでに開いています。"));
         return;
     }
 
     const OpenedColorFile file = openColorFile(path, m_list.kind());
     if (!file.ok()) {
         // Nothing of a refused file is applied, not even the check lines of a
-        // scrollbar file read before its extra lines.
-        m_messageBox.show(file.problem == OpenedColorFile::Problem::NotAColorFile
-                              ? file.reason
-                              : QStringLiteral("%1\n\n%2").arg(file.reason, path),
-                          MessageBox::Icon::Exclamation);
+        // scrollbar file read before its extra lines. The open dialog has one
+        // message for whatever is not a colour file; a file given from
+        // outside is told apart, a folder from a file too large.
+        if (origin == Origin::Given)
+            refuse(file.reason);
+        else if (file.problem == OpenedColorFile::Problem::NotAColorFile)
+            refuse(notAColorFileMessage());
+        else
+            refuse(QStringLiteral("%1\n\n%2").arg(file.reason, shownText(path)));
         return;
     }
     const colorfile::FileContent &read = file.content;
@@ -174,7 +187,7 @@ void ColorFiles::GFileSave()
     const WriteResult written = writeColorFile(path, colorfile::fileText(set));
     if (!written.ok()) {
         m_messageBox.show(QStringLiteral("ファイルを保存できませんでした。%1\n\n%2")
-                              .arg(writeFailureText(written), path),
+                              .arg(writeFailureText(written), shownText(path)),
                           MessageBox::Icon::Exclamation);
         return;
     }

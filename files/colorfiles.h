@@ -66,9 +66,15 @@ signals:
 
 private:
     bool readyToOpen();
+    enum class Origin
+    {
+        OpenDialog,
+        // Handed over as the program starts (a file manager, a shell).
+        Given,
+    };
     // Reads and tests the file at `path`, lists it as the chosen row and
     // applies its set; refuses a listed file.
-    void openPath(const QString &path);
+    void openPath(const QString &path, Origin origin);
     std::unique_ptr<OverwriteReleaseSession> startSession(OverwriteReleaseSession::Mode mode,
                                                           const QString &emptyMessage);
     QString askDescription();

@@ -1,6 +1,7 @@
 #include "givenfiles.h"
 
 #include "colorfiles.h"
+#include "platform/plaintext.h"
 #include "platform/services.h"
 
 #include <QDir>
@@ -21,7 +22,7 @@ void openGivenFiles(const QStringList &paths, ColorFiles &pageFiles, ColorFiles 
         if (!kind) {
             messageBox.show(QStringLiteral("色設定ファイル（.iro か .scb）ではないので、"
                                            "開けません。\n\n%1")
-                                .arg(path),
+                                .arg(shownText(path)),
                             MessageBox::Icon::Exclamation);
             continue;
         }

@@ -3,6 +3,7 @@
 #include "colorfileio.h"
 #include "colorfilelist.h"
 #include "colorsetaccess.h"
+#include "platform/plaintext.h"
 #include "platform/services.h"
 
 namespace tintmill {
@@ -99,7 +100,7 @@ void OverwriteReleaseSession::OverWrite(int tempIndex)
         m_messageBox.show(
             QStringLiteral("ファイルを上書きできませんでした。ファイルは元のままです。"
                            "%1\n\n%2")
-                .arg(writeFailureText(result), entry.path),
+                .arg(writeFailureText(result), shownText(entry.path)),
             MessageBox::Icon::Exclamation);
         return;
     }
@@ -123,7 +124,7 @@ bool OverwriteReleaseSession::changedOnDiskMayBeOverwritten(const ColorFileEntry
     return m_messageBox.askYesNo(
         QStringLiteral("このファイルは、開いた後にほかのプログラムなどで変更されています。\n"
                        "上書きすると、その変更は失われます。上書きしますか？\n\n%1")
-            .arg(entry.path));
+            .arg(shownText(entry.path)));
 }
 
 void OverwriteReleaseSession::ReleaseChoise(int tempIndex)

@@ -1,6 +1,9 @@
 #include "fileread.h"
 
-#include <QFile>
+#include "nativepath.h"
+#include "systemerror.h"
+
+#include <QLocale>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -14,6 +17,37 @@ namespace {
 ReadStatus statusOf(int error)
 {
     return error == ENOENT || error == ENOTDIR ? ReadStatus::Missing : ReadStatus::Unreadable;
+}
+
+ReadResult notRegular(const struct stat &entry)
+{
+    ReadResult result{ReadStatus::NotRegular, {}, 0};
+    result.fileType = entry.st_mode & S_IFMT;
+    return result;
+}
+
+ReadResult tooLarge(qint64 maxBytes)
+{
+    ReadResult result{ReadStatus::TooLarge, {}, 0};
+    result.limit = maxBytes;
+    return result;
+}
+
+QString notRegularText(unsigned fileType)
+{
+    switch (fileType) {
+    case S_IFDIR:
+        return QStringLiteral("ファイルではなく、フォルダーです。");
+    case S_IFIFO:
+        return QStringLiteral("ファイルではなく、名前付きパイプ（FIFO）です。");
+    case S_IFCHR:
+    case S_IFBLK:
+        return QStringLiteral("ファイルではなく、デバイスです。");
+    case S_IFSOCK:
+        return QStringLiteral("ファイルではなく、ソケットです。");
+    default:
+        return QStringLiteral("普通のファイルではありません。");
+    }
 }
 
 class Descriptor
@@ -37,7 +71,7 @@ private:
 
 ReadResult readRegularFile(const QString &path, qint64 maxBytes)
 {
-    return readRegularFile(QFile::encodeName(path), maxBytes);
+    return readRegularFile(nativePath(path), maxBytes);
 }
 
 ReadResult readRegularFile(const QByteArray &native, qint64 maxBytes)
@@ -48,9 +82,9 @@ ReadResult readRegularFile(const QByteArray &native, qint64 maxBytes)
     if (::stat(native.constData(), &before) != 0)
         return {statusOf(errno), {}, errno};
     if (!S_ISREG(before.st_mode))
-        return {ReadStatus::NotRegular, {}, 0};
+        return notRegular(before);
     if (before.st_size > maxBytes)
-        return {ReadStatus::TooLarge, {}, 0};
+        return tooLarge(maxBytes);
 
     // Without blocking, and checked again once open: something else may have
     // been put in the file's place since the look above.
@@ -62,7 +96,7 @@ ReadResult readRegularFile(const QByteArray &native, qint64 maxBytes)
         return {ReadStatus::Unreadable, {}, errno};
     if (!S_ISREG(opened.st_mode) || opened.st_dev != before.st_dev ||
         opened.st_ino != before.st_ino)
-        return {ReadStatus::NotRegular, {}, 0};
+        return notRegular(opened);
 
     // The file may grow while it is read: one byte past the bound is enough
     // to know it is too large.
@@ -72,7 +106,7 @@ ReadResult readRegularFile(const QByteArray &native, qint64 maxBytes)
     for (;;) {
         if (total == bytes.size()) {
             if (total > maxBytes)
-                return {ReadStatus::TooLarge, {}, 0};
+                return tooLarge(maxBytes);
             bytes.resize(std::min(bytes.size() * 2, bound));
         }
         const ssize_t got =
@@ -87,7 +121,7 @@ ReadResult readRegularFile(const QByteArray &native, qint64 maxBytes)
         total += got;
     }
     if (total > maxBytes)
-        return {ReadStatus::TooLarge, {}, 0};
+        return tooLarge(maxBytes);
     bytes.truncate(static_cast<qsizetype>(total));
     return {ReadStatus::Read, bytes, 0};
 }
@@ -103,6 +137,18 @@ bool isSameFile(const QByteArray &nativePath, const QByteArray &otherNativePath)
 
 QString readFailureText(const ReadResult &result)
 {
+    switch (result.status) {
+    case ReadStatus::Read:
+        return {};
+    case ReadStatus::NotRegular:
+        return notRegularText(result.fileType);
+    case ReadStatus::TooLarge:
+        return QStringLiteral("ファイルが大きすぎます（%1 バイトまで）。")
+            .arg(QLocale(QLocale::Japanese).toString(result.limit));
+    case ReadStatus::Missing:
+    case ReadStatus::Unreadable:
+        break;
+    }
     switch (result.error) {
     case ENOENT:
         return QStringLiteral("ファイルが見つかりません。");
@@ -111,12 +157,11 @@ QString readFailureText(const ReadResult &result)
     case EACCES:
     case EPERM:
         return QStringLiteral("ファイルを読む権限がありません。");
-    case ELOOP:
-        return QStringLiteral("シンボリックリンクが循環しています。");
     default:
         break;
     }
-    return QStringLiteral("読み込み中にエラーが発生しました（エラー番号 %1）。").arg(result.error);
+    return systemErrorText(result.error)
+        .value_or(unknownErrorText(QStringLiteral("読み込み"), result.error));
 }
 
 } // namespace tintmill

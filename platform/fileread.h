@@ -22,6 +22,10 @@ struct ReadResult
     ReadStatus status = ReadStatus::Missing;
     QByteArray bytes; // the whole file when Read, empty otherwise
     int error = 0;    // errno of the failing step when Missing or Unreadable
+    // When NotRegular: what stands there instead, as stat's S_IFMT bits.
+    unsigned fileType = 0;
+    // When TooLarge: the bound it was read with.
+    qint64 limit = 0;
 
     bool ok() const { return status == ReadStatus::Read; }
 };
@@ -39,8 +43,9 @@ ReadResult readRegularFile(const QByteArray &nativePath, qint64 maxBytes);
 // two names of it; false when either is missing.
 bool isSameFile(const QByteArray &nativePath, const QByteArray &otherNativePath);
 
-// Why a file could not be read (Missing or Unreadable), as one Japanese
-// sentence for a message to the user.
+// Why a file could not be read (any status but Read), as one Japanese
+// sentence for a message to the user: what is missing, what is refused, or
+// what stands at the path instead of a file.
 QString readFailureText(const ReadResult &result);
 
 } // namespace tintmill

@@ -1,6 +1,8 @@
 #include "filewrite.h"
 
-#include <QFile>
+#include "nativepath.h"
+#include "systemerror.h"
+
 #include <QRandomGenerator>
 #include <cerrno>
 #include <climits>
@@ -193,7 +195,7 @@ WriteResult writeAtomically(QByteArray target, WritePolicy policy,
 WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes, WritePolicy policy,
                                 WriteSync sync)
 {
-    return writeFileAtomically(QFile::encodeName(path), bytes, policy, sync);
+    return writeFileAtomically(nativePath(path), bytes, policy, sync);
 }
 
 WriteResult writeFileAtomically(const QByteArray &nativePath, const QByteArray &bytes,
@@ -206,7 +208,7 @@ WriteResult writeFileAtomically(const QByteArray &nativePath, const QByteArray &
 WriteResult writeFileAtomically(const QString &path, WritePolicy policy,
                                 const ContentWriter &writeContent, WriteSync sync)
 {
-    return writeAtomically(QFile::encodeName(path), policy, writeContent, sync);
+    return writeAtomically(nativePath(path), policy, writeContent, sync);
 }
 
 WriteResult writeStandardOutput(const QByteArray &bytes)
@@ -244,7 +246,8 @@ QString writeFailureText(const WriteResult &result)
     }
     if (result.error == EPIPE)
         return QStringLiteral("出力を受け取るプログラムが先に終わりました。");
-    return QStringLiteral("書き込み中にエラーが発生しました（エラー番号 %1）。").arg(result.error);
+    return systemErrorText(result.error)
+        .value_or(unknownErrorText(QStringLiteral("書き込み"), result.error));
 }
 
 } // namespace tintmill

@@ -1,3 +1,5 @@
+#include "editor/pageschemes.h"
+#include "files/colorfileformat.h"
 #include "support/diskentries.h"
 #include "support/librarytestmain.h"
 
@@ -29,6 +31,39 @@ const QByteArray faceOnScb = "#CCCCCCFFFFFFFF0000000000CCCCCC000000FFFFFF999999\
 const QByteArray shiftJisName = "\x89\xC4";
 // A description that clears a terminal's screen, were it printed as it is.
 const QByteArray escapeIro = "\x1B[2J#FFFFFF000000FFFFFF000000000000000000FFFFFF000000\r\n";
+
+// What --make-dark makes of summer.iro. By hand: the white page mirrors to
+// black and the black text to white; the small block #CCCCCC (L* 82) to
+// #333333 (L* 21, nearest to L* 18) and the medium one #999999 (L* 63) to
+// #666666 (L* 43, nearest to L* 37). On #666666 a line needs a relative
+// luminance of at least 4.5 × 0.183 − 0.05 = 0.77 to reach AA, so every link
+// becomes a light colour. The description is summer's, marked （ダーク）.
+// (A change to the dark derivation changes the links here, and only here.)
+const QByteArray madeDarkSummer = "\x89\xC4\x82\xCC\x90\x46\x81\x69\x83\x5F\x81\x5B\x83\x4E\x81\x6A"
+                                  "#000000FFFFFF333333CCFFFFCCFFFFFFFFFF666666CCFFFF\r\n";
+
+struct Ran
+{
+    int status = -1;
+    QByteArray out;
+    QString error;
+};
+
+// The program run in `folder` with no display, as a script would run it.
+Ran run(const QString &folder, const QStringList &arguments)
+{
+    QProcess tintmill;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    tintmill.setProcessEnvironment(environment);
+    tintmill.setWorkingDirectory(folder);
+    tintmill.start(QStringLiteral(TINTMILL_EXECUTABLE), arguments);
+    if (!tintmill.waitForFinished(30000) || tintmill.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {tintmill.exitCode(), tintmill.readAllStandardOutput(),
+            QString::fromUtf8(tintmill.readAllStandardError())};
+}
 
 bool putNativeFile(const QString &folder, const QByteArray &name, const QByteArray &bytes)
 {
@@ -96,7 +131,7 @@ private slots:
             << QStringLiteral("知らない形式です：pdf") << QByteArray();
         QTest::addRow("unknown option")
             << QStringList{"--colour", "summer.iro"} << 2 << none
-            << QStringLiteral("知らないオプションです：colour") << QByteArray();
+            << QStringLiteral("知らないオプションです：--colour") << QByteArray();
         QTest::addRow("no file") << QStringList{"--export", "css"} << 2 << none
                                  << QStringLiteral("使い方: tintmill --export") << QByteArray();
         QTest::addRow("version") << QStringList{"--version"} << 0
@@ -166,7 +201,7 @@ private slots:
             << "";
         QTest::addRow("-o with --check")
             << QStringList{"--check", "-o", "out.txt", "summer.iro"} << pipe << 2 << QStringList()
-            << "-o は --export と一緒に使います。"
+            << "-o は --export か --make-dark と一緒に使います。"
             << "";
         QTest::addRow("option without its value")
             << QStringList{"summer.iro", "--export"} << pipe << 2 << QStringList()
@@ -192,7 +227,7 @@ private slots:
             << QStringList() << "" << QString::fromLatin1("\x89\xC4.gpl");
         QTest::addRow("control characters kept off the terminal")
             << QStringList{"--check", "escape.iro"} << pipe << 0
-            << QStringList{"escape.iro\t\uFFFD[2J\n"} << ""
+            << QStringList{"escape.iro  \uFFFD[2J\n"} << ""
             << "";
         QTest::addRow("-o names the dark file")
             << QStringList{"--export", "css",       "--dark",    "night.iro",
@@ -201,8 +236,8 @@ private slots:
             << "";
         QTest::addRow("check, each table under its scheme")
             << QStringList{"--check", "--dark", "night.iro", "summer.iro"} << pipe << 1
-            << QStringList{"ライトの配色\nsummer.iro\t夏の色\n行\t",
-                           "か所あります。\n\nダークの配色\nnight.iro\t夜の色\n行\t"}
+            << QStringList{"ライトの配色\nsummer.iro  夏の色\n行  ",
+                           "か所あります。\n\nダークの配色\nnight.iro  夜の色\n行  "}
             << ""
             << "";
         QTest::addRow("css, each colour by the reader's scheme")
@@ -223,6 +258,34 @@ private slots:
             << QStringList{"--export", "tokens", "--dark", "night.iro", "summer.iro"} << pipe << 0
             << QStringList{"\n  \"version\": \"2025.10\",\n  \"description\": \"夏の色\",\n",
                            "\n        \"dark\": [\n          {\n            \"page\": {\n"}
+            << ""
+            << "";
+        // The widest line name, オンマウスのリンク, takes 18 columns; the
+        // ratios stand right-aligned under コントラスト比 (14 columns).
+        QTest::addRow("check table lined up by display width")
+            << QStringList{"--check", "summer.iro"} << pipe << 1
+            << QStringList{"\n行                  ブロック    文字色   背景色   コントラスト比  "
+                           "レベル\n"
+                           "テキスト            大ブロック  #000000  #FFFFFF         21.00:1  ◎ "
+                           "AAA\n",
+                           "\nオンマウスのリンク  中ブロック  #FF00FF  #999999          1.10:1  × "
+                           "不合格\n"}
+            << ""
+            << "";
+        // U+202E would show the rest of the line backwards.
+        QTest::addRow("marks that reorder text kept off the terminal")
+            << QStringList{"--export", "css", "\u202Egone.iro"} << pipe << 3 << QStringList()
+            << "tintmill: \uFFFDgone.iro: ファイルを開けませんでした。"
+            << "";
+        QTest::addRow("-o through a loop of links")
+            << QStringList{"--export", "css", "-o", "loop.css", "summer.iro"} << pipe << 3
+            << QStringList()
+            << "loop.css: 書き出せませんでした。シンボリックリンクが循環しています。"
+            << "";
+        QTest::addRow("nearest, a colour outside sRGB brought into it")
+            << QStringList{"--nearest", "color(display-p3 1 0 0)"} << pipe << 0
+            << QStringList{"color(display-p3 1 0 0) → #FF0B0C\n  ※ sRGBの外の色なので",
+                           "\n  #FF0000  "}
             << ""
             << "";
         // Both terms hold Japanese, two columns a character: the meanings
@@ -252,6 +315,8 @@ private slots:
         QVERIFY(putNativeFile(folder.path(), shiftJisName + ".iro", summerIro));
         QVERIFY(
             tintmill::test::putLink(folder.filePath("summer.iro"), folder.filePath("link.css")));
+        QVERIFY(tintmill::test::putLink(folder.filePath("loop.css"), folder.filePath("loop2.css")));
+        QVERIFY(tintmill::test::putLink(folder.filePath("loop2.css"), folder.filePath("loop.css")));
 
         // Through the shell, which can hand over a name's bytes as they are.
         QString command = QStringLiteral("exec \"$0\"");
@@ -326,6 +391,274 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll(), written);
         }
+    }
+
+    // Every kind of bad use (2) and of file that cannot be read or written
+    // (3), for each command: the status and the words that say which and why.
+    // Nothing is written and no temporary file is left.
+    void everyFailureHasItsExitStatus_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("errorParts");
+
+        const auto row = [](const char *name, const QStringList &arguments, int status,
+                            const QStringList &errorParts) {
+            QTest::addRow("%s", name) << arguments << status << errorParts;
+        };
+        // Bad use, found by the arguments and names alone.
+        row("unknown option", {"--export", "css", "--bogus", "summer.iro"}, 2,
+            {"知らないオプションです：--bogus", "使い方: tintmill"});
+        row("no command", {"-o", "out.css", "summer.iro"}, 2,
+            {"--export、--check、--nearest、--make-dark のどれか一つを"});
+        row("two commands", {"--check", "--make-dark", "summer.iro"}, 2, {"どれか一つを"});
+        row("a flag given twice", {"--check", "--check", "summer.iro"}, 2,
+            {"--check は一度だけ指定してください。"});
+        row("a flag given a value", {"--check=yes", "summer.iro"}, 2,
+            {"--check は値をとりません。"});
+        row("export: unknown format", {"--export", "pdf", "summer.iro"}, 2,
+            {"知らない形式です：pdf（css、scss、tokens、gpl のどれか）"});
+        row("export: empty format", {"--export=", "summer.iro"}, 2, {"--export の形式が空です。"});
+        row("export: no file", {"--export", "css"}, 2, {"色設定ファイルを一つ指定してください。"});
+        row("export: two files", {"--export", "css", "summer.iro", "night.iro"}, 2,
+            {"色設定ファイルを一つ指定してください。"});
+        row("export: empty file name", {"--export", "css", ""}, 2,
+            {"色設定ファイルの名前が空です。"});
+        row("export: not a colour file's name", {"--export", "css", "notes.txt"}, 2,
+            {"色設定ファイル（.iro か .scb）ではありません：notes.txt"});
+        row("export: -o empty", {"--export", "css", "-o", "", "summer.iro"}, 2,
+            {"出力ファイルの名前が空です。"});
+        row("export: -o the input", {"--export", "css", "-osummer.iro", "summer.iro"}, 2,
+            {"出力ファイル summer.iro は色設定ファイルそのものです。"});
+        row("export: --dark empty", {"--export", "css", "--dark=", "summer.iro"}, 2,
+            {"ダークの色設定ファイルの名前が空です。"});
+        row("export: --dark of another kind",
+            {"--export", "css", "--dark", "notes.txt", "summer.iro"}, 2,
+            {"--dark に指定できるのはページの色設定ファイル（.iro）です：notes.txt"});
+        row("export: --dark with scrollbar colours",
+            {"--export", "css", "--dark", "night.iro", "face.scb"}, 2,
+            {"--dark はページの色設定ファイル（.iro）と一緒に使います：face.scb"});
+        row("export: unknown scheme", {"--export", "css", "--scheme", "dusk", "summer.iro"}, 2,
+            {"知らない配色です：dusk（light か dark）"});
+        row("export: dark scheme without one", {"--export", "css", "--scheme=dark", "summer.iro"},
+            2, {"ダークの配色がないので、--scheme dark は使えません"});
+        row("export: scheme of scrollbar colours",
+            {"--export", "css", "--scheme=light", "face.scb"}, 2,
+            {"face.scb にはページの色がないので、--scheme は使えません。"});
+        row("check: scrollbar colours", {"--check", "face.scb"}, 2,
+            {"--check に指定できるのはページの色設定ファイル（.iro）です：face.scb"});
+        row("check: -o", {"--check", "-o", "out.txt", "summer.iro"}, 2,
+            {"-o は --export か --make-dark と一緒に使います。"});
+        row("check: dark scheme without one", {"--check", "--scheme", "dark", "summer.iro"}, 2,
+            {"--scheme dark は使えません"});
+        row("nearest: no colour", {"--nearest"}, 2, {"--nearest のあとに色を指定してください。"});
+        row("nearest: -o", {"--nearest", "-o", "out.txt", "red"}, 2,
+            {"-o は --export か --make-dark と一緒に使います。"});
+        row("nearest: --dark", {"--nearest", "--dark", "night.iro", "red"}, 2,
+            {"--dark は --export か --check と一緒に使います。"});
+        row("nearest: --scheme", {"--nearest", "--scheme", "dark", "red"}, 2,
+            {"--scheme は --export か --check と一緒に使います。"});
+        row("nearest: not colours",
+            {"--nearest", "", "bluish", "#12345g", "#12345", "rgb(1,2", "colour(1 2 3)",
+             "lab(x y z)"},
+            2,
+            {"「」はCSSの色として読めません。空です。",
+             "「bluish」はCSSの色として読めません。「bluish」という名前の色はCSSにありません。",
+             "「#12345g」はCSSの色として読めません。「#12345g」は16進数の色として読めません。",
+             "「#12345」はCSSの色として読めません。「#12345」は16進数の色として読めません。",
+             "「rgb(1,2」はCSSの色として読めません。「rgb(」のかっこが閉じていません。",
+             "「colour(1 2 3)」はCSSの色として読めません。「colour()」は色の関数ではありません。",
+             "「lab(x y z)」はCSSの色として読めません。「x」はここには書けません。"});
+        row("make-dark: scrollbar colours", {"--make-dark", "face.scb"}, 2,
+            {"--make-dark に指定できるのはページの色設定ファイル（.iro）です：face.scb"});
+        row("make-dark: not a colour file's name", {"--make-dark", "notes.txt"}, 2,
+            {"色設定ファイル（.iro か .scb）ではありません：notes.txt"});
+        row("make-dark: --dark", {"--make-dark", "--dark", "night.iro", "summer.iro"}, 2,
+            {"--dark は --export か --check と一緒に使います。"});
+        row("make-dark: -o the input", {"--make-dark", "-o", "summer.iro", "summer.iro"}, 2,
+            {"出力ファイル summer.iro は色設定ファイルそのものです。"});
+        row("make-dark: no file", {"--make-dark"}, 2, {"色設定ファイルを一つ指定してください。"});
+
+        // Files that cannot be read, each with its reason.
+        row("export: missing", {"--export", "css", "-o", "out.css", "gone.iro"}, 3,
+            {"tintmill: gone.iro: ファイルを開けませんでした。ファイルが見つかりません。"});
+        row("export: a folder", {"--export", "css", "-o", "out.css", "folder.iro"}, 3,
+            {"folder.iro: ファイルを開けませんでした。ファイルではなく、フォルダーです。"});
+        row("export: a FIFO", {"--export", "css", "pipe.scb"}, 3,
+            {"pipe.scb: "
+             "ファイルを開けませんでした。ファイルではなく、名前付きパイプ（FIFO）です。"});
+        row("export: a device", {"--export", "css", "null.iro"}, 3,
+            {"null.iro: ファイルを開けませんでした。ファイルではなく、デバイスです。"});
+        row("export: too large", {"--export", "css", "big.iro"}, 3,
+            {"big.iro: ファイルを開けませんでした。ファイルが大きすぎます（65,536 バイトまで）。"});
+        row("export: not a colour file", {"--export", "css", "lower.iro"}, 3,
+            {"lower.iro: このファイルは「Tintmill」ではつかまえられないファイルです"});
+        row("export: scrollbar file with ten lines", {"--export", "css", "long.scb"}, 3,
+            {"long.scb: スクロールバーの色設定ファイルの形ではありません"});
+        row("export: --dark missing", {"--export", "css", "--dark", "gone.iro", "summer.iro"}, 3,
+            {"gone.iro: ファイルを開けませんでした。ファイルが見つかりません。"});
+        row("export: -o in a missing folder",
+            {"--export", "css", "-o", "gone/out.css", "summer.iro"}, 3,
+            {"gone/out.css: 書き出せませんでした。保存先のフォルダーが見つかりません。"});
+        row("export: -o a folder", {"--export", "css", "-o", "folder.iro/", "summer.iro"}, 3,
+            {"folder.iro/: 書き出せませんでした。同じ名前のフォルダーまたは特殊なファイル"});
+        row("check: not a colour file", {"--check", "lower.iro"}, 3,
+            {"lower.iro: このファイルは「Tintmill」ではつかまえられない"});
+        row("check: --dark a folder", {"--check", "--dark", "folder.iro", "summer.iro"}, 3,
+            {"folder.iro: ファイルを開けませんでした。ファイルではなく、フォルダーです。"});
+        row("make-dark: missing", {"--make-dark", "-o", "out.iro", "gone.iro"}, 3,
+            {"gone.iro: ファイルを開けませんでした。ファイルが見つかりません。"});
+        row("make-dark: too large", {"--make-dark", "big.iro"}, 3,
+            {"big.iro: ファイルを開けませんでした。ファイルが大きすぎます"});
+        row("make-dark: -o through a loop of links",
+            {"--make-dark", "-o", "loop.iro", "summer.iro"}, 3,
+            {"loop.iro: 書き出せませんでした。シンボリックリンクが循環しています。"});
+    }
+
+    void everyFailureHasItsExitStatus()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QStringList, errorParts);
+
+        QTemporaryDir folder;
+        using namespace tintmill::test;
+        QVERIFY(putFile(folder.filePath("summer.iro"), summerIro));
+        QVERIFY(putFile(folder.filePath("night.iro"), nightIro));
+        QVERIFY(putFile(folder.filePath("lower.iro"), lowerCaseIro));
+        QVERIFY(putFile(folder.filePath("face.scb"), faceOnScb));
+        QVERIFY(putFile(folder.filePath("long.scb"), faceOnScb + "0\r\n0\r\n"));
+        QVERIFY(putFile(folder.filePath("notes.txt"), summerIro));
+        QVERIFY(putFile(folder.filePath("big.iro"), QByteArray(64 * 1024 + 1, 'x')));
+        QVERIFY(QDir(folder.path()).mkdir("folder.iro"));
+        QVERIFY(putFifo(folder.filePath("pipe.scb")));
+        QVERIFY(putLink("/dev/null", folder.filePath("null.iro")));
+        QVERIFY(putLink(folder.filePath("loop.iro"), folder.filePath("loop2.iro")));
+        QVERIFY(putLink(folder.filePath("loop2.iro"), folder.filePath("loop.iro")));
+        const QStringList before = namesIn(folder.path());
+
+        const Ran ran = run(folder.path(), arguments);
+        QVERIFY2(ran.status == status, qPrintable(ran.error));
+        for (const QString &part : errorParts)
+            QVERIFY2(ran.error.contains(part), qPrintable(ran.error));
+        // A file that cannot be used stops the command before any output.
+        QCOMPARE(ran.out, QByteArray());
+        QCOMPARE(namesIn(folder.path()), before);
+        QCOMPARE(entryAt(folder.filePath("summer.iro")), "file:" + QString::fromLatin1(summerIro));
+    }
+
+    // --nearest shows what 近いWebセーフ色 shows; --make-dark writes what
+    // ダークを作る makes, as the window saves it.
+    void newCommandsOutput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("output");  // standard output, exactly
+        QTest::addColumn<QByteArray>("written"); // what out.iro holds after; empty: no file
+
+        // The distances of #1DA1F2 and black as worked out for the nearest
+        // colours' own test, to two places; 12 and above is 別の色.
+        QTest::addRow("nearest: two colours") << QStringList{"--nearest", " #1da1f2 ", "#000"}
+                                              << QByteArray("#1da1f2 → #1DA1F2\n"
+                                                            "  #0099FF  3.68（はっきりした差）\n"
+                                                            "  #3399FF  5.01（はっきりした差）\n"
+                                                            "  #3399CC  5.79（はっきりした差）\n"
+                                                            "  #6699CC  6.85（大きな差）\n"
+                                                            "\n"
+                                                            "#000 → #000000\n"
+                                                            "  #000000   0.00（同じ色）\n"
+                                                            "  #333333  13.39（別の色）\n"
+                                                            "  #003333  19.14（別の色）\n"
+                                                            "  #000033  20.12（別の色）\n")
+                                              << QByteArray();
+        QTest::addRow("nearest: transparency set aside")
+            << QStringList{"--nearest", "#00000080"}
+            << QByteArray("#00000080 → #000000\n"
+                          "  ※ 透明度（アルファ値）は無視して、不透明な色として探しています。\n"
+                          "  #000000   0.00（同じ色）\n"
+                          "  #333333  13.39（別の色）\n"
+                          "  #003333  19.14（別の色）\n"
+                          "  #000033  20.12（別の色）\n")
+            << QByteArray();
+        QTest::addRow("make-dark to standard output")
+            << QStringList{"--make-dark", "summer.iro"} << madeDarkSummer << QByteArray();
+        QTest::addRow("make-dark to a file")
+            << QStringList{"--make-dark", "--output=out.iro", "summer.iro"} << QByteArray()
+            << madeDarkSummer;
+    }
+
+    void newCommandsOutput()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, output);
+        QFETCH(QByteArray, written);
+
+        QTemporaryDir folder;
+        QVERIFY(tintmill::test::putFile(folder.filePath("summer.iro"), summerIro));
+        const Ran ran = run(folder.path(), arguments);
+        QVERIFY2(ran.status == 0, qPrintable(ran.error));
+        QCOMPARE(ran.out, output);
+        QCOMPARE(tintmill::test::entryAt(folder.filePath("out.iro")),
+                 written.isEmpty() ? "none" : "file:" + QString::fromLatin1(written));
+    }
+
+    // The command line and ダークを作る make one dark set, the same function
+    // with every line shown, and the file it writes reads back with every
+    // line AA.
+    void madeDarkIsWhatTheWindowMakes()
+    {
+        using namespace tintmill;
+        QTemporaryDir folder;
+        for (const QByteArray &bytes : {summerIro, dimNightIro, blackOnWhiteIro}) {
+            QVERIFY(test::putFile(folder.filePath("light.iro"), bytes));
+            const Ran made = run(folder.path(), {"--make-dark", "-o", "made.iro", "light.iro"});
+            QCOMPARE(made.status, 0);
+
+            const colorfile::FileContent light = colorfile::readPageColorFile(bytes);
+            const PageColorSet lightSet =
+                std::get<PageColorSet>(colorfile::setOf(light, PageColorSet{}));
+            decltype(ReadabilityInput::shown) shown{};
+            for (auto &block : shown)
+                block.fill(true);
+            const QByteArray windows = colorfile::fileBytes(
+                light.descriptionBytes + "\x81\x69\x83\x5F\x81\x5B\x83\x4E\x81\x6A",
+                StoredColorSet(derivedDarkSet(lightSet, shown)));
+            QCOMPARE(test::entryAt(folder.filePath("made.iro")),
+                     "file:" + QString::fromLatin1(windows));
+            QCOMPARE(run(folder.path(), {"--check", "made.iro"}).status, 0);
+        }
+    }
+
+    // --scheme takes one of a file's two schemes; with --dark, the input and
+    // --dark's file are the two, so either alone is what that file gives.
+    void schemeTakesOneOfTheTwo_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("sameAs");
+        QTest::addRow("css, the dark one")
+            << QStringList{"--export", "css",  "--dark",    "night.iro",
+                           "--scheme", "dark", "summer.iro"}
+            << QStringList{"--export", "css", "night.iro"};
+        QTest::addRow("tokens, the light one")
+            << QStringList{"--export", "tokens",    "--scheme=light",
+                           "--dark",   "night.iro", "summer.iro"}
+            << QStringList{"--export", "tokens", "summer.iro"};
+        QTest::addRow("light of a file with one scheme")
+            << QStringList{"--export", "gpl", "--scheme", "light", "summer.iro"}
+            << QStringList{"--export", "gpl", "summer.iro"};
+    }
+
+    void schemeTakesOneOfTheTwo()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, sameAs);
+        QTemporaryDir folder;
+        QVERIFY(tintmill::test::putFile(folder.filePath("summer.iro"), summerIro));
+        QVERIFY(tintmill::test::putFile(folder.filePath("night.iro"), nightIro));
+        const Ran chosen = run(folder.path(), arguments);
+        const Ran alone = run(folder.path(), sameAs);
+        QCOMPARE(chosen.status, 0);
+        QVERIFY(!chosen.out.isEmpty());
+        QCOMPARE(chosen.out, alone.out);
     }
 };
 

@@ -50,6 +50,23 @@ done
 check "the executable can run" test -x "$prefix/bin/tintmill"
 check "the manual is the one the help window shows" \
     cmp "$prefix/share/doc/tintmill/manual.ja.html" "$source/resources/help/manual.ja.html"
+# The manual page names the manual where this install put it, and reads in
+# Japanese from its first heading to its last.
+manpage=$prefix/share/man/man1/tintmill.1.gz
+check "installed share/man/man1/tintmill.1.gz" test -f "$manpage"
+check "the manual page names the installed manual" \
+    bash -c "zcat '$manpage' | grep -qF '$prefix/share/doc/tintmill/manual.ja.html'"
+if command -v man >/dev/null; then
+    LANG=C.UTF-8 MANWIDTH=100 man --warnings -E UTF-8 -l "$manpage" >"$work/manpage" 2>"$work/manpage.err"
+    check "man renders the manual page without a warning" test ! -s "$work/manpage.err"
+    for heading in 名前 書式 説明 オプション 終了ステータス 例 関連項目; do
+        check "the manual page has the heading $heading" grep -qx "$heading" "$work/manpage"
+    done
+    check "the manual page has the examples" \
+        grep -qF "tintmill --make-dark -o night.iro summer.iro" "$work/manpage"
+else
+    echo "man is not installed: the manual page's rendering is not checked"
+fi
 check "the icon is the window icon's artwork" \
     cmp "$prefix/share/icons/hicolor/scalable/apps/org.example.tintmill.svg" \
     "$source/resources/icons/tintmill.svg"

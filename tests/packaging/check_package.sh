@@ -58,6 +58,9 @@ for file in \
     check "packs $file" grep -qx "$file" "$work/contents"
 done
 
+check "the packaged manual page names the manual under /usr" bash -c \
+    "dpkg-deb --fsys-tarfile '$package' | tar -xO ./usr/share/man/man1/tintmill.1.gz | zcat | grep -qF /usr/share/doc/tintmill/manual.ja.html"
+
 # The desktop's databases are the package system's to build from every
 # package's files (its triggers run on install); the install by hand builds
 # them, the package's staged one must not pack them.

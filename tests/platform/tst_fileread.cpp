@@ -44,29 +44,38 @@ private slots:
         QTest::addColumn<Before>("before");
         QTest::addColumn<ReadStatus>("status");
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason"); // what the user is told
+        const QString missing = QStringLiteral("ファイルが見つかりません。");
+        const QString device = QStringLiteral("ファイルではなく、デバイスです。");
         QTest::newRow("small file")
-            << Before::SmallFile << ReadStatus::Read << QByteArray("abc\r\n");
+            << Before::SmallFile << ReadStatus::Read << QByteArray("abc\r\n") << QString();
         QTest::newRow("file at the bound")
-            << Before::FileAtTheBound << ReadStatus::Read << QByteArray("12345678");
+            << Before::FileAtTheBound << ReadStatus::Read << QByteArray("12345678") << QString();
         QTest::newRow("one byte over")
-            << Before::FileOneByteOver << ReadStatus::TooLarge << QByteArray();
+            << Before::FileOneByteOver << ReadStatus::TooLarge << QByteArray()
+            << "ファイルが大きすぎます（8 バイトまで）。";
         QTest::newRow("hundred megabytes")
-            << Before::HundredMegabytes << ReadStatus::TooLarge << QByteArray();
-        QTest::newRow("nothing") << Before::Nothing << ReadStatus::Missing << QByteArray();
+            << Before::HundredMegabytes << ReadStatus::TooLarge << QByteArray()
+            << "ファイルが大きすぎます（65,536 バイトまで）。";
+        QTest::newRow("nothing") << Before::Nothing << ReadStatus::Missing << QByteArray()
+                                 << missing;
         QTest::newRow("vanished folder")
-            << Before::VanishedFolder << ReadStatus::Missing << QByteArray();
-        QTest::newRow("folder") << Before::Folder << ReadStatus::NotRegular << QByteArray();
+            << Before::VanishedFolder << ReadStatus::Missing << QByteArray() << missing;
+        QTest::newRow("folder") << Before::Folder << ReadStatus::NotRegular << QByteArray()
+                                << "ファイルではなく、フォルダーです。";
         QTest::newRow("FIFO without a writer")
-            << Before::Fifo << ReadStatus::NotRegular << QByteArray();
-        QTest::newRow("/dev/zero") << Before::DevZero << ReadStatus::NotRegular << QByteArray();
+            << Before::Fifo << ReadStatus::NotRegular << QByteArray()
+            << "ファイルではなく、名前付きパイプ（FIFO）です。";
+        QTest::newRow("/dev/zero")
+            << Before::DevZero << ReadStatus::NotRegular << QByteArray() << device;
         QTest::newRow("link to /dev/zero")
-            << Before::LinkToDevZero << ReadStatus::NotRegular << QByteArray();
+            << Before::LinkToDevZero << ReadStatus::NotRegular << QByteArray() << device;
         QTest::newRow("link to a file elsewhere")
-            << Before::LinkToFileElsewhere << ReadStatus::Read << QByteArray("theirs");
+            << Before::LinkToFileElsewhere << ReadStatus::Read << QByteArray("theirs") << QString();
         QTest::newRow("dangling link")
-            << Before::DanglingLink << ReadStatus::Missing << QByteArray();
-        QTest::newRow("loop of links")
-            << Before::LinkLoop << ReadStatus::Unreadable << QByteArray();
+            << Before::DanglingLink << ReadStatus::Missing << QByteArray() << missing;
+        QTest::newRow("loop of links") << Before::LinkLoop << ReadStatus::Unreadable << QByteArray()
+                                       << "シンボリックリンクが循環しています。";
     }
 
     void readsOnlyRegularFilesWithinTheBound()
@@ -132,6 +141,7 @@ private slots:
         QCOMPARE(result.status, status);
         QCOMPARE(result.bytes, bytes);
         QCOMPARE(result.ok(), status == ReadStatus::Read);
+        QTEST(readFailureText(result), "reason");
         // Nothing here may wait for a writer or read its way through a device.
         QVERIFY2(clock.elapsed() < 2000, "the read took its time");
     }

@@ -238,7 +238,20 @@ private slots:
         QTest::newRow("disk full")
             << WriteResult{WriteStatus::NoSpace, ENOSPC} << "ディスクの空き容量が足りません。";
         QTest::newRow("input/output error") << WriteResult{WriteStatus::Failed, EIO}
-                                            << "書き込み中にエラーが発生しました（エラー番号 5）。";
+                                            << "ディスクの読み書きでエラーが発生しました。";
+        QTest::newRow("loop of links")
+            << WriteResult{WriteStatus::Failed, ELOOP} << "シンボリックリンクが循環しています。";
+        QTest::newRow("name too long") << WriteResult{WriteStatus::Failed, ENAMETOOLONG}
+                                       << "ファイルの名前かパスが長すぎます。";
+        QTest::newRow("reader gone") << WriteResult{WriteStatus::Failed, EPIPE}
+                                     << "出力を受け取るプログラムが先に終わりました。";
+        // An error no text knows keeps its number and the system's name for it.
+        QTest::newRow("any other error")
+            << WriteResult{WriteStatus::Failed, EXDEV}
+            << "書き込み中にエラーが発生しました（エラー番号 18 EXDEV）。";
+        QTest::newRow("an error without a name")
+            << WriteResult{WriteStatus::Failed, 4000}
+            << "書き込み中にエラーが発生しました（エラー番号 4000）。";
     }
 
     void eachFailureIsExplained()

@@ -1,4 +1,5 @@
 #include "files/givenfiles.h"
+#include "platform/nativepath.h"
 #include "support/diskentries.h"
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
@@ -63,14 +64,38 @@ private slots:
             << QStringList{"summer.iro", "face.scb"} << "summer.iro* / face.scb*"
             << "summer.iro"
             << "face.scb" << none;
+        // Of several files given at once, each message names its file.
         QTest::newRow("the same file by two names")
             << QStringList{"summer.iro", "./summer.iro"} << "summer.iro* /"
             << "summer.iro"
-            << "" << QStringList{"このファイルはすでに開いています。"};
+            << "" << QStringList{"このファイルはすでに開いています。\n\n{dir}/summer.iro"};
         QTest::newRow("not a colour file")
             << QStringList{"broken.iro"} << "/"
             << ""
-            << "" << QStringList{"このファイルは「Tintmill」ではつかまえられないファイルです"};
+            << ""
+            << QStringList{"このファイルは「Tintmill」ではつかまえられないファイルです\n\n"
+                           "{dir}/broken.iro"};
+        QTest::newRow("a folder, a FIFO, a file too large, then a file")
+            << QStringList{"folder.iro", "pipe.scb", "big.iro", "face.scb"} << "/ face.scb*"
+            << ""
+            << "face.scb"
+            << QStringList{"ファイルを開けませんでした。ファイルではなく、フォルダーです。\n\n"
+                           "{dir}/folder.iro",
+                           "ファイルを開けませんでした。ファイルではなく、名前付きパイプ（FIFO）"
+                           "です。\n\n{dir}/pipe.scb",
+                           "ファイルを開けませんでした。ファイルが大きすぎます（65,536 バイト"
+                           "まで）。\n\n{dir}/big.iro"};
+        // Latin-1 é: the name's bytes lead to the file; its row shows U+FFFD.
+        QTest::newRow("a name that is not UTF-8")
+            << QStringList{"{latin1}.iro"} << "caf\uFFFD.iro* /"
+            << "summer.iro"
+            << "" << none;
+        QTest::newRow("a name with a mark that reorders text")
+            << QStringList{"\u202Etxt.iro"} << "/"
+            << ""
+            << ""
+            << QStringList{"ファイルを開けませんでした。ファイルが見つかりません。\n\n"
+                           "{dir}/\uFFFDtxt.iro"};
         QTest::newRow("missing") << QStringList{"gone.scb", "summer.iro"} << "summer.iro* /"
                                  << "summer.iro"
                                  << ""
@@ -113,6 +138,18 @@ private slots:
             QVERIFY(test::putFile(dir + '/' + name, "about#" + records[name].toLatin1() + "\r\n" +
                                                         (name.endsWith("scb") ? checks : "")));
         QVERIFY(test::putFile(dir + "/broken.iro", "#cccccc\r\n"));
+        QVERIFY(QDir(dir).mkdir("folder.iro"));
+        QVERIFY(test::putFifo(dir + "/pipe.scb"));
+        QVERIFY(test::putFile(dir + "/big.iro", QByteArray(64 * 1024 + 1, '#')));
+        const QByteArray latin1Name = QFile::encodeName(dir) + "/caf\xE9.iro";
+        std::FILE *latin1 = std::fopen(latin1Name.constData(), "wb");
+        QVERIFY(latin1 != nullptr);
+        const QByteArray summer = "#" + records["summer.iro"].toLatin1() + "\r\n";
+        QVERIFY(std::fwrite(summer.constData(), 1, size_t(summer.size()), latin1) ==
+                size_t(summer.size()));
+        QVERIFY(std::fclose(latin1) == 0);
+        // As main reads the name from its arguments.
+        given.replaceInStrings("{latin1}", pathFromNative("caf\xE9"));
         QVERIFY(test::putFile(dir + "/notes.txt", "#" + records["summer.iro"].toLatin1()));
         for (int k = 1; k <= 22; ++k)
             QVERIFY(test::putFile(dir + QStringLiteral("/%1.iro").arg(k),

@@ -4,6 +4,7 @@
 #include "editor/csscolorrefusaltext.h"
 #include "editor/differencewords.h"
 #include "editor/nearestcolor.h"
+#include "editor/nearesttexts.h"
 #include "portalcolorpicker.h"
 #include "ui/widgets/colorbutton.h"
 #include "ui/widgets/colorswatch.h"
@@ -225,14 +226,7 @@ void FrmNearest::showColor()
     if (!given) {
         showNote(cssColorRefusalText(m_nearest.refusal()));
     } else {
-        QStringList notes;
-        if (given->outsideSrgb)
-            notes << QStringLiteral("sRGBの外の色なので、CSS Color 4 のやり方で sRGB に"
-                                    "収めた色から探しています。");
-        if (given->alpha < 1)
-            notes << QStringLiteral("透明度（アルファ値）は無視して、不透明な色として探して"
-                                    "います。");
-        showNote(notes.join(QString()));
+        showNote(givenColorNotes(*given).join(QString()));
     }
 
     m_givenSwatch->setVisible(given.has_value());
