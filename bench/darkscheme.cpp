@@ -28,18 +28,32 @@ void derive(benchmark::State &state, const ReadabilityInput &light)
         benchmark::DoNotOptimize(deriveDarkColors(light));
 }
 
-// One block mended, the path of the start colours.
+// The start colours: one block moved so that white reads on it.
 void startColours(benchmark::State &state)
 {
     derive(state, allShown({"FFFFFF", "000000", "FF0000", "000000", "000000", "000000", "0000FF",
                             "000000"}));
 }
 
-// Every block mended in turn, the longest path of the test sets.
-void everyBlockMended(benchmark::State &state)
+// A khaki page with blue lines: both inner blocks turn dark and two lines
+// move, the blocks and lines trading most among the hand-worked sets.
+void blocksAndLinesTraded(benchmark::State &state)
 {
     derive(state, allShown({"999966", "3333FF", "006666", "6633FF", "3300CC", "0033CC", "003366",
                             "003333"}));
+}
+
+// The slowest of 30,000 drawn light sets (each line on some blocks only):
+// the search over the blocks' colours looks at the most choices.
+void slowestDrawn(benchmark::State &state)
+{
+    ReadabilityInput light =
+        allShown({"660099", "009900", "3333CC", "CC66FF", "3399FF", "9999FF", "000099", "33CC00"});
+    const std::array<const char *, previewBlockCount> shown{"11001", "01011", "11101"};
+    for (int block = 0; block < previewBlockCount; ++block)
+        for (int line = 0; line < sampleLineCount; ++line)
+            light.shown.at(block).at(line) = shown.at(block)[line] == '1';
+    derive(state, light);
 }
 
 // The start colours with the page background run through all 216 colours,
@@ -59,5 +73,6 @@ void everyPageBackground(benchmark::State &state)
 } // namespace
 
 BENCHMARK(startColours)->Unit(benchmark::kMicrosecond);
-BENCHMARK(everyBlockMended)->Unit(benchmark::kMicrosecond);
+BENCHMARK(blocksAndLinesTraded)->Unit(benchmark::kMicrosecond);
+BENCHMARK(slowestDrawn)->Unit(benchmark::kMicrosecond);
 BENCHMARK(everyPageBackground)->Unit(benchmark::kMicrosecond);

@@ -13,39 +13,34 @@ inline constexpr double darkBackgroundLightnessLimit = 30;
 
 // The dark counterpart of `light`, by role index, every colour web-safe.
 // `light.shown` says which sample lines each preview block shows; the colours
-// need not be web-safe. "Nearest" is by CIEDE2000 among the 216 web-safe
-// colours, the lowest index of equally near ones.
+// need not be web-safe. Distances are CIEDE2000 from a role's target; of
+// equally near colours the lowest index wins. A line reads on a block when
+// their contrast reaches WCAG 2 AA (4.5:1).
 //
-// 1. Mirror: each role keeps its a* and b* and takes L* 100 − L*, and becomes
-//    the web-safe colour nearest that Lab point (which may lie outside sRGB).
-// 2. Dark page: if the page background (previewBlockRoles[0]) came out at
-//    L* 30 or above, its target's L* is lowered to 30 where it was above, a*
-//    and b* kept, and it becomes the nearest colour to that among the
-//    web-safe colours under L* 30. No later step lifts it to L* 30 or above.
-// 3. Readable lines: every line shown on a block must reach WCAG 2 AA
-//    (4.5:1) there. In passes, at most 2 × previewBlockCount:
-//    a. each line (top to bottom) that falls short on a block it is shown on
-//       becomes nearestPassingWebSafe(its colour, the blocks it is shown on),
-//       if there is one; the others are left for b and c;
-//    b. if lines still fall short: of the blocks where one does, taken by
-//       line (top to bottom), then block (outside in), the first for which
-//       some background lets every line shown there pass becomes the nearest
-//       such background to its colour (the page background only among
-//       colours under L* 30), and the next pass begins;
-//    c. if no block can be mended that way (the lines on each such block need
-//       grounds both lighter and darker, or the page a light one), from then
-//       on in place of b: every block that a falling-short line is shown on
-//       and white text does not reach AA on becomes the nearest colour on
-//       which white does, and the next pass begins.
-//    Text colours go first because a line changes one colour and a block the
-//    ground of five lines. Why the passes end with every shown line passing:
-//    a only picks colours that pass on every block of the line, and b only
-//    changes a block where a line falls short, leaving every line there
-//    passing, so b runs at most once per block; c only darkens blocks, each
-//    time one more at least (a line with no passing colour is shown on a
-//    block white fails on, or white would pass), and the page background
-//    already lets white pass; once every block does, a mends every line.
-// 4. Lines shown on no block keep the colour of step 1.
+// 1. Targets: each role keeps its a* and b* and takes L* 100 − L* (a point
+//    that may lie outside sRGB). The page background (previewBlockRoles[0])
+//    only takes colours under L* 30; where the colour nearest its target is
+//    not, its target's L* is lowered to 30.
+// 2. Lines: each line takes the colour nearest its target that reads on every
+//    block it is shown on; a line shown on none, the colour nearest its
+//    target.
+// 3. Blocks: of all the colours the three blocks could take, those for which
+//    the blocks' distances and the lines' (as 2 gives them) add up least; of
+//    equal sums, the first found in a fixed order.
+//
+// So a line moves from the colour nearest its target only where that colour
+// does not read on its blocks, and then no further than it must; and a block
+// moves from the colour nearest its target only where its lines cannot read
+// there or would have to move farther than it does. No block has a nearer
+// colour on which its lines read as they are (it would lower the sum).
+//
+// Why every shown line ends reading: black is under L* 30 and white reads on
+// it, so every block has colours white reads on, and with the nearest of them
+// every line has a colour that reads (white). Step 3 starts from that choice
+// and only ever takes one with a smaller sum, and a choice that leaves a line
+// no colour that reads counts as infinitely far, so the choice taken leaves
+// every line one, which step 2 then takes. Step 3 looks at finitely many
+// choices (at most 216 a block), so it ends.
 std::array<ColorNumber, pageRoleCount> deriveDarkColors(const ReadabilityInput &light);
 
 } // namespace tintmill
