@@ -33,14 +33,15 @@ const QByteArray shiftJisName = "\x89\xC4";
 const QByteArray escapeIro = "\x1B[2J#FFFFFF000000FFFFFF000000000000000000FFFFFF000000\r\n";
 
 // What --make-dark makes of summer.iro. By hand: the white page mirrors to
-// black and the black text to white; the small block #CCCCCC (L* 82) to
-// #333333 (L* 21, nearest to L* 18) and the medium one #999999 (L* 63) to
-// #666666 (L* 43, nearest to L* 37). On #666666 a line needs a relative
-// luminance of at least 4.5 × 0.183 − 0.05 = 0.77 to reach AA, so every link
-// becomes a light colour. The description is summer's, marked （ダーク）.
+// black and the black text to white. The red active link (L* 53) mirrors to
+// L* 47, and red itself reads on black (5.25:1) but not on #333333 (3.16:1),
+// the nearest to the small block's mirror (L* 18); the blocks give up their
+// greys for black, which lets every link stay at or near its own mirror:
+// #9966FF (5.7:1), #FF66FF (8.6:1), #CC33CC (4.9:1). The description is
+// summer's, marked （ダーク）.
 // (A change to the dark derivation changes the links here, and only here.)
 const QByteArray madeDarkSummer = "\x89\xC4\x82\xCC\x90\x46\x81\x69\x83\x5F\x81\x5B\x83\x4E\x81\x6A"
-                                  "#000000FFFFFF333333CCFFFFCCFFFFFFFFFF666666CCFFFF\r\n";
+                                  "#000000FFFFFF0000009966FFFF66FFFF0000000000CC33CC\r\n";
 
 struct Ran
 {
