@@ -64,6 +64,39 @@ private slots:
         QCOMPARE(test::entryAt(folder.filePath("Tintmill.ini")), largeBlockHiddenWritten);
     }
 
+    // No one may be there to answer at logout: dark colours not written out
+    // go to a recovery file, unasked, and the program still ends at once.
+    void signalKeepsUnwrittenDarkColoursWithoutAsking()
+    {
+        QTemporaryDir folder;
+        const QString program = folder.filePath("tintmill");
+        QVERIFY(QFile::copy(QStringLiteral(TINTMILL_EXECUTABLE), program));
+        // Given as a file manager would: both schemes and the scrollbar's face.
+        QVERIFY(test::putFile(folder.filePath("pair.gpl"), "GIMP Palette\n#\n"
+                                                           "0 0 51\t背景の色（ダーク）\n"
+                                                           "255 0 0\tscrollbar-face-color\n"));
+
+        QProcess tintmill;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        tintmill.setProcessEnvironment(environment);
+        tintmill.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        tintmill.start(program, {folder.filePath("pair.gpl")});
+        QVERIFY(tintmill.waitForStarted());
+        // The palette has come in once the preview page shows its face.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            test::entryAt(folder.filePath("tmp.htm")).contains("scrollbar-face-color:#FF0000"),
+            60000);
+
+        QVERIFY(::kill(static_cast<pid_t>(tintmill.processId()), SIGTERM) == 0);
+        QVERIFY(tintmill.waitForFinished(60000));
+        QCOMPARE(tintmill.exitCode(), 0);
+        const QString kept = test::entryAt(folder.filePath("unsaved-schemes.tokens.json"));
+        QVERIFY2(kept.contains("\"dark\": [") && kept.contains("\"hex\": \"#000033\""),
+                 qPrintable(kept));
+    }
+
     void signalIgnoredAtStartStaysIgnored()
     {
         // As under `nohup`: the hangup was ignored before the program began.
