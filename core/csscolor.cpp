@@ -4,6 +4,7 @@
 #include "csscolor/pagedependence.h"
 #include "csscolor/reader.h"
 #include "csscolor/tokens.h"
+#include "csstext.h"
 
 #include <vector>
 
@@ -11,7 +12,7 @@ namespace tintmill {
 
 CssColorReading readCssColor(std::string_view text)
 {
-    const std::string lower = css::lowerCase(text);
+    const std::string lower = asciiLowerCase(text);
     const std::vector<css::Token> tokens = css::tokenized(lower);
     const bool empty =
         tokens.front().kind == css::Token::End ||

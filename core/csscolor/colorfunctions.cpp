@@ -3,6 +3,7 @@
 #include "calc.h"
 #include "colorvalue.h"
 #include "core/colorspaces.h"
+#include "spacenames.h"
 
 #include <algorithm>
 #include <array>
@@ -72,24 +73,6 @@ constexpr auto functionSyntaxes = std::to_array<FunctionSyntax>({
     {"color", ColorSpace::Srgb, {predefinedRule, predefinedRule, predefinedRule}, {"r", "g", "b"}},
 });
 
-struct PredefinedSpace
-{
-    std::string_view name;
-    ColorSpace space;
-};
-
-constexpr auto predefinedSpaces = std::to_array<PredefinedSpace>({
-    {"srgb", ColorSpace::Srgb},
-    {"srgb-linear", ColorSpace::SrgbLinear},
-    {"display-p3", ColorSpace::DisplayP3},
-    {"a98-rgb", ColorSpace::A98Rgb},
-    {"prophoto-rgb", ColorSpace::ProphotoRgb},
-    {"rec2020", ColorSpace::Rec2020},
-    {"xyz", ColorSpace::XyzD65},
-    {"xyz-d50", ColorSpace::XyzD50},
-    {"xyz-d65", ColorSpace::XyzD65},
-});
-
 const FunctionSyntax *syntaxOf(std::string_view name)
 {
     const auto *found = std::find_if(functionSyntaxes.begin(), functionSyntaxes.end(),
@@ -103,15 +86,13 @@ std::optional<FunctionSyntax> predefinedSyntax(TokenReader &reader)
     const Token &name = reader.peek();
     if (name.kind != Token::Ident)
         return reader.failAtNext();
-    const auto *space =
-        std::find_if(predefinedSpaces.begin(), predefinedSpaces.end(),
-                     [&name](const auto &entry) { return entry.name == name.name; });
-    if (space == predefinedSpaces.end())
+    const std::optional<ColorSpace> space = predefinedSpaceNamed(name.name);
+    if (!space)
         return reader.fail(CssColorProblem::UnknownColorSpace, name.source);
     reader.next();
     FunctionSyntax syntax = *syntaxOf("color");
-    syntax.space = space->space;
-    if (space->space == ColorSpace::XyzD50 || space->space == ColorSpace::XyzD65)
+    syntax.space = *space;
+    if (*space == ColorSpace::XyzD50 || *space == ColorSpace::XyzD65)
         syntax.keywords = {"x", "y", "z"};
     return syntax;
 }

@@ -2,6 +2,7 @@
 
 #include "calc.h"
 #include "colorvalue.h"
+#include "spacenames.h"
 
 #include <algorithm>
 #include <array>
@@ -11,30 +12,6 @@
 namespace tintmill::css {
 
 namespace {
-
-struct MixSpace
-{
-    std::string_view name;
-    ColorSpace space;
-};
-
-constexpr auto mixSpaces = std::to_array<MixSpace>({
-    {"srgb", ColorSpace::Srgb},
-    {"srgb-linear", ColorSpace::SrgbLinear},
-    {"display-p3", ColorSpace::DisplayP3},
-    {"a98-rgb", ColorSpace::A98Rgb},
-    {"prophoto-rgb", ColorSpace::ProphotoRgb},
-    {"rec2020", ColorSpace::Rec2020},
-    {"lab", ColorSpace::Lab},
-    {"oklab", ColorSpace::Oklab},
-    {"xyz", ColorSpace::XyzD65},
-    {"xyz-d50", ColorSpace::XyzD50},
-    {"xyz-d65", ColorSpace::XyzD65},
-    {"hsl", ColorSpace::Hsl},
-    {"hwb", ColorSpace::Hwb},
-    {"lch", ColorSpace::Lch},
-    {"oklch", ColorSpace::Oklch},
-});
 
 // Which way round the hue circle the mix goes.
 enum class HueMethod
@@ -65,12 +42,11 @@ std::optional<Interpolation> readInterpolation(TokenReader &reader)
     const Token &name = reader.peek();
     if (name.kind != Token::Ident)
         return reader.failAtNext();
-    const auto *space = std::find_if(mixSpaces.begin(), mixSpaces.end(),
-                                     [&name](const MixSpace &s) { return s.name == name.name; });
-    if (space == mixSpaces.end())
+    const std::optional<ColorSpace> space = interpolationSpaceNamed(name.name);
+    if (!space)
         return reader.fail(CssColorProblem::UnknownColorSpace, name.source);
     reader.next();
-    interpolation.space = space->space;
+    interpolation.space = *space;
     const Token &method = reader.peek();
     const auto *hueMethod =
         std::find_if(hueMethods.begin(), hueMethods.end(),

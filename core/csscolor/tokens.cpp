@@ -1,5 +1,7 @@
 #include "tokens.h"
 
+#include "core/csstext.h"
+
 #include <algorithm>
 #include <charconv>
 #include <limits>
@@ -38,7 +40,7 @@ std::size_t spaceAt(std::string_view text)
     while (at < text.size()) {
         const std::string_view rest = text.substr(at);
         const char c = rest.front();
-        if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f') {
+        if (isCssSpace(c)) {
             ++at;
         } else if (rest.starts_with("/*")) {
             const std::size_t close = rest.find("*/", 2);
@@ -225,16 +227,6 @@ Token punctuationToken(std::string_view text)
 }
 
 } // namespace
-
-std::string lowerCase(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
-}
 
 std::vector<Token> tokenized(std::string_view text)
 {

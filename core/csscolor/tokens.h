@@ -40,10 +40,7 @@ struct Token
     bool spaceBefore = false;
 };
 
-// The text in lower case, which CSS reads as any other case.
-std::string lowerCase(std::string_view text);
-
-// The tokens of `text`, which lowerCase() has made lower case; white space
+// The tokens of `text`, which asciiLowerCase() has made lower case; white space
 // and comments are left out. The last token is always an End.
 std::vector<Token> tokenized(std::string_view text);
 
