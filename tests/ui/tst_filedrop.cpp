@@ -1,4 +1,5 @@
 #include "platform/nativepath.h"
+#include "support/colortext.h"
 #include "support/diskentries.h"
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
@@ -17,20 +18,10 @@ using test::MainWindowFixture;
 
 namespace {
 
-// The page colours of each role, in role order, as a page colour file holds
-// them.
-QString data(const PageColorSet &set)
-{
-    QString text;
-    for (const QString &caption : set.captions)
-        text += caption.right(6);
-    return text;
-}
-
 QString dark(const MainWindowFixture &f)
 {
     const std::optional<PageColorSet> set = f.workbench->pageSchemes.dark();
-    return set ? data(*set) : QStringLiteral("none");
+    return set ? test::dataOf(*set) : QStringLiteral("none");
 }
 
 // The scrollbar's colours, then its switches as 0 and 1.
@@ -182,7 +173,7 @@ private slots:
 
         QVERIFY(dropFiles(f, {path}));
 
-        QCOMPARE(data(schemes.light()), light);
+        QCOMPARE(test::dataOf(schemes.light()), light);
         QCOMPARE(::dark(f), dark);
         QCOMPARE(::scrollbar(f), scrollbar);
         QCOMPARE(schemes.editing(), editing == "light" ? ColorScheme::Light : ColorScheme::Dark);
@@ -195,7 +186,7 @@ private slots:
                  QStringLiteral("元に戻す(&U): %1 の読み込み").arg(fileName));
 
         f.find<QAction>("mnuUndo")->trigger();
-        QCOMPARE(data(schemes.light()), lightAtStart);
+        QCOMPARE(test::dataOf(schemes.light()), lightAtStart);
         QCOMPARE(::dark(f), darkBefore);
         QCOMPARE(::scrollbar(f), scrollbarAtStart);
     }
@@ -223,7 +214,7 @@ private slots:
         QCOMPARE(f.workbench->pageFiles.list().text(0, 0), QStringLiteral("summer.iro"));
         QCOMPARE(f.workbench->scrollbarFiles.list().text(0, 0), QStringLiteral("face.scb"));
         // The palette came last: its light page over summer's colours.
-        QCOMPARE(data(f.workbench->pageSchemes.light()),
+        QCOMPARE(test::dataOf(f.workbench->pageSchemes.light()),
                  QStringLiteral("FFFFCC000000CCCCCC0000FF990099FF0000999999FF00FF"));
         QCOMPARE(dark(f), night);
         // Not summer's colours any more: its row is no longer the chosen one.

@@ -1,3 +1,4 @@
+#include "support/colortext.h"
 #include "support/diskentries.h"
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
@@ -14,14 +15,6 @@ using SaveAnswer = MessageBox::SaveAnswer;
 Q_DECLARE_METATYPE(SaveAnswer)
 
 namespace {
-
-QString data(const PageColorSet &set)
-{
-    QString text;
-    for (const QString &caption : set.captions)
-        text += caption.right(6);
-    return text;
-}
 
 // One thing the user does before quitting.
 void perform(MainWindowFixture &f, const QString &step)
@@ -177,11 +170,11 @@ private slots:
 
         MainWindowFixture again;
         again.workbench->intake.openFiles({path});
-        QCOMPARE(data(again.workbench->pageSchemes.light()),
-                 data(f.workbench->pageSchemes.light()));
+        QCOMPARE(test::dataOf(again.workbench->pageSchemes.light()),
+                 test::dataOf(f.workbench->pageSchemes.light()));
         QVERIFY(again.workbench->pageSchemes.dark());
-        QCOMPARE(data(*again.workbench->pageSchemes.dark()),
-                 data(*f.workbench->pageSchemes.dark()));
+        QCOMPARE(test::dataOf(*again.workbench->pageSchemes.dark()),
+                 test::dataOf(*f.workbench->pageSchemes.dark()));
         QVERIFY(again.workbench->scrollbarEditor.isEnabled(ScrRole::ScrFace));
         QCOMPARE(again.fakes.messageBox.shown.size(), 0);
     }
@@ -219,7 +212,7 @@ private slots:
 
         next.workbench->intake.openFiles({folder.filePath(kept.constFirst())});
         QVERIFY(next.workbench->pageSchemes.dark());
-        QCOMPARE(data(*next.workbench->pageSchemes.dark()), data(*made));
+        QCOMPARE(test::dataOf(*next.workbench->pageSchemes.dark()), test::dataOf(*made));
     }
 };
 

@@ -19,6 +19,17 @@ const QString largeBlockHiddenWritten =
                    "True\r\nTrue\r\nTrue\r\nTrue\r\nTrue\r\nTrue\r\n"
                    "True\r\nTrue\r\nTrue\r\nTrue\r\nTrue\r\nTrue\r\n");
 
+// The program copied into a folder of its own, started headless.
+void start(QProcess &tintmill, const QString &program, const QStringList &arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    tintmill.setProcessEnvironment(environment);
+    tintmill.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    tintmill.start(program, arguments);
+}
+
 } // namespace
 
 class TestUnixSignalClose : public QObject
@@ -45,12 +56,7 @@ private slots:
         QVERIFY(test::putFile(folder.filePath("Tintmill.ini"), largeBlockHidden));
 
         QProcess tintmill;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("QTWEBENGINE_DISABLE_SANDBOX", "1");
-        tintmill.setProcessEnvironment(environment);
-        tintmill.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        tintmill.start(program, {});
+        start(tintmill, program, {});
         QVERIFY(tintmill.waitForStarted());
         // The preview page is written once the program is ready for signals.
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder.filePath("tmp.htm")), 60000);
@@ -77,12 +83,7 @@ private slots:
                                                            "255 0 0\tscrollbar-face-color\n"));
 
         QProcess tintmill;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("QTWEBENGINE_DISABLE_SANDBOX", "1");
-        tintmill.setProcessEnvironment(environment);
-        tintmill.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        tintmill.start(program, {folder.filePath("pair.gpl")});
+        start(tintmill, program, {folder.filePath("pair.gpl")});
         QVERIFY(tintmill.waitForStarted());
         // The palette has come in once the preview page shows its face.
         QTRY_VERIFY_WITH_TIMEOUT(
