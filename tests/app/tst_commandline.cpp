@@ -745,13 +745,6 @@ private slots:
             << QStringList{"--check", "night.gpl"} << 0 << QByteArray("*")
             << QStringList{"night.gpl  夜の色\n", "\nすべての行がAAに届いています。\n"}
             << QStringList();
-        QTest::addRow("check of a palette, the dark scheme from a colour file")
-            << QStringList{"--check", "--dark", "night.iro", "odd.css"} << 1 << QByteArray("*")
-            << QStringList{"ライトの配色\nodd.css\n", "ダークの配色\nnight.iro  夜の色\n"}
-            << QStringList{"odd.css: Webセーフ色でない色は"};
-        QTest::addRow("the dark one of a pair made from the light one where not given")
-            << QStringList{"--make-dark", "night.gpl"} << 0 << QByteArray("*") << QStringList()
-            << QStringList();
     }
 
     void palettesAreInputs()

@@ -219,15 +219,12 @@ private slots:
         QCOMPARE(dark(f), night);
         // Not summer's colours any more: its row is no longer the chosen one.
         QVERIFY(!f.workbench->pageFiles.list().isChosen(0));
-        QCOMPARE(shown(f),
-                 (QStringList{"色設定ファイル（.iro、.scb）でもパレットのファイル（.css、.scss、"
-                              ".tokens.json、.gpl）でもないので、開けません。\n\n" +
-                                  dir + "/notes.txt",
-                              "このファイルから色を読み込めませんでした。\nこのCSSには読み込める"
-                              "色がありません。:root のカスタムプロパティ（--page-background "
-                              "など）か、body の background-color と color、a:link・a:visited・"
-                              "a:hover・a:active の color を読みます。\n\n" +
-                                  dir + "/plain.css"}));
+        const QStringList messages = shown(f);
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(messages.at(0).endsWith("でもないので、開けません。\n\n" + dir + "/notes.txt"));
+        QVERIFY(
+            messages.at(1).startsWith("このファイルから色を読み込めませんでした。\nこのCSSには"));
+        QVERIFY(messages.at(1).endsWith("\n\n" + dir + "/plain.css"));
 
         QMimeData text;
         text.setText(dir + "/pair.gpl");
