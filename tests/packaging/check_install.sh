@@ -91,7 +91,7 @@ Comment[ja]=Webページの色を216色のWebセーフカラーから選び、HT
 Exec=tintmill %F
 Icon=org.example.tintmill
 Categories=Development;WebDevelopment;
-MimeType=application/x-tintmill-page-colors;application/x-tintmill-scrollbar-colors;
+MimeType=application/x-tintmill-page-colors;application/x-tintmill-scrollbar-colors;application/design-tokens+json;
 LINES
 
 # The install by hand has built the desktop's databases of the prefix, as a

@@ -20,7 +20,7 @@ void FileDrop::watch(QWidget &window)
 {
     // The window system's window comes and goes with showing and docking.
     window.installEventFilter(this);
-    if (QWindow *handle = window.windowHandle())
+    if (QWindow *handle = window.windowHandle(); handle != nullptr)
         handle->installEventFilter(this);
 }
 
@@ -29,13 +29,14 @@ bool FileDrop::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::Show:
     case QEvent::WinIdChange:
-        if (auto *widget = qobject_cast<QWidget *>(watched); widget && widget->windowHandle())
+        if (auto *widget = qobject_cast<QWidget *>(watched);
+            widget != nullptr && widget->windowHandle() != nullptr)
             widget->windowHandle()->installEventFilter(this);
         break;
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::Drop: {
-        if (!qobject_cast<QWindow *>(watched))
+        if (qobject_cast<QWindow *>(watched) == nullptr)
             break;
         auto *drag = static_cast<QDropEvent *>(event);
         const QStringList paths = droppedFiles(drag->mimeData());
