@@ -62,9 +62,8 @@ QString lowestContrast(const ReadabilityInput &input)
 } // namespace
 
 FrmScheme::FrmScheme(PageSchemes &schemes, const PageColorEditor &editor,
-                     const ViewOptions &viewOptions, QWidget *host)
-    : ToolWindow(host, "frmScheme", QStringLiteral("ライトとダーク"), "cmdSchemeClose"),
-      m_schemes(schemes), m_viewOptions(viewOptions)
+                     const ViewOptions &viewOptions, QWidget *parent)
+    : Pane("frmScheme", parent), m_schemes(schemes), m_viewOptions(viewOptions)
 {
     QWidget *content = this->content();
     auto *choice = new QButtonGroup(this);
@@ -104,6 +103,8 @@ FrmScheme::FrmScheme(PageSchemes &schemes, const PageColorEditor &editor,
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
+    // One Tab stop, as every table: the arrow keys move inside it.
+    m_table->setTabKeyNavigation(false);
     m_table->setAccessibleName(QStringLiteral("役割ごとのライトとダークの色"));
     for (const PageRole role : listedPageRoles) {
         const int row = factsOf(role).listed;
@@ -142,7 +143,7 @@ FrmScheme::FrmScheme(PageSchemes &schemes, const PageColorEditor &editor,
 void FrmScheme::showEvent(QShowEvent *event)
 {
     refresh();
-    ToolWindow::showEvent(event);
+    Pane::showEvent(event);
 }
 
 void FrmScheme::scheduleRefresh()
