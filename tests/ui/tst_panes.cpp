@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QRadioButton>
+#include <QTableWidget>
 
 using namespace tintmill;
 using test::MainWindowFixture;
@@ -136,6 +137,39 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(!exportPane->visibleRegion().isEmpty());
         QCOMPARE(nameOf(QApplication::focusWidget()), QStringLiteral("cboExportFormat"));
+    }
+
+    // Closed, a pane follows nothing; opened again, it shows the colours
+    // as they are by then.
+    void closedPanesCatchUpWhenOpenedAgain_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("shown"); // the first row's cell, its first line
+        // Black text on a red page background: (0.2126 + 0.05) / 0.05.
+        QTest::newRow("readability") << "mnuReadability"
+                                     << "grdContrast" << 0 << "5.25:1";
+        QTest::newRow("light and dark") << "mnuScheme"
+                                        << "grdScheme" << 1 << "#FF0000";
+    }
+
+    void closedPanesCatchUpWhenOpenedAgain()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, table);
+        QFETCH(int, column);
+        MainWindowFixture f;
+        f.find<QAction>(item)->trigger();
+        QCoreApplication::processEvents();
+        for (QDockWidget *pane : f.window->findChildren<QDockWidget *>())
+            pane->close();
+        f.find<QAbstractButton>("OptCol_0")->click();
+        f.find<QAbstractButton>("CmdColor_180")->click();
+        QCoreApplication::processEvents();
+        f.find<QAction>(item)->trigger();
+        const QTableWidgetItem *cell = f.find<QTableWidget>(table)->item(0, column);
+        QTEST(cell->text().section(u'\n', 0, 0), "shown");
     }
 
     // Tab and Shift+Tab stop at every control of a pane and go on out of

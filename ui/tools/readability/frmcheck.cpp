@@ -65,8 +65,10 @@ FrmCheck::FrmCheck(ReadabilityCheck &check, QWidget *parent)
 
 void FrmCheck::showEvent(QShowEvent *event)
 {
-    // Changes while hidden were not shown; catch up before the first paint.
-    refresh();
+    // Changes while closed were not shown; catch up before the first paint.
+    // Opened again with nothing changed, there is nothing to redo.
+    if (m_stale)
+        refresh();
     Pane::showEvent(event);
 }
 
@@ -75,6 +77,8 @@ void FrmCheck::scheduleRefresh()
     // A block's All item changes six lines one after another; show the check
     // once, before the next frame, rather than six times. Hidden, the pane
     // catches up when shown again.
+    if (!isVisible())
+        m_stale = true;
     if (m_refreshPending || !isVisible())
         return;
     m_refreshPending = true;
@@ -84,6 +88,7 @@ void FrmCheck::scheduleRefresh()
 void FrmCheck::refresh()
 {
     m_refreshPending = false;
+    m_stale = false;
     const ReadabilityInput input = m_check.input();
     const ReadabilityReport &report = m_check.report();
     m_table->showReport(input, report);

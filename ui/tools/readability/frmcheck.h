@@ -32,6 +32,8 @@ private:
     SuggestionList *m_suggestions;
     VisionPreviews *m_previews;
     bool m_refreshPending = false;
+    // Changed while closed: shown again, it catches up.
+    bool m_stale = false;
 };
 
 } // namespace tintmill

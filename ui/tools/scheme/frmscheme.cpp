@@ -142,12 +142,15 @@ FrmScheme::FrmScheme(PageSchemes &schemes, const PageColorEditor &editor,
 
 void FrmScheme::showEvent(QShowEvent *event)
 {
-    refresh();
+    if (m_stale)
+        refresh();
     Pane::showEvent(event);
 }
 
 void FrmScheme::scheduleRefresh()
 {
+    if (!isVisible())
+        m_stale = true;
     if (m_refreshPending || !isVisible())
         return;
     m_refreshPending = true;
@@ -166,6 +169,7 @@ QIcon FrmScheme::swatch(ColorNumber color)
 void FrmScheme::refresh()
 {
     m_refreshPending = false;
+    m_stale = false;
     const std::array<std::optional<PageColorSet>, 2> sets{m_schemes.light(), m_schemes.dark()};
     m_choices.at(m_schemes.editing() == ColorScheme::Light ? 0 : 1)->setChecked(true);
     for (std::size_t k = 0; k < sets.size(); ++k) {

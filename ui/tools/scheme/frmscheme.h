@@ -47,6 +47,8 @@ private:
     QTableWidget *m_table;
     QHash<ColorNumber, QIcon> m_swatches;
     bool m_refreshPending = false;
+    // Not shown yet, or changed while closed: shown, it catches up.
+    bool m_stale = true;
 };
 
 } // namespace tintmill
