@@ -103,9 +103,12 @@ private slots:
         // Opened, it has the keyboard: typing goes where the pane is for.
         QCOMPARE(nameOf(QApplication::focusWidget()), firstControl);
 
-        // Closed, the focus goes back to the content; opened again, the
-        // same pane in the same place.
-        QTest::mouseClick(dock->findChild<QWidget *>(closeButton), Qt::LeftButton);
+        // Closed from the keyboard, the focus goes back to the content;
+        // opened again, the same pane in the same place, the focus on its
+        // first control again rather than on 閉じる.
+        auto *close = dock->findChild<QWidget *>(closeButton);
+        close->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(close, Qt::Key_Space);
         QVERIFY(dock->isHidden());
         QVERIFY(inContent(f));
         f.find<QAction>(item)->trigger();

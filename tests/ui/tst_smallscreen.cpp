@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTabBar>
 
 using namespace tintmill;
 using test::MainWindowFixture;
@@ -215,6 +216,10 @@ private slots:
         QTest::newRow("too narrow: it floats")
             << QRect(4, 32, 774, 540) << QRect(0, 0, 800, 600) << QSize(1379, 668) << 600 << 500
             << QRect(4, 32, 774, 540) << -1;
+        // 1016 - 5 - 691 = 320 left: just enough for the content to stay.
+        QTest::newRow("just room for the content")
+            << QRect(4, 32, 774, 540) << QRect(0, 0, 1024, 600) << QSize(1579, 668) << 800 << 691
+            << QRect(4, 32, 1016, 564) << 691;
         // Tabbed with a wider pane: the side keeps the widest's width.
         QTest::newRow("already wide enough")
             << QRect(100, 100, 1379, 700) << fullHd << QSize(1379, 690) << 600 << 400
@@ -249,6 +254,9 @@ private slots:
         for (const test::PaneRow &pane : test::panes())
             all << pane.menuItem;
         QTest::newRow("all of them") << all;
+        // The widest last: the side the panes share widens for it.
+        std::reverse(all.begin(), all.end());
+        QTest::newRow("all of them, the other way") << all;
     }
 
     void panesShowEveryControl()
@@ -276,11 +284,36 @@ private slots:
                 if (fullHd && (dock->isFloating() || scroller.verticalScrollBar()->maximum() > 0))
                     problems << name + QStringLiteral(" floats or scrolls");
                 collectOutOfReach(scroller, *f.window, QStringLiteral(" in ") + name, problems);
+                // Where the content cannot be whole beside it, the pane gives
+                // up its room first, down to the narrowest of the panes it
+                // shares its side with.
+                int narrowest = 0;
+                for (const QDockWidget *other : f.window->findChildren<QDockWidget *>()) {
+                    if (!other->isHidden() && !other->isFloating())
+                        narrowest = std::max(narrowest, other->minimumSizeHint().width());
+                }
+                if (!dock->isFloating() && f.window->contentScroller().width() < 774 &&
+                    dock->width() != narrowest)
+                    problems << name + QStringLiteral(" wider than it need be");
             }
             ContentScroller &content = f.window->contentScroller();
             if (fullHd && (content.horizontalScrollBar()->maximum() > 0 ||
                            content.verticalScrollBar()->maximum() > 0))
                 problems << QStringLiteral("content scrolls beside ") + item;
+        }
+        // Each of the tabs the panes share, chosen on its tab: on Full HD
+        // shown whole, the side as wide as the widest needs.
+        for (QTabBar *tabs : f.window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
+            for (int tab = 0; fullHd && tabs->isVisible() && tab < tabs->count(); ++tab) {
+                tabs->setCurrentIndex(tab);
+                QCoreApplication::processEvents();
+                for (QScrollArea *pane : f.window->findChildren<QScrollArea *>("paneScroller")) {
+                    if (pane->isVisible() && !pane->visibleRegion().isEmpty() &&
+                        pane->verticalScrollBar()->maximum() > 0)
+                        problems << pane->parentWidget()->objectName() +
+                                        QStringLiteral(" on its tab");
+                }
+            }
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u',')));
         QVERIFY(controlsOutOfReach(*f.window).isEmpty());
