@@ -4,7 +4,6 @@
 #include "support/userclicks.h"
 #include "ui/mainwindow/contentscroller.h"
 
-#include <QButtonGroup>
 #include <QDockWidget>
 #include <QLabel>
 #include <QMainWindow>
@@ -21,32 +20,18 @@ QString nameOf(const QWidget *widget)
     return widget != nullptr ? widget->objectName() : QStringLiteral("(none)");
 }
 
-// The stops of the Tab key in `pane`: each control that takes the focus
-// from it, on its own, but a group of option buttons together (one stop,
-// the arrow keys inside it).
-QList<QList<QWidget *>> tabStopsOf(const QWidget &pane)
+// Whether Tab, stopping at `visited`, reached `control`: for an option
+// button, any of its group (one stop, the arrow keys inside it).
+bool reached(const QList<QWidget *> &visited, const QWidget *control)
 {
-    QList<QList<QWidget *>> stops;
-    QHash<const QObject *, qsizetype> groups;
-    for (QWidget *widget : pane.findChildren<QWidget *>()) {
-        if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisible() ||
-            !widget->isEnabled() || widget->focusProxy() != nullptr)
-            continue;
-        const auto *option = qobject_cast<QRadioButton *>(widget);
-        if (option == nullptr || !option->autoExclusive()) {
-            stops.append({widget});
-            continue;
-        }
-        const QObject *group = option->group();
-        if (group == nullptr)
-            group = option->parent();
-        if (!groups.contains(group)) {
-            groups.insert(group, stops.size());
-            stops.append(QList<QWidget *>());
-        }
-        stops[groups.value(group)].append(widget);
-    }
-    return stops;
+    const auto *option = qobject_cast<const QRadioButton *>(control);
+    return std::any_of(visited.cbegin(), visited.cend(), [control, option](const QWidget *stop) {
+        const auto *other = qobject_cast<const QRadioButton *>(stop);
+        return stop == control ||
+               (option != nullptr && other != nullptr &&
+                (option->group() != nullptr ? option->group() == other->group()
+                                            : option->parent() == other->parent()));
+    });
 }
 
 // Presses `key` from the focus on until it leaves `pane`; every control it
@@ -192,17 +177,14 @@ private slots:
         MainWindowFixture f;
         f.find<QAction>(item)->trigger();
         auto *dock = f.find<QDockWidget>(pane);
-        const QList<QList<QWidget *>> stops = tabStopsOf(*dock);
-        QVERIFY(!stops.isEmpty());
         for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
             const std::optional<QList<QWidget *>> visited = walk(*dock, key);
             QVERIFY2(visited, "the key never left the pane");
             QStringList missed;
-            for (const QList<QWidget *> &stop : stops) {
-                if (std::none_of(stop.cbegin(), stop.cend(), [&visited](QWidget *control) {
-                        return visited->contains(control);
-                    }))
-                    missed << nameOf(stop.constFirst());
+            for (QWidget *control : dock->findChildren<QWidget *>()) {
+                if ((control->focusPolicy() & Qt::TabFocus) && control->isVisible() &&
+                    control->isEnabled() && !reached(*visited, control))
+                    missed << nameOf(control);
             }
             QVERIFY2(missed.isEmpty(), qPrintable(missed.join(u',')));
             // Back the other way from the last control.

@@ -220,10 +220,6 @@ private slots:
         QTest::newRow("just room for the content")
             << QRect(4, 32, 774, 540) << QRect(0, 0, 1024, 600) << QSize(1579, 668) << 800 << 691
             << QRect(4, 32, 1016, 564) << 691;
-        // Tabbed with a wider pane: the side keeps the widest's width.
-        QTest::newRow("already wide enough")
-            << QRect(100, 100, 1379, 700) << fullHd << QSize(1379, 690) << 600 << 400
-            << QRect(100, 100, 1379, 700) << 600;
     }
 
     void roomForAPane()
