@@ -280,17 +280,18 @@ private slots:
                 if (fullHd && (dock->isFloating() || scroller.verticalScrollBar()->maximum() > 0))
                     problems << name + QStringLiteral(" floats or scrolls");
                 collectOutOfReach(scroller, *f.window, QStringLiteral(" in ") + name, problems);
-                // Where the content cannot be whole beside it, the pane gives
-                // up its room first, down to the narrowest of the panes it
-                // shares its side with.
-                int narrowest = 0;
-                for (const QDockWidget *other : f.window->findChildren<QDockWidget *>()) {
-                    if (!other->isHidden() && !other->isFloating())
-                        narrowest = std::max(narrowest, other->minimumSizeHint().width());
+                // Where the content cannot be whole beside it, the pane has
+                // given up its room first, as far as it can: asked to be
+                // narrower, its side stays as it is.
+                if (!dock->isFloating() && f.window->contentScroller().width() < 774) {
+                    const int width = dock->width();
+                    f.window->resizeDocks({dock}, {1}, Qt::Horizontal);
+                    QCoreApplication::processEvents();
+                    if (dock->width() != width)
+                        problems << name + QStringLiteral(" wider than it need be %1 -> %2")
+                                               .arg(width)
+                                               .arg(dock->width());
                 }
-                if (!dock->isFloating() && f.window->contentScroller().width() < 774 &&
-                    dock->width() != narrowest)
-                    problems << name + QStringLiteral(" wider than it need be");
             }
             ContentScroller &content = f.window->contentScroller();
             if (fullHd && (content.horizontalScrollBar()->maximum() > 0 ||

@@ -143,7 +143,7 @@ Pane &Workspace::open(const QString &name)
     // In front of the panes it is tabbed with.
     pane->raise();
     if (pane->isFloating())
-        floatOnScreen(pane);
+        keepPaneOnScreen(pane);
     else
         makeRoomFor(pane);
     // Opening, on its first control, never on the 閉じる it was closed with.
@@ -185,7 +185,8 @@ void Workspace::makeRoomFor(Pane *pane)
     const PaneRoom room = roomForPane(needs);
     if (room.floats) {
         pane->setFloating(true);
-        floatOnScreen(pane);
+        pane->resize(pane->sizeHint());
+        keepPaneOnScreen(pane);
         return;
     }
     if (room.client != needs.client) {
@@ -218,15 +219,15 @@ void Workspace::giveBackRoom()
         m_window.resize(size);
 }
 
-void Workspace::floatOnScreen(Pane *pane)
+void Workspace::keepPaneOnScreen(Pane *pane)
 {
     const QRect available = availableFor(*pane);
     if (available.isEmpty())
         return;
     const QMargins frame = frameOf(*pane);
-    const QSize size =
-        pane->size().expandedTo(pane->sizeHint()).boundedTo(available.marginsRemoved(frame).size());
-    pane->resize(size);
+    const QSize size = pane->size().boundedTo(available.marginsRemoved(frame).size());
+    if (size != pane->size())
+        pane->resize(size);
     pane->move(keptOnScreen(QRect(pane->pos(), size.grownBy(frame)), available));
 }
 
@@ -314,7 +315,7 @@ void Workspace::keepOnScreen()
         m_window.move(at);
     for (const Kind &kind : m_kinds) {
         if (kind.pane != nullptr && !kind.pane->isHidden() && kind.pane->isFloating())
-            floatOnScreen(kind.pane);
+            keepPaneOnScreen(kind.pane);
     }
 }
 

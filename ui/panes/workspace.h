@@ -78,7 +78,10 @@ private:
     void makeRoomFor(Pane *pane);
     void giveBackRoomLater();
     void giveBackRoom();
-    void floatOnScreen(Pane *pane);
+    // A floating pane's frame onto its screen, made smaller where it must.
+    void keepPaneOnScreen(Pane *pane);
+    // The window's frame onto its screen, and the floating panes'; docked
+    // panes float where the screen is too narrow for them all.
     void keepOnScreen();
     void followScreen(QScreen *screen);
     QList<Pane *> panesOnShow() const;
