@@ -187,6 +187,14 @@ void Workspace::makeRoomFor(Pane *pane)
         pane->setFloating(true);
         pane->resize(pane->sizeHint());
         keepPaneOnScreen(pane);
+        // The panes it was to share the side with have it to themselves again.
+        for (const Kind &kind : m_kinds) {
+            if (kind.pane != nullptr && !kind.pane->isHidden() && !kind.pane->isFloating() &&
+                m_window.dockWidgetArea(kind.pane) == area) {
+                makeRoomFor(kind.pane);
+                break;
+            }
+        }
         return;
     }
     if (room.client != needs.client) {
