@@ -34,7 +34,7 @@ public:
     {
         if (m_bytes.size() - m_at < 4)
             return std::nullopt;
-        const quint32 length = qFromBigEndian<quint32>(m_bytes.constData() + m_at);
+        const auto length = qFromBigEndian<quint32>(m_bytes.constData() + m_at);
         m_at += 4;
         if (length > static_cast<quint64>(m_bytes.size() - m_at))
             return std::nullopt;
@@ -43,7 +43,7 @@ public:
         return part;
     }
 
-    bool atEnd() const { return m_at == m_bytes.size(); }
+    [[nodiscard]] bool atEnd() const { return m_at == m_bytes.size(); }
 
 private:
     const QByteArray &m_bytes;

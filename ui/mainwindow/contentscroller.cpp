@@ -16,7 +16,7 @@ ContentScroller::ContentScroller(QWidget *content, QWidget *parent) : QScrollAre
     // Tab already scrolls the focus into view; this covers every other way
     // the focus moves, such as the arrow keys across the colour grid.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (now && widget()->isAncestorOf(now))
+        if (now != nullptr && widget()->isAncestorOf(now))
             ensureWidgetVisible(now, 8, 8);
     });
 }

@@ -128,7 +128,7 @@ QList<QWidget *> Pane::tabStops() const
     QList<QWidget *> stops;
     for (QWidget *widget = nextInFocusChain(); widget != this;
          widget = widget->nextInFocusChain()) {
-        if (isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) &&
+        if (isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) != 0 &&
             widget->focusProxy() == nullptr && widget->isVisibleTo(window()) && widget->isEnabled())
             stops.append(widget);
     }

@@ -46,7 +46,7 @@ void PaneFocus::enterContent()
         target = nullptr;
         for (QWidget *widget = m_content.nextInFocusChain(); widget != &m_content;
              widget = widget->nextInFocusChain()) {
-            if (m_content.isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) &&
+            if (m_content.isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) != 0 &&
                 widget->isVisible() && widget->isEnabled()) {
                 target = widget;
                 break;
@@ -59,7 +59,7 @@ void PaneFocus::enterContent()
         target->setFocus(Qt::OtherFocusReason);
 }
 
-Pane *PaneFocus::focusedPane() const
+Pane *PaneFocus::focusedPane()
 {
     for (QWidget *widget = QApplication::focusWidget(); widget != nullptr;
          widget = widget->parentWidget()) {

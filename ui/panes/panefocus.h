@@ -30,7 +30,7 @@ private:
     void move(bool forward);
     void closeFocusedPane();
     // The pane the focus is in, if any.
-    Pane *focusedPane() const;
+    static Pane *focusedPane();
 
     QMainWindow &m_window;
     QWidget &m_content;

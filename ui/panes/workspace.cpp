@@ -42,6 +42,19 @@ QRect availableFor(const QWidget &window)
     return screen != nullptr ? screen->availableGeometry() : QRect();
 }
 
+// A floating pane's frame onto its screen, made smaller where it must.
+void keepPaneOnScreen(Pane *pane)
+{
+    const QRect available = availableFor(*pane);
+    if (available.isEmpty())
+        return;
+    const QMargins frame = frameOf(*pane);
+    const QSize size = pane->size().boundedTo(available.marginsRemoved(frame).size());
+    if (size != pane->size())
+        pane->resize(size);
+    pane->move(keptOnScreen(QRect(pane->pos(), size.grownBy(frame)), available));
+}
+
 bool onSide(Qt::DockWidgetArea area)
 {
     return area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
@@ -102,10 +115,11 @@ Pane *Workspace::made(Kind &kind)
     });
     // The room a pane took beside the content goes when it does, once the
     // toolkit has put it away or afloat.
-    connect(pane, &Pane::closing, this, &Workspace::giveBackRoomLater);
+    connect(pane, &Pane::closing, this,
+            [this] { QTimer::singleShot(0, this, &Workspace::giveBackRoom); });
     connect(pane, &QDockWidget::topLevelChanged, this, [this](bool floating) {
         if (floating)
-            giveBackRoomLater();
+            QTimer::singleShot(0, this, &Workspace::giveBackRoom);
     });
     // Where a restored layout had it, or else where panes go.
     if (!m_window.restoreDockWidget(pane))
@@ -205,16 +219,11 @@ void Workspace::makeRoomFor(Pane *pane)
         m_window.resizeDocks({pane}, {room.sideWidth}, Qt::Horizontal);
 }
 
-void Workspace::giveBackRoomLater()
-{
-    QTimer::singleShot(0, this, &Workspace::giveBackRoom);
-}
-
 void Workspace::giveBackRoom()
 {
     const QRect available = availableFor(m_window);
-    if (!m_window.isVisible() || available.isEmpty() ||
-        (m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+    if (!m_window.isVisible() || available.isEmpty() || m_window.isMaximized() ||
+        m_window.isFullScreen())
         return;
     m_window.layout()->invalidate();
     const int extent =
@@ -225,18 +234,6 @@ void Workspace::giveBackRoom()
     const QSize size = m_window.size().boundedTo(fit);
     if (size != m_window.size())
         m_window.resize(size);
-}
-
-void Workspace::keepPaneOnScreen(Pane *pane)
-{
-    const QRect available = availableFor(*pane);
-    if (available.isEmpty())
-        return;
-    const QMargins frame = frameOf(*pane);
-    const QSize size = pane->size().boundedTo(available.marginsRemoved(frame).size());
-    if (size != pane->size())
-        pane->resize(size);
-    pane->move(keptOnScreen(QRect(pane->pos(), size.grownBy(frame)), available));
 }
 
 QList<Pane *> Workspace::panesOnShow() const
@@ -354,7 +351,7 @@ bool Workspace::eventFilter(QObject *watched, QEvent *event)
         else
             fitWindowInto(availableFor(m_window));
         if (m_giveBackRoomOnShow)
-            giveBackRoomLater();
+            QTimer::singleShot(0, this, &Workspace::giveBackRoom);
     }
     return QObject::eventFilter(watched, event);
 }

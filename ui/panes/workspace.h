@@ -76,10 +76,7 @@ private:
     Pane *made(Kind &kind);
     void dockByDefault(Pane *pane);
     void makeRoomFor(Pane *pane);
-    void giveBackRoomLater();
     void giveBackRoom();
-    // A floating pane's frame onto its screen, made smaller where it must.
-    void keepPaneOnScreen(Pane *pane);
     // The window's frame onto its screen, and the floating panes'; docked
     // panes float where the screen is too narrow for them all.
     void keepOnScreen();
