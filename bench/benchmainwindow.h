@@ -9,7 +9,7 @@ namespace tintmill::bench {
 
 // The real main window with the desktop's own dialogs, over a throwaway
 // program folder and without the browser view, started up and shown: what
-// the benchmarks of the tool windows measure against.
+// the benchmarks of the panes measure against.
 struct MainWindowWithoutPreview
 {
     MainWindowWithoutPreview()

@@ -69,12 +69,17 @@ inline double processCpuMilliseconds()
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-// Lets the platform show `window` and paint it a first time.
-inline bool waitUntilExposed(QWidget *window)
+// Lets the platform show `widget` (a window, or a pane docked in one) and
+// paint it a first time.
+inline bool waitUntilExposed(QWidget *widget)
 {
     QElapsedTimer clock;
     clock.start();
-    while (!(window->windowHandle() && window->windowHandle()->isExposed())) {
+    const auto exposed = [widget] {
+        const QWindow *handle = widget->window()->windowHandle();
+        return widget->isVisible() && handle != nullptr && handle->isExposed();
+    };
+    while (!exposed()) {
         if (clock.elapsed() > 5000)
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);

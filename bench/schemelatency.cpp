@@ -1,7 +1,7 @@
 // How long the program takes to follow a switch between the light and the
 // dark page colours, and the dark colours made afresh: from the menu item
 // or the call until everything it queued has run and been painted, with the
-// tool window that shows both schemes closed and open. See bench/README.md.
+// pane that shows both schemes closed and open. See bench/README.md.
 //
 // Usage: tintmill_bench_scheme [CHANGES]
 

@@ -54,8 +54,8 @@ public:
     // The main tab control changed page: the editor follows the code on show.
     void mainPageChanged(MainPage page);
 
-    // How a colour button was chosen: pressed (a click, a tool window's
-    // apply), picked with the numeric chooser, or walked onto with the keyboard.
+    // How a colour button was chosen: pressed (a click, a pane's apply),
+    // picked with the numeric chooser, or walked onto with the keyboard.
     enum class Gesture
     {
         Press,

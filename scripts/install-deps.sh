@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev libqt6svg6 libgl-dev libfontconfig-dev
     libgtest-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format
-    fonts-noto-cjk qt6-translations-l10n xvfb xauth dbus-daemon
+    fonts-noto-cjk qt6-translations-l10n xvfb xauth dbus-daemon openbox
     desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev file lintian
     python3-tinycss2 sassc
 )

@@ -1,9 +1,11 @@
 // Saves a picture of the main window as it starts, for the README; with
-// --readability (or --tool=ITEM:WINDOW, a Tools menu item and the window it
-// opens), a picture of that tool window instead; --press=BUTTON presses a
-// button of the window pictured first.
-// Usage: tintmill_screenshot OUTPUT.png [MAIN_TAB_PAGE] [--readability | --tool=ITEM:WINDOW]
-//                            [--press=BUTTON]
+// --readability (or --tool=ITEM:PANE, a menu item and the pane it opens), a
+// picture of that pane instead (of the main window with it, for
+// --tool=ITEM:frmColor); --press=BUTTON presses a button of what is pictured
+// first; --screen pictures the whole screen instead, frames and all where a
+// window manager runs.
+// Usage: tintmill_screenshot OUTPUT.png [MAIN_TAB_PAGE] [--readability | --tool=ITEM:PANE]
+//                            [--press=BUTTON] [--screen]
 
 #include "ui/mainwindow/application.h"
 #include "ui/mainwindow/frmcolor.h"
@@ -11,6 +13,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
@@ -25,6 +28,7 @@ int main(int argc, char *argv[])
     QStringList tool;
     if (arguments.removeAll(QStringLiteral("--readability")) > 0)
         tool = QStringList{QStringLiteral("mnuReadability"), QStringLiteral("frmCheck")};
+    const bool wholeScreen = arguments.removeAll(QStringLiteral("--screen")) > 0;
     QString press;
     for (qsizetype i = arguments.size() - 1; i > 0; --i) {
         if (arguments.at(i).startsWith(QStringLiteral("--tool=")))
@@ -34,7 +38,7 @@ int main(int argc, char *argv[])
     }
     if (arguments.size() < 2) {
         std::fprintf(stderr, "usage: tintmill_screenshot OUTPUT.png [MAIN_TAB_PAGE] "
-                             "[--readability | --tool=ITEM:WINDOW] [--press=BUTTON]\n");
+                             "[--readability | --tool=ITEM:PANE] [--press=BUTTON] [--screen]\n");
         return 2;
     }
 
@@ -55,7 +59,7 @@ int main(int argc, char *argv[])
         shown =
             tool.at(1) == window.objectName() ? &window : window.findChild<QWidget *>(tool.at(1));
         if (shown == nullptr) {
-            std::fprintf(stderr, "no window %s\n", qPrintable(tool.at(1)));
+            std::fprintf(stderr, "no pane %s\n", qPrintable(tool.at(1)));
             return 2;
         }
     }
@@ -72,7 +76,8 @@ int main(int argc, char *argv[])
     int status = 1;
     // Long enough for the first paint and for the browser view to settle.
     QTimer::singleShot(1500, &window, [&] {
-        status = shown->grab().save(arguments.at(1)) ? 0 : 1;
+        const QPixmap picture = wholeScreen ? window.screen()->grabWindow(0) : shown->grab();
+        status = picture.save(arguments.at(1)) ? 0 : 1;
         QApplication::quit();
     });
     QApplication::exec();

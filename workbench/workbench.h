@@ -9,6 +9,7 @@
 #include "codegen/scrollbarruleblockgenerator.h"
 #include "codegen/stylegenerator.h"
 #include "editor/colorchooser.h"
+#include "editor/layoutfile.h"
 #include "editor/nearestcolor.h"
 #include "editor/pagecoloreditor.h"
 #include "editor/pageschemes.h"
@@ -45,6 +46,7 @@ struct Workbench
     PageSchemes pageSchemes{pageEditor, viewOptions};
     ReadabilityCheck readability{pageEditor, viewOptions};
     SettingsFile settingsFile{viewOptions, services.programDirectory, services.messageBox};
+    LayoutFile layoutFile{services.programDirectory};
     BodyTagGenerator bodyTagGenerator{pageEditor};
     StyleGenerator styleGenerator{pageEditor};
     LinkRuleGenerator linkRuleGenerator{pageEditor};

@@ -117,6 +117,7 @@ public:
     QString settingsDirectory() const override { return dataDirectory(); }
     QString scratchDirectory() const override { return dataDirectory(); }
     QString documentsDirectory() const override { return dataDirectory(); }
+    QString settingsSeedDirectory() const override { return seedDirectory; }
     QString dataDirectory() const
     {
         return dataDirectoryOverride.isEmpty() ? folder.path() : dataDirectoryOverride;
@@ -124,6 +125,7 @@ public:
 
     QTemporaryDir folder;
     QString dataDirectoryOverride;
+    QString seedDirectory;
 };
 
 // One of every fake, handed out together as the program's services.

@@ -1,6 +1,6 @@
 #include "support/colorfilewindow.h"
+#include "support/panes.h"
 #include "support/testmain.h"
-#include "support/toolwindows.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -47,8 +47,8 @@ private slots:
 
         ColorFileWindow w;
         QSet<QString> names{w.window->objectName()};
-        for (const test::ToolWindowEntry &entry : test::toolWindows())
-            w.find<QAction>(QString::fromLatin1(entry.menuItem))->trigger();
+        for (const test::PaneRow &pane : test::panes())
+            w.find<QAction>(QString::fromLatin1(pane.menuItem))->trigger();
         collectNames(*w.window, names);
         // The two dialogs, while each is open.
         w.press("CmdOpen", w.pageFile(QStringLiteral("a.iro"), "a"));

@@ -2,6 +2,7 @@
 #include "support/testmain.h"
 #include "support/userclicks.h"
 
+#include <QDockWidget>
 #include <QLabel>
 
 using namespace tintmill;
@@ -13,7 +14,7 @@ class TestEnterKey : public QObject
 
 private slots:
     // 適用 is the default of 近いWebセーフ色, so that a pasted colour takes
-    // one key; the other tool windows have none, and Enter in them must not
+    // one key; the other panes have none, and Enter in them must not
     // copy, save, close or change a colour.
     void enterDoesWhatTheWindowIsFor_data()
     {
@@ -70,7 +71,10 @@ private slots:
             did << QStringLiteral("copied");
         if (!f.fakes.fileDialog.requests.isEmpty())
             did << QStringLiteral("asked");
-        if (!inTool->window()->isVisible())
+        const QWidget *pane = inTool;
+        while (qobject_cast<const QDockWidget *>(pane) == nullptr)
+            pane = pane->parentWidget();
+        if (!pane->isVisible())
             did << QStringLiteral("closed");
         QTEST(did.join(u' '), "did");
     }

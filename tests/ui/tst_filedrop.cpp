@@ -6,6 +6,7 @@
 #include "ui/mainwindow/filedrop.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QMimeData>
 #include <QUrl>
 #include <QWindow>
@@ -33,11 +34,10 @@ QString scrollbar(const MainWindowFixture &f)
     return f.workbench->scrollbarEditor.ScrColorData() + u' ' + switches;
 }
 
-// Drags `data` onto the window and drops it there, as the window system
+// Drags `data` onto a window and drops it there, as the window system
 // does: true when the window took it.
-bool drop(MainWindowFixture &f, QMimeData *data)
+bool drop(QWindow *window, QMimeData *data)
 {
-    QWindow *window = f.window->windowHandle();
     QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton,
                           Qt::NoModifier);
     enter.ignore();
@@ -51,14 +51,14 @@ bool drop(MainWindowFixture &f, QMimeData *data)
     return enter.isAccepted() && dropped.isAccepted() && dropped.dropAction() == Qt::CopyAction;
 }
 
-bool dropFiles(MainWindowFixture &f, const QStringList &paths)
+bool dropFiles(QWindow *window, const QStringList &paths)
 {
     QMimeData data;
     QList<QUrl> urls;
     for (const QString &path : paths)
         urls << QUrl::fromLocalFile(path);
     data.setUrls(urls);
-    return drop(f, &data);
+    return drop(window, &data);
 }
 
 QStringList shown(const MainWindowFixture &f)
@@ -171,7 +171,7 @@ private slots:
         }
         const int steps = f.workbench->history.stack().count();
 
-        QVERIFY(dropFiles(f, {path}));
+        QVERIFY(dropFiles(f.window->windowHandle(), {path}));
 
         QCOMPARE(test::dataOf(schemes.light()), light);
         QCOMPARE(::dark(f), dark);
@@ -208,8 +208,9 @@ private slots:
         QVERIFY(test::putFile(dir + "/plain.css", "body { margin: 0 }\n"));
         QVERIFY(test::putFile(dir + "/pair.gpl", pairGpl));
 
-        QVERIFY(dropFiles(f, {dir + "/summer.iro", dir + "/face.scb", dir + "/notes.txt",
-                              dir + "/plain.css", dir + "/pair.gpl"}));
+        QVERIFY(dropFiles(f.window->windowHandle(),
+                          {dir + "/summer.iro", dir + "/face.scb", dir + "/notes.txt",
+                           dir + "/plain.css", dir + "/pair.gpl"}));
 
         QCOMPARE(f.workbench->pageFiles.list().text(0, 0), QStringLiteral("summer.iro"));
         QCOMPARE(f.workbench->scrollbarFiles.list().text(0, 0), QStringLiteral("face.scb"));
@@ -228,12 +229,27 @@ private slots:
 
         QMimeData text;
         text.setText(dir + "/pair.gpl");
-        QVERIFY(!drop(f, &text));
+        QVERIFY(!drop(f.window->windowHandle(), &text));
         QMimeData web;
         web.setUrls({QUrl("https://example.org/pair.gpl")});
-        QVERIFY(!drop(f, &web));
+        QVERIFY(!drop(f.window->windowHandle(), &web));
         QCOMPARE(f.workbench->pageFiles.list().fileCount(), 1);
         QCOMPARE(shown(f).size(), 2);
+    }
+
+    // A pane floated is a window of its own, and takes files too.
+    void aFloatingPaneTakesDrops()
+    {
+        MainWindowFixture f;
+        const QString path = f.fakes.programDirectory.folder.filePath("pair.gpl");
+        QVERIFY(test::putFile(path, pairGpl));
+        f.find<QAction>("mnuExport")->trigger();
+        auto *pane = f.find<QDockWidget>("frmExport");
+        pane->setFloating(true);
+        QTRY_VERIFY(pane->windowHandle() != nullptr && pane->windowHandle()->isExposed());
+
+        QVERIFY(dropFiles(pane->windowHandle(), {path}));
+        QCOMPARE(dark(f), night);
     }
 
     // A name that is not UTF-8 comes percent-encoded; its bytes still lead

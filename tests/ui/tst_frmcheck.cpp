@@ -100,14 +100,12 @@ private slots:
                  QStringLiteral("読みやすさチェック(&R)…"));
     }
 
-    void opensAsAToolWindowWithTheStartUpCheck()
+    void opensAsAPaneWithTheStartUpCheck()
     {
         MainWindowFixture f;
         QWidget *check = openCheck(f);
         QVERIFY(check);
         QVERIFY(check->isVisible());
-        QVERIFY(check->isWindow());
-        QVERIFY(!check->isModal());
         QCOMPARE(check->windowTitle(), QStringLiteral("読みやすさチェック"));
         const QStringList blackOn[3] = {QStringList(5, "21.00:1 ◎ AAA"),
                                         QStringList(5, "2.44:1 × 不合格"),

@@ -4,9 +4,9 @@
 #include "support/userclicks.h"
 #include "ui/about/frmabout.h"
 #include "ui/mainwindow/application.h"
+#include "ui/mainwindow/contentscroller.h"
 #include "ui/preview/previewwidgets.h"
 #include "ui/widgets/colorbutton.h"
-#include "ui/widgets/contentscroller.h"
 #include "ui/widgets/twips.h"
 
 #include <QComboBox>
@@ -60,9 +60,9 @@ private slots:
         MainWindowFixture f;
         QCOMPARE(f.window->objectName(), QStringLiteral("frmColor"));
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Tintmill"));
-        // Of a fixed size, the window can be minimised and closed, not maximised.
+        // Maximised, it gives its panes the room.
         const Qt::WindowFlags flags = f.window->windowFlags();
-        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowMaximizeButtonHint));
         QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
         // 11610 x 9675 twips.

@@ -1,7 +1,7 @@
 #include "support/mainwindowfixture.h"
 #include "support/testmain.h"
 
-#include <QDialog>
+#include <QDockWidget>
 #include <QFile>
 #include <QFontInfo>
 #include <QTextBlock>
@@ -25,10 +25,11 @@ class TestFrmHelp : public QObject
     Q_OBJECT
 
 private slots:
-    // F1 and Ctrl+Q from each window of the program, Esc on the manual.
+    // F1 and Ctrl+Q from the main window, a pane and the manual, Esc on the
+    // manual docked and floating.
     void usualKeysDoWhatTheySay_data()
     {
-        QTest::addColumn<QString>("window"); // where the key goes
+        QTest::addColumn<QString>("window"); // where the key goes (" floating": made to float)
         QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<bool>("helpShown"); // when the program goes on
         QTest::addColumn<int>("exits");
@@ -36,13 +37,15 @@ private slots:
         const QKeySequence f1(Qt::Key_F1);
         const QKeySequence quit(Qt::CTRL | Qt::Key_Q);
         QTest::newRow("F1 on the main window") << "frmColor" << f1 << true << 0;
-        QTest::newRow("F1 on a tool window") << "frmCheck" << f1 << true << 0;
-        QTest::newRow("F1 on the manual") << "frmHelp" << f1 << true << 0;
-        QTest::newRow("Esc on the manual")
-            << "frmHelp" << QKeySequence(Qt::Key_Escape) << false << 0;
+        QTest::newRow("F1 on a pane") << "frmCheck" << f1 << true << 0;
+        QTest::newRow("F1 on the manual floating") << "frmHelp floating" << f1 << true << 0;
+        QTest::newRow("Esc on the manual docked")
+            << "frmHelp" << QKeySequence(Qt::Key_Escape) << true << 0;
+        QTest::newRow("Esc on the manual floating")
+            << "frmHelp floating" << QKeySequence(Qt::Key_Escape) << false << 0;
         QTest::newRow("Ctrl+Q on the main window") << "frmColor" << quit << false << 1;
-        QTest::newRow("Ctrl+Q on a tool window") << "frmCheck" << quit << false << 1;
-        QTest::newRow("Ctrl+Q on the manual") << "frmHelp" << quit << false << 1;
+        QTest::newRow("Ctrl+Q on a pane") << "frmCheck" << quit << false << 1;
+        QTest::newRow("Ctrl+Q on the manual floating") << "frmHelp floating" << quit << false << 1;
     }
 
     void usualKeysDoWhatTheySay()
@@ -54,13 +57,20 @@ private slots:
         MainWindowFixture f;
         if (window == QLatin1String("frmCheck"))
             f.find<QAction>("mnuReadability")->trigger();
-        if (window == QLatin1String("frmHelp"))
+        if (window.startsWith(QLatin1String("frmHelp")))
             f.find<QAction>("mnuManual")->trigger();
-        QWidget *target =
-            window == QLatin1String("frmColor") ? f.window.get() : f.find<QWidget>(window);
+        QWidget *target = window == QLatin1String("frmColor")
+                              ? f.window.get()
+                              : f.find<QWidget>(window.section(u' ', 0, 0));
+        if (window.endsWith(QLatin1String(" floating"))) {
+            qobject_cast<QDockWidget *>(target)->setFloating(true);
+            target->activateWindow();
+            QTRY_COMPARE(QGuiApplication::focusWindow(), target->windowHandle());
+        }
         QVERIFY(QTest::qWaitForWindowActive(target));
 
-        QTest::keySequence(target, keys);
+        // Where the focus is, as a user's key.
+        QTest::keySequence(QApplication::focusWidget(), keys);
 
         // Quitting closes the main window as its close box does, which keeps
         // the view options.
@@ -70,10 +80,8 @@ private slots:
                  exits == 1);
         if (exits > 0)
             return;
-        auto *help = f.find<QDialog>("frmHelp");
+        auto *help = f.find<QDockWidget>("frmHelp");
         QCOMPARE(help != nullptr && help->isVisible(), helpShown);
-        // Beside the main window, never in its way.
-        QVERIFY(help == nullptr || !help->isModal());
         QVERIFY(!QApplication::activeModalWidget());
     }
 

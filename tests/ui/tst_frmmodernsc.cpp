@@ -2,7 +2,7 @@
 #include "support/testmain.h"
 #include "ui/widgets/codetextbox.h"
 
-#include <QDialog>
+#include <QDockWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,7 +26,7 @@ struct ModernScWindow : MainWindowFixture
         find<QAction>("mnuModernScrollbar")->trigger();
     }
 
-    QDialog *tool() const { return find<QDialog>("frmModernSc"); }
+    QDockWidget *tool() const { return find<QDockWidget>("frmModernSc"); }
     template<typename T = QWidget> T *inTool(const char *name) const
     {
         return tool()->findChild<T *>(QString::fromLatin1(name));
@@ -59,7 +59,6 @@ private slots:
                  QStringLiteral("今のブラウザ向けスクロールバーCSS(&W)…"));
 
         QVERIFY(w.tool() && w.tool()->isVisible());
-        QVERIFY(!w.tool()->isModal());
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(w.tool()->windowTitle(), QStringLiteral("今のブラウザ向けスクロールバーCSS"));
         QVERIFY(w.inTool<QRadioButton>("optModernTarget_0")->isChecked());
@@ -75,7 +74,7 @@ private slots:
         w.click(w.inTool("cmdModernScClose"));
         QVERIFY(!w.tool()->isVisible());
         w.find<QAction>("mnuModernScrollbar")->trigger();
-        QCOMPARE(w.window->findChildren<QDialog *>("frmModernSc").size(), 1);
+        QCOMPARE(w.window->findChildren<QDockWidget *>("frmModernSc").size(), 1);
         QVERIFY(w.tool()->isVisible());
         QVERIFY(w.inTool<QRadioButton>("optModernTarget_1")->isChecked());
         QVERIFY(w.shown().startsWith(QStringLiteral("textarea::-webkit-scrollbar{")));

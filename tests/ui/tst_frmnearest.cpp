@@ -3,7 +3,7 @@
 #include "support/testmain.h"
 #include "ui/tools/nearest/frmnearest.h"
 
-#include <QDialog>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,7 +23,7 @@ struct NearestWindow : MainWindowFixture
 
     template<typename T = QWidget> T *inTool(const QString &name) const
     {
-        return find<QDialog>("frmNearest")->findChild<T *>(name);
+        return find<QDockWidget>("frmNearest")->findChild<T *>(name);
     }
     QString text(const char *name) const { return inTool<QLabel>(name)->text(); }
 };
@@ -221,7 +221,8 @@ private slots:
         const QString alpha = "透明度（アルファ値）は無視して、不透明な色として探しています。";
         QTest::newRow("button pressed again") << QStringList{"button"} << 1 << alpha << true;
         QTest::newRow("Esc") << QStringList{"Esc"} << 1 << alpha << true;
-        QTest::newRow("Esc again closes") << QStringList{"Esc", "Esc"} << 1 << alpha << false;
+        QTest::newRow("Esc again closes it floating")
+            << QStringList{"Esc", "Esc"} << 1 << alpha << false;
         QTest::newRow("given up") << QStringList{"gives up"} << 0 << "返事がありません。" << true;
     }
     void pickUnderWayCanBeEnded()
@@ -229,6 +230,7 @@ private slots:
         MainWindowFixture w;
         auto *picker = new PendingPicker;
         auto *tool = new FrmNearest(w.workbench->nearest, picker, w.window.get());
+        tool->setFloating(true);
         tool->show();
         auto *pick = tool->findChild<QPushButton *>("cmdPickScreen");
         auto *text = tool->findChild<QLineEdit *>("txtCssColor");

@@ -1,10 +1,11 @@
 #include "support/colorfilewindow.h"
 #include "support/mainwindowfixture.h"
+#include "support/panes.h"
 #include "support/testmain.h"
-#include "support/toolwindows.h"
 
 #include <QAbstractScrollArea>
 #include <QDialog>
+#include <QDockWidget>
 #include <QFile>
 #include <QMap>
 #include <QTabBar>
@@ -203,34 +204,36 @@ private slots:
         QVERIFY2(problems.isEmpty(), "a widget is not where the table puts it (listed above)");
     }
 
-    // A tool window's parts are laid out by layouts that reflow to its
-    // width, so they have no rows in the table: at its designed size and at
-    // its narrowest, no part covers another or runs off the page.
-    void toolWindowPartsNeitherOverlapNorRunOff_data()
+    // A pane's parts are laid out by layouts that reflow to its width, so
+    // they have no rows in the table: at its designed size and at its
+    // narrowest, no part covers another or runs off the page.
+    void panePartsNeitherOverlapNorRunOff_data()
     {
         QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("pane");
         QTest::addColumn<bool>("narrowest");
-        for (const test::ToolWindowEntry &tool : test::toolWindows()) {
+        for (const test::PaneRow &pane : test::panes()) {
             for (const bool narrowest : {false, true})
-                QTest::addRow("%s %s", tool.window, narrowest ? "narrowest" : "designed")
-                    << tool.menuItem << tool.window << narrowest;
+                QTest::addRow("%s %s", pane.pane, narrowest ? "narrowest" : "designed")
+                    << pane.menuItem << pane.pane << narrowest;
         }
     }
 
-    void toolWindowPartsNeitherOverlapNorRunOff()
+    void panePartsNeitherOverlapNorRunOff()
     {
         QFETCH(QString, item);
-        QFETCH(QString, window);
+        QFETCH(QString, pane);
         QFETCH(bool, narrowest);
         MainWindowFixture f;
         f.find<QAction>(item)->trigger();
-        auto *tool = f.find<QWidget>(window);
-        QVERIFY(tool && QTest::qWaitForWindowExposed(tool));
-        auto *content = tool->findChild<QWidget *>(QStringLiteral("toolContent"));
+        auto *dock = f.find<QDockWidget>(pane);
+        QVERIFY(dock && dock->isVisible());
+        auto *content = dock->findChild<QWidget *>(QStringLiteral("paneContent"));
         if (narrowest)
-            tool->resize(content->minimumSizeHint().width(), tool->height());
+            f.window->resizeDocks({dock}, {1}, Qt::Horizontal);
         QCoreApplication::processEvents();
+        // Squeezed, never narrower than its parts reflow to.
+        QVERIFY(content->width() >= content->minimumSizeHint().width());
 
         // Every part shown, ours rather than the style's, where it is on the page.
         QList<const QWidget *> parts;

@@ -1,6 +1,6 @@
 #include "support/colorfilewindow.h"
+#include "support/panes.h"
 #include "support/testmain.h"
-#include "support/toolwindows.h"
 
 #include <QCursor>
 #include <QDialog>
@@ -115,8 +115,8 @@ private slots:
         QTest::newRow("frmColor-scrollbarEditor") << "frmColor" << 0 << 1;
         for (const char *dialog : {"frmOverW", "frmAbout"})
             QTest::newRow(dialog) << dialog << 0 << 0;
-        for (const test::ToolWindowEntry &tool : test::toolWindows())
-            QTest::newRow(tool.window) << tool.window << 0 << 0;
+        for (const test::PaneRow &pane : test::panes())
+            QTest::newRow(pane.pane) << pane.pane << 0 << 0;
     }
 
     void windowLooksAsApproved()
@@ -161,13 +161,14 @@ private slots:
             });
             w.find<QAction>("mnuVer")->trigger();
         } else {
-            for (const test::ToolWindowEntry &tool : test::toolWindows()) {
-                if (window == QLatin1String(tool.window))
-                    w.find<QAction>(QString::fromLatin1(tool.menuItem))->trigger();
+            // A pane docked beside the content, as it first opens there.
+            for (const test::PaneRow &pane : test::panes()) {
+                if (window == QLatin1String(pane.pane))
+                    w.find<QAction>(QString::fromLatin1(pane.menuItem))->trigger();
             }
-            auto *tool = w.window->findChild<QWidget *>(window);
-            QVERIFY(tool && QTest::qWaitForWindowActive(tool));
-            shot = shotOf(tool);
+            auto *pane = w.window->findChild<QWidget *>(window);
+            QVERIFY(pane && pane->isVisible());
+            shot = shotOf(pane);
         }
         QVERIFY(!shot.isNull());
         compareWithGolden(name, shot);

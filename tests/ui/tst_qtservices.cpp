@@ -296,8 +296,8 @@ private slots:
         QCOMPARE(listed.size(), 3);
     }
 
-    // Asked from a tool window (書き出し's 保存…), a dialog opens over it,
-    // not over the main window behind it.
+    // Asked from a window of its own, such as a floating pane (書き出し's
+    // 保存…), a dialog opens over it, not over the main window behind it.
     void dialogsOpenOverTheWindowTheUserIsIn_data()
     {
         QTest::addColumn<Ask>("ask");

@@ -1,6 +1,6 @@
 #include "support/mainwindowfixture.h"
+#include "support/panes.h"
 #include "support/testmain.h"
-#include "support/toolwindows.h"
 #include "support/userclicks.h"
 #include "tintmill_version.h"
 
@@ -464,9 +464,9 @@ private slots:
         }
         if (!m_window) {
             m_window = std::make_unique<MainWindowFixture>();
-            // Made on first use, the tool windows' texts are there once they are open.
-            for (const test::ToolWindowEntry &tool : test::toolWindows())
-                m_window->find<QAction>(QString::fromLatin1(tool.menuItem))->trigger();
+            // Made on first use, the panes' texts are there once they are open.
+            for (const test::PaneRow &pane : test::panes())
+                m_window->find<QAction>(QString::fromLatin1(pane.menuItem))->trigger();
         }
         MainWindowFixture &f = *m_window;
         if (control.contains(u'>')) {

@@ -1,13 +1,15 @@
 #include "support/mainwindowfixture.h"
+#include "support/panes.h"
 #include "support/testmain.h"
-#include "support/toolwindows.h"
-#include "ui/widgets/contentscroller.h"
-#include "ui/widgets/toolwindowplacement.h"
-#include "ui/widgets/toolwindowscroller.h"
+#include "ui/mainwindow/contentscroller.h"
+#include "ui/panes/windowroom.h"
+#include "ui/panes/workspace.h"
 
+#include <QDockWidget>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTabBar>
 
 using namespace tintmill;
 using test::MainWindowFixture;
@@ -121,14 +123,11 @@ private slots:
     {
         QTest::addColumn<QRect>("available");
         QTest::addColumn<bool>("scrolls");
-        // A window that scrolls may still be made smaller, down to a size
-        // where it stays usable; one that fits keeps its designed size (empty here).
-        QTest::addColumn<QSize>("minimum");
-        QTest::newRow("desktop screen") << QRect(0, 0, 1920, 1050) << false << QSize();
-        QTest::newRow("1366x768 at 125 %") << QRect(0, 0, 1093, 590) << true << QSize(320, 240);
-        QTest::newRow("1600x1200 at 200 %") << QRect(0, 0, 800, 576) << true << QSize(320, 240);
-        QTest::newRow("1024x600 netbook") << QRect(0, 24, 1024, 576) << true << QSize(320, 240);
-        QTest::newRow("narrow portrait panel") << QRect(0, 0, 600, 1000) << true << QSize(320, 240);
+        QTest::newRow("desktop screen") << QRect(0, 0, 1920, 1050) << false;
+        QTest::newRow("1366x768 at 125 %") << QRect(0, 0, 1093, 590) << true;
+        QTest::newRow("1600x1200 at 200 %") << QRect(0, 0, 800, 576) << true;
+        QTest::newRow("1024x600 netbook") << QRect(0, 24, 1024, 576) << true;
+        QTest::newRow("narrow portrait panel") << QRect(0, 0, 600, 1000) << true;
     }
 
     void everyControlStaysReachable()
@@ -139,14 +138,12 @@ private slots:
         FrmColor &window = *f.window;
         ContentScroller &scroller = window.contentScroller();
         const QSize designed = scroller.widget()->size() + QSize(0, window.menuBar()->height());
-        window.contentScroller().fitWindowInto(available);
+        window.workspace().fitWindowInto(available);
         QCoreApplication::processEvents();
 
         QVERIFY(window.size().width() <= available.width());
         QVERIFY(window.size().height() <= available.height());
         QCOMPARE(window.size() == designed, !scrolls);
-        QFETCH(QSize, minimum);
-        QCOMPARE(window.minimumSize(), minimum.isValid() ? minimum : designed);
         QCOMPARE(scroller.verticalScrollBar()->isVisible() ||
                      scroller.horizontalScrollBar()->isVisible(),
                  scrolls);
@@ -163,7 +160,7 @@ private slots:
         window.move(900, 500);
         QCoreApplication::processEvents();
         const QRect available(0, 0, 1093, 590);
-        window.contentScroller().fitWindowInto(available, true);
+        window.workspace().fitWindowInto(available, true);
         QCoreApplication::processEvents();
         QVERIFY2(available.contains(window.frameGeometry()),
                  qPrintable(shown(window.frameGeometry())));
@@ -187,193 +184,143 @@ private slots:
         QVERIFY2(outOfReach.isEmpty(), qPrintable(outOfReach.join(u',')));
     }
 
-    // Where a tool window goes (frames in screen pixels: the tool's designed
-    // size, the smallest it is useful at, the heights it needs from a width
-    // on, and a scroll bar's width; the screen's available area, the main
-    // window, where its preview begins, the tool windows open already). Eight
-    // pixels between windows.
-    void toolWindowPlacement_data()
+    // Room for a pane docked on a side (client areas in screen pixels, the
+    // frame 4 pixels round and 32 above, the screen's available area; what
+    // the window wants with the pane, what the pane's side wants and its
+    // narrowest, the content's designed width and its narrowest): where the
+    // window goes, how wide the side, or that the pane floats.
+    void roomForAPane_data()
     {
-        QTest::addColumn<QSize>("designed");
-        QTest::addColumn<QSize>("smallest");
-        QTest::addColumn<QList<QSize>>("heights"); // from each width on, that height
-        QTest::addColumn<int>("scrollBar");
+        QTest::addColumn<QRect>("client");
         QTest::addColumn<QRect>("available");
-        QTest::addColumn<QRect>("main");
-        QTest::addColumn<int>("previewLeft");
-        QTest::addColumn<QList<QRect>>("open");
+        QTest::addColumn<QSize>("wanted");
+        QTest::addColumn<int>("sideWanted");
+        QTest::addColumn<int>("sideNarrowest");
         QTest::addColumn<QRect>("placed");
-        const QSize narrowing(160, 160);
+        QTest::addColumn<int>("side"); // -1: floats
         const QRect fullHd(0, 0, 1920, 1080);
-        // 100 + 800 + 8 = 908, and 908 + 500 fits in 1920: on the right, level with it.
-        QTest::newRow("room on the right")
-            << QSize(500, 400) << narrowing << QList<QSize>{{0, 400}} << 0 << fullHd
-            << QRect(100, 50, 800, 700) << 568 << QList<QRect>{} << QRect(908, 50, 500, 400);
-        // 1808 + 8 + 500 is past 1920; 1000 - 8 - 500 = 492 is on the screen.
-        QTest::newRow("room only on the left")
-            << QSize(500, 400) << narrowing << QList<QSize>{{0, 400}} << 0 << fullHd
-            << QRect(1000, 100, 800, 700) << 1468 << QList<QRect>{} << QRect(492, 100, 500, 400);
-        // A main window too low for the tool to stay level: lifted onto the screen.
-        QTest::newRow("on the right, lifted onto the screen")
-            << QSize(500, 400) << narrowing << QList<QSize>{{0, 400}} << 0 << fullHd
-            << QRect(0, 700, 800, 300) << 468 << QList<QRect>{} << QRect(808, 680, 500, 400);
-        // A tool that cannot narrow, too wide for either side (808 + 1000 >
-        // 1280), below a low main window (400 + 8 = 408), at the right edge
-        // (1280 - 1000).
-        QTest::newRow("neither side, room below")
-            << QSize(1000, 300) << QSize(1000, 160) << QList<QSize>{{0, 300}} << 0
-            << QRect(0, 0, 1280, 1024) << QRect(0, 0, 800, 400) << 468 << QList<QRect>{}
-            << QRect(280, 408, 1000, 300);
-        // 1024 - 797 - 8 = 219 on the right, none on the left or below: narrowed to 219.
-        QTest::newRow("narrowed to the room on the right")
-            << QSize(600, 500) << narrowing << QList<QSize>{{0, 500}} << 0 << QRect(0, 0, 1024, 600)
-            << QRect(0, 0, 797, 600) << 468 << QList<QRect>{} << QRect(805, 0, 219, 500);
-        QTest::newRow("narrowed to the room on the left")
-            << QSize(600, 500) << narrowing << QList<QSize>{{0, 500}} << 0 << QRect(0, 0, 1024, 600)
-            << QRect(227, 0, 797, 600) << 695 << QList<QRect>{} << QRect(0, 0, 219, 500);
-        // 1024 - 900 - 8 = 116 is too narrow: over the main window's left
-        // part, up to 8 short of its preview at 468.
-        QTest::newRow("too little room: over the left part")
-            << QSize(600, 500) << narrowing << QList<QSize>{{0, 500}} << 0 << QRect(0, 0, 1024, 600)
-            << QRect(0, 0, 900, 600) << 468 << QList<QRect>{} << QRect(0, 0, 460, 500);
-        // Larger than the screen, under a 24-pixel panel: its height, and the
-        // 1024 - 800 - 8 = 216 columns right of the main window.
-        QTest::newRow("larger than the screen")
-            << QSize(1200, 900) << narrowing << QList<QSize>{{0, 900}} << 0
-            << QRect(0, 24, 1024, 576) << QRect(0, 24, 800, 576) << 468 << QList<QRect>{}
-            << QRect(808, 24, 216, 576);
-
-        // A main window of 782 x 706 centred by the window manager: on Full
-        // HD at 569, 187, its preview at 569 + 4 + 464 = 1037; 1920 - 1351 -
-        // 8 = 561 on its right and 569 - 8 = 561 on its left.
-        const QRect centred(569, 187, 782, 706);
-        const QList<QSize> level452{{0, 452}};
-        QTest::newRow("Full HD: right before left")
-            << QSize(492, 452) << QSize(400, 192) << level452 << 15 << fullHd << centred << 1037
-            << QList<QRect>{} << QRect(1359, 187, 492, 452);
-        QTest::newRow("Full HD: a second on the main window's left")
-            << QSize(492, 452) << QSize(400, 192) << level452 << 15 << fullHd << centred << 1037
-            << QList<QRect>{{1359, 187, 492, 452}} << QRect(69, 187, 492, 452);
-        // Reflowed to 561, the readability check would need 1250 and scroll;
-        // over the left part, 1037 - 8 = 1029 wide, it needs 700.
-        QTest::newRow("Full HD: too tall beside, whole over the left part")
-            << QSize(1088, 640) << QSize(617, 192)
-            << QList<QSize>{{1088, 640}, {940, 700}, {0, 1250}} << 15 << fullHd << centred << 1037
-            << QList<QRect>{} << QRect(0, 187, 1029, 700);
-        // 1024 x 600: the main window 797 wide with its scroll bar, centred
-        // at 113, its preview at 113 + 4 + 464 = 581; 106 and 105 beside it.
-        QTest::newRow("1024x600: over the left part, not the preview")
-            << QSize(448, 452) << QSize(350, 192) << QList<QSize>{{0, 452}} << 15
-            << QRect(0, 0, 1024, 600) << QRect(113, 0, 797, 600) << 581 << QList<QRect>{}
-            << QRect(0, 0, 448, 452);
-        // At 200 % on 2560 x 1440: 1280 x 720, the main window at 249, 7, its
-        // preview at 717. The first tool window over its left part; the
-        // second below it from 7 + 452 + 8 = 467, 720 - 467 = 253 high,
-        // scrolling, so a scroll bar wider.
-        const QRect scaled(0, 0, 1280, 720);
-        const QRect first(0, 7, 492, 452);
-        QTest::newRow("200 %: a second below the first, scrolling")
-            << QSize(492, 380) << QSize(400, 192) << QList<QSize>{{0, 380}} << 15 << scaled
-            << QRect(249, 7, 782, 706) << 717 << QList<QRect>{first} << QRect(0, 467, 507, 253);
-        // No room left anywhere: cascaded one title bar from the first.
-        QTest::newRow("200 %: a third cascaded")
-            << QSize(448, 428) << QSize(350, 192) << QList<QSize>{{0, 428}} << 15 << scaled
-            << QRect(249, 7, 782, 706) << 717 << QList<QRect>{first, {0, 467, 507, 253}}
-            << QRect(32, 39, 448, 428);
+        // 774 + 5 + 600 = 1379 wide, 700 high: room enough where it is.
+        QTest::newRow("grows in place") << QRect(100, 100, 774, 668) << fullHd << QSize(1379, 700)
+                                        << 600 << 400 << QRect(100, 100, 1379, 700) << 600;
+        // Its frame would end at 1400 + 1379 + 4 = 2783: moved back to
+        // 1920 - 4 - 1379 = 537, and up to 1080 - 4 - 900 = 176.
+        QTest::newRow("moved back from the edges")
+            << QRect(1400, 500, 774, 668) << fullHd << QSize(1379, 900) << 600 << 400
+            << QRect(537, 176, 1379, 900) << 600;
+        // 1024 - 8 = 1016 wide at most: the pane narrows to 1016 - 5 - 774 = 237,
+        // below its narrowest of 300, so the content gives up 63: 711 of 774.
+        QTest::newRow("the pane narrows, then the content")
+            << QRect(4, 32, 774, 540) << QRect(0, 0, 1024, 600) << QSize(1379, 668) << 600 << 300
+            << QRect(4, 32, 1016, 564) << 300;
+        // 800 - 8 - 5 - 500 = 287 left for the content, under its 320.
+        QTest::newRow("too narrow: it floats")
+            << QRect(4, 32, 774, 540) << QRect(0, 0, 800, 600) << QSize(1379, 668) << 600 << 500
+            << QRect(4, 32, 774, 540) << -1;
+        // 1016 - 5 - 691 = 320 left: just enough for the content to stay.
+        QTest::newRow("just room for the content")
+            << QRect(4, 32, 774, 540) << QRect(0, 0, 1024, 600) << QSize(1579, 668) << 800 << 691
+            << QRect(4, 32, 1016, 564) << 691;
     }
 
-    void toolWindowPlacement()
+    void roomForAPane()
     {
-        QFETCH(QSize, designed);
-        QFETCH(QSize, smallest);
-        QFETCH(QList<QSize>, heights);
-        QFETCH(int, scrollBar);
+        QFETCH(QRect, client);
         QFETCH(QRect, available);
-        QFETCH(QRect, main);
-        QFETCH(int, previewLeft);
-        QFETCH(QList<QRect>, open);
-        const auto heightAt = [heights](int width) {
-            for (const QSize &from : heights) {
-                if (width >= from.width())
-                    return from.height();
-            }
-            return heights.constLast().height();
-        };
-        QTEST(placeToolWindow({designed, smallest, heightAt, scrollBar},
-                              {available, main, previewLeft, open}),
-              "placed");
+        QFETCH(QSize, wanted);
+        QFETCH(int, sideWanted);
+        QFETCH(int, sideNarrowest);
+        const PaneRoom room = roomForPane({client, QMargins(4, 32, 4, 4), available, wanted,
+                                           sideWanted, sideNarrowest, 774, 320});
+        QFETCH(int, side);
+        QCOMPARE(room.floats ? -1 : room.sideWidth, side);
+        QTEST(room.client, "placed");
     }
 
     // Under TINTMILL_TEST_SCREEN and QT_SCALE_FACTOR (tests/CMakeLists.txt),
-    // with the main window in the middle of the screen, where window
-    // managers put it: each tool window opens on the screen with every
-    // control in reach without scrolling sideways, and on a Full HD screen
-    // without scrolling at all. It stays off the main window's preview,
-    // unless it is too wide for the room left of it even at its narrowest;
-    // then it keeps to the screen's left edge.
-    void toolWindowsShowEveryControl_data()
+    // with the main window in the middle of the screen, where window managers
+    // put it: each pane opens on the screen, every control in reach without
+    // scrolling sideways, never narrower than its parts reflow to; on a Full
+    // HD screen docked beside the content, neither of them scrolling.
+    void panesShowEveryControl_data()
     {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("window");
-        for (const test::ToolWindowEntry &tool : test::toolWindows())
-            QTest::newRow(tool.window) << tool.menuItem << tool.window;
+        QTest::addColumn<QStringList>("items");
+        for (const test::PaneRow &pane : test::panes())
+            QTest::newRow(pane.pane) << QStringList{pane.menuItem};
+        QStringList all;
+        for (const test::PaneRow &pane : test::panes())
+            all << pane.menuItem;
+        QTest::newRow("all of them") << all;
+        // The widest last: the side the panes share widens for it.
+        std::reverse(all.begin(), all.end());
+        QTest::newRow("all of them, the other way") << all;
     }
 
-    void toolWindowsShowEveryControl()
+    void panesShowEveryControl()
     {
-        QFETCH(QString, item);
-        QFETCH(QString, window);
+        QFETCH(QStringList, items);
         MainWindowFixture f;
         const QRect available = centreMainWindow(f);
-        f.find<QAction>(item)->trigger();
-        auto *tool = f.find<QWidget>(window);
-        QVERIFY(tool && QTest::qWaitForWindowExposed(tool));
-        const QRect toolFrame = tool->frameGeometry();
-        QVERIFY2(available.contains(toolFrame),
-                 qPrintable(shown(toolFrame) + QStringLiteral(" on ") + shown(available)));
-        // The preview and its editor tabs: the main window right of 464 pixels.
-        const QRect preview = f.window->geometry().adjusted(464, 0, 0, 0);
-        QVERIFY2(!toolFrame.intersects(preview) || toolFrame.left() == available.left(),
-                 qPrintable(shown(toolFrame) + QStringLiteral(" over ") + shown(preview)));
-
-        auto &scroller = *tool->findChild<ToolWindowScroller *>();
-        QCOMPARE(scroller.horizontalScrollBar()->maximum(), 0);
-        if (available.size() == QSize(1920, 1080))
-            QCOMPARE(scroller.verticalScrollBar()->maximum(), 0);
-        QStringList outOfReach;
-        collectOutOfReach(scroller, *tool, QString(), outOfReach);
-        QVERIFY2(outOfReach.isEmpty(), qPrintable(outOfReach.join(u',')));
-    }
-
-    // Opened one after another, no tool window hides the top left corner of
-    // one opened before it, where its title bar begins; on a Full HD screen
-    // the second does not cover the first at all.
-    void toolWindowsOpenClearOfEachOther()
-    {
-        MainWindowFixture f;
-        const QRect available = centreMainWindow(f);
-        QList<QRect> frames;
-        for (const test::ToolWindowEntry &entry : test::toolWindows()) {
-            f.find<QAction>(QString::fromLatin1(entry.menuItem))->trigger();
-            auto *tool = f.find<QWidget>(QString::fromLatin1(entry.window));
-            QVERIFY(tool && QTest::qWaitForWindowExposed(tool));
-            const QRect frame = tool->frameGeometry();
-            for (const QRect &earlier : std::as_const(frames)) {
-                QVERIFY2(!frame.contains(earlier.topLeft()),
-                         qPrintable(shown(frame) + QStringLiteral(" hides ") + shown(earlier)));
-                if (available.size() == QSize(1920, 1080) && frames.size() == 1)
-                    QVERIFY2(!frame.intersects(earlier),
-                             qPrintable(shown(frame) + QStringLiteral(" over ") + shown(earlier)));
+        const bool fullHd = available.size() == QSize(1920, 1080);
+        QStringList problems;
+        for (const QString &item : std::as_const(items)) {
+            f.find<QAction>(item)->trigger();
+            QCoreApplication::processEvents();
+            for (QDockWidget *dock : f.window->findChildren<QDockWidget *>()) {
+                if (dock->isHidden() || dock->visibleRegion().isEmpty())
+                    continue;
+                const QString name = dock->objectName();
+                const QRect frame =
+                    dock->isFloating() ? dock->frameGeometry() : f.window->frameGeometry();
+                if (!available.contains(frame))
+                    problems << name + QStringLiteral(" at ") + shown(frame);
+                auto &scroller = *dock->findChild<QScrollArea *>(QStringLiteral("paneScroller"));
+                if (scroller.widget()->width() < scroller.widget()->minimumSizeHint().width() ||
+                    scroller.horizontalScrollBar()->maximum() > 0)
+                    problems << name + QStringLiteral(" squeezed");
+                if (fullHd && (dock->isFloating() || scroller.verticalScrollBar()->maximum() > 0))
+                    problems << name + QStringLiteral(" floats or scrolls");
+                collectOutOfReach(scroller, *f.window, QStringLiteral(" in ") + name, problems);
+                // Where the content cannot be whole beside it, the pane has
+                // given up its room first, as far as it can: asked to be
+                // narrower, its side stays as it is.
+                if (!dock->isFloating() && f.window->contentScroller().width() < 774) {
+                    const int width = dock->width();
+                    f.window->resizeDocks({dock}, {1}, Qt::Horizontal);
+                    QCoreApplication::processEvents();
+                    if (dock->width() != width)
+                        problems << name + QStringLiteral(" wider than it need be %1 -> %2")
+                                               .arg(width)
+                                               .arg(dock->width());
+                }
             }
-            frames << frame;
+            ContentScroller &content = f.window->contentScroller();
+            if (fullHd && (content.horizontalScrollBar()->maximum() > 0 ||
+                           content.verticalScrollBar()->maximum() > 0))
+                problems << QStringLiteral("content scrolls beside ") + item;
         }
+        // Each of the tabs the panes share, chosen on its tab: on Full HD
+        // shown whole, the side as wide as the widest needs.
+        for (QTabBar *tabs : f.window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
+            for (int tab = 0; fullHd && tabs->isVisible() && tab < tabs->count(); ++tab) {
+                tabs->setCurrentIndex(tab);
+                QCoreApplication::processEvents();
+                for (QScrollArea *pane : f.window->findChildren<QScrollArea *>("paneScroller")) {
+                    if (pane->isVisible() && !pane->visibleRegion().isEmpty() &&
+                        pane->verticalScrollBar()->maximum() > 0)
+                        problems << pane->parentWidget()->objectName() +
+                                        QStringLiteral(" on its tab");
+                }
+            }
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u',')));
+        QVERIFY(controlsOutOfReach(*f.window).isEmpty());
     }
 
     void keyboardFocusIsScrolledIntoView()
     {
         MainWindowFixture f;
         FrmColor &window = *f.window;
-        window.contentScroller().fitWindowInto(QRect(0, 0, 640, 400));
+        window.workspace().fitWindowInto(QRect(0, 0, 640, 400));
         QCoreApplication::processEvents();
         // Down the grid's second column to its bottom, with the arrow keys.
         auto *first = f.find<QWidget>("CmdColor_0");

@@ -1,15 +1,14 @@
 #include "frmhelp.h"
 
 #include "ui/widgets/fonts.h"
+#include "ui/widgets/twips.h"
 
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace tintmill {
 
-FrmHelp::FrmHelp(QWidget *host)
-    : ToolWindow(host, "frmHelp", QStringLiteral("Tintmillの使い方"), "cmdHelpClose"),
-      m_browser(new QTextBrowser(content()))
+FrmHelp::FrmHelp(QWidget *parent) : Pane("frmHelp", parent), m_browser(new QTextBrowser(content()))
 {
     m_browser->setObjectName(QStringLiteral("txtHelp"));
     // The manual's own faces, named as every face the program draws with:
@@ -23,21 +22,12 @@ FrmHelp::FrmHelp(QWidget *host)
     m_browser->setOpenExternalLinks(false);
     m_browser->setSource(QUrl(QStringLiteral("qrc:/help/manual.ja.html")));
     body()->addWidget(m_browser);
+    // Narrowed beside the content on a small screen, still some twenty
+    // characters to a line.
+    m_browser->setMinimumWidth(twips::toPixels(4500));
     // Wide enough for a line of some forty Japanese characters, tall enough
     // for a section or two; the text wraps and scrolls in any other size.
     setDesignedSize(QSize(640, 720));
-}
-
-QAction *addManualItem(QMenu &menu, const ToolWindowHost &host)
-{
-    QAction *item =
-        addToolWindowItem<FrmHelp>(menu, host, "mnuManual", QStringLiteral("使い方(&M)…"),
-                                   [](QWidget &owner) { return new FrmHelp(&owner); });
-    item->setShortcut(QKeySequence(Qt::Key_F1));
-    // Also from a tool window or this window itself; a modal dialog in front
-    // still keeps it.
-    item->setShortcutContext(Qt::ApplicationShortcut);
-    return item;
 }
 
 } // namespace tintmill

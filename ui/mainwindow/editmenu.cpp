@@ -25,8 +25,8 @@ void buildEditMenu(QMenu &editMenu, QUndoStack &history)
     QAction *undo = editMenu.addAction(undoCaption);
     undo->setObjectName(QStringLiteral("mnuUndo"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    // Also from the tool windows beside the main one, whose applies are steps
-    // too; a modal dialog in front still silences it.
+    // Also from a floating pane, whose applies are steps too; a modal
+    // dialog in front still silences it.
     undo->setShortcutContext(Qt::ApplicationShortcut);
     undo->setEnabled(history.canUndo());
     QObject::connect(undo, &QAction::triggered, &history, &QUndoStack::undo);

@@ -2,6 +2,7 @@
 
 #include "platform/nativepath.h"
 
+#include <QDockWidget>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QTimer>
@@ -16,17 +17,23 @@ FileDrop::FileDrop(QWidget &window, Open open) : QObject(&window), m_open(std::m
     watch(window);
 }
 
-void FileDrop::watch(QWidget &window)
+void FileDrop::watch(QWidget &widget)
 {
     // The window system's window comes and goes with showing and docking.
-    window.installEventFilter(this);
-    if (QWindow *handle = window.windowHandle(); handle != nullptr)
+    widget.installEventFilter(this);
+    if (QWindow *handle = widget.windowHandle(); handle != nullptr)
         handle->installEventFilter(this);
 }
 
 bool FileDrop::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::ChildPolished:
+        // A pane, which floated is a window of its own.
+        if (auto *pane = qobject_cast<QDockWidget *>(static_cast<QChildEvent *>(event)->child());
+            pane != nullptr)
+            watch(*pane);
+        break;
     case QEvent::Show:
     case QEvent::WinIdChange:
         if (auto *widget = qobject_cast<QWidget *>(watched);

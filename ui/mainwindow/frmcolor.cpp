@@ -1,5 +1,6 @@
 #include "frmcolor.h"
 
+#include "contentscroller.h"
 #include "core/product.h"
 #include "editmenu.h"
 #include "filedrop.h"
@@ -10,6 +11,7 @@
 #include "ui/code/htmlpage.h"
 #include "ui/code/scrollbarcodepage.h"
 #include "ui/help/frmhelp.h"
+#include "ui/panes/workspace.h"
 #include "ui/picker/colorpickerpage.h"
 #include "ui/picker/pagerolespage.h"
 #include "ui/preview/previewblocks.h"
@@ -22,10 +24,8 @@
 #include "ui/tools/nearest/frmnearest.h"
 #include "ui/tools/readability/frmcheck.h"
 #include "ui/tools/scheme/frmscheme.h"
-#include "ui/widgets/contentscroller.h"
 #include "ui/widgets/icons.h"
 #include "ui/widgets/mousemovewatch.h"
-#include "ui/widgets/toolwindow.h"
 #include "ui/widgets/twips.h"
 #include "viewmenu.h"
 #include "workbench/workbench.h"
@@ -58,13 +58,12 @@ FrmColor::FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmColor"));
     setWindowTitle(QString::fromLatin1(product::title));
-    // The window keeps its designed size: maximising would only add bare margins.
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
     auto *central = new QWidget;
     central->setFixedSize(twips::rect(0, 0, 11610, 9675).size());
     m_contentScroller = new ContentScroller(central, this);
     setCentralWidget(m_contentScroller);
+    m_workspace = new Workspace(*this, *m_contentScroller);
 
     buildMenus();
     buildMainTabs(central);
@@ -113,6 +112,7 @@ void FrmColor::startUp()
     runStartup(steps);
     // Start-up's colours are where the history begins, however far it got.
     m_workbench.history.startRecording();
+    m_workspace->restore(m_workbench.layoutFile.read());
 }
 
 void FrmColor::closeEvent(QCloseEvent *event)
@@ -124,6 +124,9 @@ void FrmColor::closeEvent(QCloseEvent *event)
     // Whatever closes the window, the view options are kept for the next run;
     // a failed write is the settings file's to report, never a reason to stay.
     m_workbench.settingsFile.write();
+    // So are the window's place and its panes'. A layout that cannot be kept
+    // costs the user nothing they made: no message over the settings' own.
+    m_workbench.layoutFile.write(m_workspace->layout());
     event->accept();
 }
 
@@ -134,10 +137,10 @@ void FrmColor::buildMenus()
     QAction *close = fileMenu->addAction(QStringLiteral("終了(&X)"));
     close->setObjectName(QStringLiteral("mnuClose"));
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    // From the tool windows too, as the desktop's programs quit.
+    // From a floating pane too, as the desktop's programs quit.
     close->setShortcutContext(Qt::ApplicationShortcut);
-    // Leaves as the close box does, so that the view options are kept; then
-    // ends the program, tool windows and all.
+    // Leaves as the close box does, so that the view options and the layout
+    // are kept; then ends the program.
     connect(close, &QAction::triggered, this, [this] {
         if (this->close())
             m_exitProgram();
@@ -165,36 +168,31 @@ void FrmColor::buildMenus()
         blockMenu->menuAction()->setObjectName(QString::fromLatin1(name));
     }
 
+    // The panes: each item opens its pane beside the content, made on first use.
     m_toolsMenu = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
     m_toolsMenu->setObjectName(QStringLiteral("mnuTools"));
-    // Each opens beside this window, or over its left part where there is
-    // no room, leaving the preview in view.
-    const ToolWindowHost host{this, twips::toPixels(rightColumn)};
-    addToolWindowItem<FrmCheck>(
-        *m_toolsMenu, host, "mnuReadability", QStringLiteral("読みやすさチェック(&R)…"),
-        [this](QWidget &owner) { return new FrmCheck(m_workbench.readability, &owner); });
-    addToolWindowItem<FrmModernSc>(
-        *m_toolsMenu, host, "mnuModernScrollbar",
-        QStringLiteral("今のブラウザ向けスクロールバーCSS(&W)…"), [this](QWidget &owner) {
-            return new FrmModernSc(m_workbench.modernScrollbarCode, &owner);
-        });
-    addToolWindowItem<FrmExport>(
-        *m_toolsMenu, host, "mnuExport", QStringLiteral("書き出し(&E)…"),
-        [this](QWidget &owner) { return new FrmExport(m_workbench.colorExport, &owner); });
-    addToolWindowItem<FrmNearest>(
-        *m_toolsMenu, host, "mnuNearest", QStringLiteral("近いWebセーフ色(&N)…"),
-        [this](QWidget &owner) { return new FrmNearest(m_workbench.nearest, &owner); });
-    addToolWindowItem<FrmScheme>(*m_toolsMenu, host, "mnuScheme",
-                                 QStringLiteral("ライトとダーク(&L)…"), [this](QWidget &owner) {
-                                     return new FrmScheme(m_workbench.pageSchemes,
-                                                          m_workbench.pageEditor,
-                                                          m_workbench.viewOptions, &owner);
-                                 });
+    m_workspace->addPaneItem(*m_toolsMenu, "frmCheck",
+                             [this] { return new FrmCheck(m_workbench.readability, this); });
+    m_workspace->addPaneItem(*m_toolsMenu, "frmModernSc", [this] {
+        return new FrmModernSc(m_workbench.modernScrollbarCode, this);
+    });
+    m_workspace->addPaneItem(*m_toolsMenu, "frmExport",
+                             [this] { return new FrmExport(m_workbench.colorExport, this); });
+    m_workspace->addPaneItem(*m_toolsMenu, "frmNearest",
+                             [this] { return new FrmNearest(m_workbench.nearest, this); });
+    m_workspace->addPaneItem(*m_toolsMenu, "frmScheme", [this] {
+        return new FrmScheme(m_workbench.pageSchemes, m_workbench.pageEditor,
+                             m_workbench.viewOptions, this);
+    });
 
     // The version item opens its box at once, so the manual has a menu of its own.
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
-    addManualItem(*helpMenu, host);
+    QAction *manual =
+        m_workspace->addPaneItem(*helpMenu, "frmHelp", [this] { return new FrmHelp(this); });
+    // From any window of the program; a modal dialog in front still keeps it.
+    manual->setShortcut(QKeySequence(Qt::Key_F1));
+    manual->setShortcutContext(Qt::ApplicationShortcut);
 
     QAction *about = menuBar()->addAction(QStringLiteral("バージョン情報(&A)"));
     about->setObjectName(QStringLiteral("mnuVer"));

@@ -16,6 +16,7 @@ class LatePage;
 class PageRolesPage;
 class PreviewBlocks;
 class ScrollbarEditorPage;
+class Workspace;
 struct Workbench;
 
 // The main window. It lays out the pages of each subsystem and connects the
@@ -28,7 +29,8 @@ public:
     // `previewView` is placed where the browser preview shows; the window owns it.
     FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent = nullptr);
 
-    // Runs the start-up steps; the application calls it once, before showing.
+    // Runs the start-up steps, then puts the window and its panes back as
+    // they were left; the application calls it once, before showing.
     void startUp();
 
     // Makes every page of `SSTab1` not made yet. The window does so by itself
@@ -42,7 +44,9 @@ public:
     QTabWidget &editorTabs() const { return *m_editorTabs; }
     // Holds the laid-out content; it scrolls where the screen is too small.
     ContentScroller &contentScroller() const { return *m_contentScroller; }
-    // "ツール(&T)": windows that work beside the main window.
+    // The content with the panes beside it.
+    Workspace &workspace() const { return *m_workspace; }
+    // "ツール(&T)": panes that work beside the content.
     QMenu &toolsMenu() const { return *m_toolsMenu; }
 
     // How "終了(&X)" ends the program once the window has closed; replaceable
@@ -75,6 +79,7 @@ private:
     Workbench &m_workbench;
     QWidget *m_previewView;
     ContentScroller *m_contentScroller = nullptr;
+    Workspace *m_workspace = nullptr;
     QLabel *m_previewProblem = nullptr;
     QTabWidget *m_mainTabs = nullptr;
     QTabWidget *m_editorTabs = nullptr;

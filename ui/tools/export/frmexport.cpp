@@ -12,10 +12,9 @@
 
 namespace tintmill {
 
-FrmExport::FrmExport(ColorExportCode &code, QWidget *host)
-    : ToolWindow(host, "frmExport", QStringLiteral("書き出し"), "cmdExportClose")
+FrmExport::FrmExport(ColorExportCode &code, QWidget *parent) : Pane("frmExport", parent)
 {
-    // The box takes what room the window has.
+    // The box takes what room the pane has.
     QWidget *content = this->content();
     setDesignedSize(twips::rect(0, 0, 6600, 6300).size());
     setSpacing(QMargins(twips::toPixels(240), twips::toPixels(180), twips::toPixels(240),

@@ -15,12 +15,10 @@
 
 namespace tintmill {
 
-FrmModernSc::FrmModernSc(ModernScrollbarCode &code, QWidget *host)
-    : ToolWindow(host, "frmModernSc", QStringLiteral("今のブラウザ向けスクロールバーCSS"),
-                 "cmdModernScClose")
+FrmModernSc::FrmModernSc(ModernScrollbarCode &code, QWidget *parent) : Pane("frmModernSc", parent)
 {
-    // The box takes what room the window has; the note under it wraps to
-    // the window's width.
+    // The box takes what room the pane has; the note under it wraps to
+    // the pane's width.
     QWidget *content = this->content();
     setDesignedSize(twips::rect(0, 0, 7260, 6300).size());
     setSpacing(QMargins(twips::toPixels(240), twips::toPixels(210), twips::toPixels(240),

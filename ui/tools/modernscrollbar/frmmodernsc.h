@@ -1,20 +1,20 @@
 #pragma once
 
-#include "ui/widgets/toolwindow.h"
+#include "ui/panes/pane.h"
 
 namespace tintmill {
 
 class ModernScrollbarCode;
 
-// The tool window `frmModernSc`: scrollbar CSS that today's browsers apply,
-// for the whole page or for textarea elements. It follows the scrollbar colour
-// set while it is open and stays beside the main window without blocking it.
-class FrmModernSc : public ToolWindow
+// The pane `frmModernSc`: scrollbar CSS that today's browsers apply, for the
+// whole page or for textarea elements. It follows the scrollbar colour set
+// while it is open.
+class FrmModernSc : public Pane
 {
     Q_OBJECT
 
 public:
-    FrmModernSc(ModernScrollbarCode &code, QWidget *host);
+    FrmModernSc(ModernScrollbarCode &code, QWidget *parent);
 };
 
 } // namespace tintmill

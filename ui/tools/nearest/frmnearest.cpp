@@ -53,13 +53,12 @@ QIcon swatchIcon(ColorNumber color, QSize size, const QColor &frame)
 
 } // namespace
 
-FrmNearest::FrmNearest(NearestColor &nearest, QWidget *host)
-    : FrmNearest(nearest, screenColorPicker(), host)
+FrmNearest::FrmNearest(NearestColor &nearest, QWidget *parent)
+    : FrmNearest(nearest, screenColorPicker(), parent)
 {}
 
-FrmNearest::FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget *host)
-    : ToolWindow(host, "frmNearest", QStringLiteral("近いWebセーフ色"), "cmdNearestClose"),
-      m_nearest(nearest), m_picker(picker)
+FrmNearest::FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget *parent)
+    : Pane("frmNearest", parent), m_nearest(nearest), m_picker(picker)
 {
     // The text box and the picking button, then the two colours, side by
     // side where there is room, else one under the other.
@@ -196,12 +195,12 @@ FrmNearest::FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget
 void FrmNearest::keyPressEvent(QKeyEvent *event)
 {
     // Esc first gives up a pick under way, as the button's tool tip says then;
-    // only with none does it close the window.
+    // only with none does it close a floating pane.
     if (event->matches(QKeySequence::Cancel) && m_picker != nullptr && m_picker->isPicking()) {
         m_picker->cancel();
         return;
     }
-    ToolWindow::keyPressEvent(event);
+    Pane::keyPressEvent(event);
 }
 
 // While a pick is under way the button ends it: the desktop may never answer,

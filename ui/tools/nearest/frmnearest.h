@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/nearestwebsafe.h"
-#include "ui/widgets/toolwindow.h"
+#include "ui/panes/pane.h"
 
 #include <array>
 
@@ -16,20 +16,20 @@ class ColorSwatch;
 class NearestColor;
 class ScreenColorPicker;
 
-// The tool window `frmNearest`: a colour typed as CSS or picked from the
+// The pane `frmNearest`: a colour typed as CSS or picked from the
 // screen, beside the web-safe colour nearest to it, with the next nearest to
 // choose from; "適用" gives the chosen one to the selected role as its colour
 // button would.
-class FrmNearest : public ToolWindow
+class FrmNearest : public Pane
 {
     Q_OBJECT
 
 public:
     // Picks from the screen the way the display server allows, if any.
-    FrmNearest(NearestColor &nearest, QWidget *host);
+    FrmNearest(NearestColor &nearest, QWidget *parent);
     // `picker` is null where no way of picking from the screen exists; the
-    // window takes it over.
-    FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget *host);
+    // pane takes it over.
+    FrmNearest(NearestColor &nearest, ScreenColorPicker *picker, QWidget *parent);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

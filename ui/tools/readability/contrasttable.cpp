@@ -25,8 +25,10 @@ ContrastTable::ContrastTable(QWidget *parent)
     setObjectName(QStringLiteral("grdContrast"));
     setAccessibleName(QStringLiteral("コントラスト比"));
     setEditTriggers(NoEditTriggers);
-    // A report, not a choice: the keyboard moves through it, nothing is selected.
+    // A report, not a choice: the arrow keys move through it, nothing is
+    // selected, and Tab goes on to the next control rather than cell by cell.
     setSelectionMode(NoSelection);
+    setTabKeyNavigation(false);
     setWordWrap(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

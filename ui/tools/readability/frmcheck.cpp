@@ -25,11 +25,11 @@ QGroupBox *group(const QString &title, QWidget *content, QWidget *parent)
 
 } // namespace
 
-FrmCheck::FrmCheck(ReadabilityCheck &check, QWidget *host)
-    : ToolWindow(host, "frmCheck", QStringLiteral("読みやすさチェック"), "cmdClose"), m_check(check)
+FrmCheck::FrmCheck(ReadabilityCheck &check, QWidget *parent)
+    : Pane("frmCheck", parent), m_check(check)
 {
     // The table with the suggestions under it, and the pictures beside
-    // them where there is room (the window then stays low enough for a
+    // them where there is room (the pane then stays low enough for a
     // small screen), else under them.
     QWidget *content = this->content();
     m_table = new ContrastTable(content);
@@ -54,30 +54,31 @@ FrmCheck::FrmCheck(ReadabilityCheck &check, QWidget *host)
         group(QStringLiteral("AAに届くいちばん近いウェブセーフカラー"), m_suggestions, content), 0);
     parts->addWidget(group(QStringLiteral("色覚による見え方"), m_previews, content), 1);
     body()->addLayout(parts);
-    // Opening on the close button: the table would otherwise show its first
-    // cell as if it had been picked out.
-    closeButton()->setFocus();
 
     connect(&m_check, &ReadabilityCheck::changed, this, &FrmCheck::scheduleRefresh);
     connect(m_suggestions, &SuggestionList::applyRequested, &m_check,
             &ReadabilityCheck::applySuggestion);
     // Its size depends on what it shows: the check is shown before the
-    // window is placed.
+    // pane is first laid out.
     refresh();
 }
 
 void FrmCheck::showEvent(QShowEvent *event)
 {
-    // Changes while hidden were not shown; catch up before the first paint.
-    refresh();
-    ToolWindow::showEvent(event);
+    // Changes while closed were not shown; catch up before the first paint.
+    // Opened again with nothing changed, there is nothing to redo.
+    if (m_stale)
+        refresh();
+    Pane::showEvent(event);
 }
 
 void FrmCheck::scheduleRefresh()
 {
     // A block's All item changes six lines one after another; show the check
-    // once, before the next frame, rather than six times. Hidden, the window
+    // once, before the next frame, rather than six times. Hidden, the pane
     // catches up when shown again.
+    if (!isVisible())
+        m_stale = true;
     if (m_refreshPending || !isVisible())
         return;
     m_refreshPending = true;
@@ -87,6 +88,7 @@ void FrmCheck::scheduleRefresh()
 void FrmCheck::refresh()
 {
     m_refreshPending = false;
+    m_stale = false;
     const ReadabilityInput input = m_check.input();
     const ReadabilityReport &report = m_check.report();
     m_table->showReport(input, report);

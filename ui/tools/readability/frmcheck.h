@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/widgets/toolwindow.h"
+#include "ui/panes/pane.h"
 
 namespace tintmill {
 
@@ -9,16 +9,16 @@ class ReadabilityCheck;
 class SuggestionList;
 class VisionPreviews;
 
-// The readability tool window: the contrast of every sample line on every
+// The readability pane: the contrast of every sample line on every
 // block, web-safe colours for the lines that fall short, and the preview as
 // seen with other kinds of colour vision. It only shows the check and
 // forwards "適用"; closing it changes nothing.
-class FrmCheck : public ToolWindow
+class FrmCheck : public Pane
 {
     Q_OBJECT
 
 public:
-    FrmCheck(ReadabilityCheck &check, QWidget *host);
+    FrmCheck(ReadabilityCheck &check, QWidget *parent);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -32,6 +32,8 @@ private:
     SuggestionList *m_suggestions;
     VisionPreviews *m_previews;
     bool m_refreshPending = false;
+    // Changed while closed: shown again, it catches up.
+    bool m_stale = false;
 };
 
 } // namespace tintmill

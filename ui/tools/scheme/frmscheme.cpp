@@ -62,9 +62,8 @@ QString lowestContrast(const ReadabilityInput &input)
 } // namespace
 
 FrmScheme::FrmScheme(PageSchemes &schemes, const PageColorEditor &editor,
-                     const ViewOptions &viewOptions, QWidget *host)
-    : ToolWindow(host, "frmScheme", QStringLiteral("ライトとダーク"), "cmdSchemeClose"),
-      m_schemes(schemes), m_viewOptions(viewOptions)
+                     const ViewOptions &viewOptions, QWidget *parent)
+    : Pane("frmScheme", parent), m_schemes(schemes), m_viewOptions(viewOptions)
 {
     QWidget *content = this->content();
     auto *choice = new QButtonGroup(this);
@@ -104,6 +103,8 @@ FrmScheme::FrmScheme(PageSchemes &schemes, const PageColorEditor &editor,
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
+    // One Tab stop, as every table: the arrow keys move inside it.
+    m_table->setTabKeyNavigation(false);
     m_table->setAccessibleName(QStringLiteral("役割ごとのライトとダークの色"));
     for (const PageRole role : listedPageRoles) {
         const int row = factsOf(role).listed;
@@ -141,12 +142,15 @@ FrmScheme::FrmScheme(PageSchemes &schemes, const PageColorEditor &editor,
 
 void FrmScheme::showEvent(QShowEvent *event)
 {
-    refresh();
-    ToolWindow::showEvent(event);
+    if (m_stale)
+        refresh();
+    Pane::showEvent(event);
 }
 
 void FrmScheme::scheduleRefresh()
 {
+    if (!isVisible())
+        m_stale = true;
     if (m_refreshPending || !isVisible())
         return;
     m_refreshPending = true;
@@ -165,6 +169,7 @@ QIcon FrmScheme::swatch(ColorNumber color)
 void FrmScheme::refresh()
 {
     m_refreshPending = false;
+    m_stale = false;
     const std::array<std::optional<PageColorSet>, 2> sets{m_schemes.light(), m_schemes.dark()};
     m_choices.at(m_schemes.editing() == ColorScheme::Light ? 0 : 1)->setChecked(true);
     for (std::size_t k = 0; k < sets.size(); ++k) {

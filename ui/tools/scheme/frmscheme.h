@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/color.h"
-#include "ui/widgets/toolwindow.h"
+#include "ui/panes/pane.h"
 
 #include <QHash>
 #include <QIcon>
@@ -18,17 +18,17 @@ class PageSchemes;
 class PreviewPicture;
 class ViewOptions;
 
-// The tool window `frmScheme`: the light and the dark page colours side by
+// The pane `frmScheme`: the light and the dark page colours side by
 // side, each scheme's preview and lowest contrast, each role's two colours,
 // which scheme the main window edits, and "ダークを作る". It shows the
 // schemes and forwards the user's choices; closing it changes nothing.
-class FrmScheme : public ToolWindow
+class FrmScheme : public Pane
 {
     Q_OBJECT
 
 public:
     FrmScheme(PageSchemes &schemes, const PageColorEditor &editor, const ViewOptions &viewOptions,
-              QWidget *host);
+              QWidget *parent);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -47,6 +47,8 @@ private:
     QTableWidget *m_table;
     QHash<ColorNumber, QIcon> m_swatches;
     bool m_refreshPending = false;
+    // Not shown yet, or changed while closed: shown, it catches up.
+    bool m_stale = true;
 };
 
 } // namespace tintmill
