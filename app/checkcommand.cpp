@@ -76,6 +76,8 @@ int runCheck(const Arguments &arguments)
         return status;
 
     const QByteArray &path = arguments.operands.first();
+    if (!read->colors.light)
+        return badFile(shownName(path), QStringLiteral("ページの色がありません。"));
     QList<CheckedScheme> schemes;
     // Each table headed by its scheme when there are two to choose from.
     const bool both = read->colors.dark.has_value();

@@ -82,15 +82,21 @@ int badUseOf(Command command, const Arguments &arguments)
         return badUse(QStringLiteral("色設定ファイルの名前が空です。"));
     const std::optional<InputKind> kind = inputKindOf(path);
     if (!kind)
-        return badUse(QStringLiteral("色設定ファイル（.iro か .scb）ではありません：%1")
+        return badUse(QStringLiteral("色設定ファイル（.iro、.scb）でもパレットのファイル（.css、"
+                                     ".scss、.tokens.json、.gpl）でもありません：%1")
                           .arg(shownName(path)));
-    if (command != Command::Export && kind != InputKind::PageColors)
-        return badUse(QStringLiteral("%1 に指定できるのはページの色設定ファイル（.iro）です：%2")
-                          .arg(optionName(command), shownName(path)));
+    const bool pageColorFile =
+        command != Command::Export || arguments.exportFormat == pageColorFileFormat;
+    if (pageColorFile && kind == InputKind::ScrollbarColors)
+        return badUse(QStringLiteral("%1 に指定できるのは、ページの色のファイル（.iro か"
+                                     "パレットのファイル）です：%2")
+                          .arg(command == Command::Export ? QStringLiteral("--export iro")
+                                                          : optionName(command),
+                               shownName(path)));
     if (arguments.dark) {
-        if (kind != InputKind::PageColors)
-            return badUse(QStringLiteral("--dark はページの色設定ファイル（.iro）と"
-                                         "一緒に使います：%1")
+        if (kind == InputKind::ScrollbarColors)
+            return badUse(QStringLiteral("--dark はページの色のファイル（.iro かパレットの"
+                                         "ファイル）と一緒に使います：%1")
                               .arg(shownName(path)));
         if (inputKindOf(*arguments.dark) != InputKind::PageColors)
             return badUse(

@@ -2,6 +2,8 @@
 
 #include "arguments.h"
 
+#include <QLatin1String>
+
 namespace tintmill {
 
 // The commands, each given arguments that runCommandLine has found fit for
@@ -10,6 +12,9 @@ namespace tintmill {
 
 // --export FORMAT [--dark NIGHT.iro] [--scheme light|dark] [-o OUT] FILE
 int runExport(const Arguments &arguments);
+// --export's name for a page colour file, beside the export formats: the
+// window saves the colours it edits as one too.
+inline constexpr QLatin1String pageColorFileFormat{"iro"};
 // --check [--dark NIGHT.iro] [--scheme light|dark] FILE.iro
 int runCheck(const Arguments &arguments);
 // --nearest COLOR...

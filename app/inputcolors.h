@@ -1,11 +1,9 @@
 #pragma once
 
 #include "colorset/pagecolorset.h"
-#include "core/color.h"
 #include "scrollbar/scrollbarcolorset.h"
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
 #include <optional>
 
@@ -20,20 +18,14 @@ enum class InputKind
 {
     PageColors,      // .iro: one page colour set
     ScrollbarColors, // .scb: the scrollbar colours and their switches
+    // .css, .scss, .tokens.json (.tokens, .json), .gpl: page colours of one
+    // scheme or both, scrollbar colours, or both kinds
+    Palette,
 };
 
 // The kind the name says; none for a name no reader takes (bad use: the
 // name alone tells, before the file is looked at).
 std::optional<InputKind> inputKindOf(const QByteArray &path);
-
-// A colour of the file that is not web-safe, taken as the web-safe colour
-// nearest to it.
-struct SnappedColor
-{
-    QString where; // which colour of the file, as the file names it
-    QString given; // as the file writes it
-    ColorNumber taken = 0;
-};
 
 struct InputColors
 {
@@ -46,13 +38,19 @@ struct InputColors
     // The dark page colours, where the file holds both schemes.
     std::optional<PageColorSet> dark;
     std::optional<ScrollbarColorSet> scrollbar;
-    QList<SnappedColor> snapped;
 };
+
+// The description as a page colour file made from `colors` holds it: a
+// colour file's bytes as they were; one read from elsewhere kept to what a
+// colour file can hold on its line.
+QByteArray colorFileDescription(const InputColors &colors);
 
 // Reads the file at `path` (of a kind inputKindOf knows). When it cannot be
 // used, says so on standard error, naming the file and the reason, and
-// gives nothing; each colour brought to the nearest web-safe one is told
-// there too, and the file is used.
+// gives nothing; each colour of a palette brought to the nearest web-safe
+// one, or left out, is told there too, and the file is used. Page colours a
+// palette does not give are the ones the window starts with; dark ones it
+// does not give are made from the light ones, as ダークを作る makes them.
 std::optional<InputColors> readInputColors(const QByteArray &path);
 
 } // namespace tintmill

@@ -4,7 +4,6 @@
 #include "editor/pageschemes.h"
 #include "files/colorfileformat.h"
 #include "inputcolors.h"
-#include "platform/plaintext.h"
 #include "platform/textfile.h"
 
 namespace tintmill {
@@ -12,14 +11,10 @@ namespace tintmill {
 namespace {
 
 // The made file's description: the light one's, marked as the dark
-// counterpart, as the palette export names its dark colours. A colour file's
-// description goes on byte for byte; one read from elsewhere is kept to what
-// a colour file can hold on its line.
+// counterpart, as the palette export names its dark colours.
 QByteArray darkDescription(const InputColors &light)
 {
-    QByteArray description = light.descriptionBytes.value_or(
-        encodeCp932(oneLineText(light.description).replace(u'#', u'＃')));
-    return description + encodeCp932(QStringLiteral("（ダーク）"));
+    return colorFileDescription(light) + encodeCp932(QStringLiteral("（ダーク）"));
 }
 
 } // namespace

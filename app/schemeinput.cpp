@@ -40,6 +40,7 @@ std::optional<SchemeInput> readSchemeInput(const Arguments &arguments, int &stat
         read.colors.dark = dark->light;
         read.darkPath = *arguments.dark;
         read.darkDescription = dark->description;
+        read.darkDescriptionBytes = dark->descriptionBytes;
     }
     if (arguments.scheme) {
         read.only = schemeNamed(*arguments.scheme);

@@ -18,6 +18,8 @@ struct SchemeInput
     // Where the dark scheme was read, to name it: --dark's file, or the input.
     QByteArray darkPath;
     QString darkDescription;
+    // Its bytes, where --dark's colour file gave them.
+    std::optional<QByteArray> darkDescriptionBytes;
     // --scheme: only this one of the two.
     std::optional<ColorScheme> only;
 };

@@ -38,10 +38,15 @@ void ColorExportCode::copy()
 
 bool ColorExportCode::save()
 {
-    const ExportFormatInfo &chosen = exportFormatInfo(selectedFormat());
-    QString path = m_services.fileDialog.getSaveFileName(
-        {QStringLiteral("書き出したファイルを保存する"), QString::fromUtf8(chosen.filter),
-         m_services.programDirectory.documentsDirectory()});
+    return saveAs(selectedFormat(), QStringLiteral("書き出したファイルを保存する"));
+}
+
+bool ColorExportCode::saveAs(ExportFormat written, const QString &title)
+{
+    const ExportFormatInfo &chosen = exportFormatInfo(written);
+    QString path =
+        m_services.fileDialog.getSaveFileName({title, QString::fromUtf8(chosen.filter),
+                                               m_services.programDirectory.documentsDirectory()});
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty()) {
@@ -52,8 +57,9 @@ bool ColorExportCode::save()
                 QStringLiteral("%1 はすでにあります。\n上書きしますか？").arg(path)))
             return false;
     }
+    const QString text = written == selectedFormat() ? m_text : exportText(written, colors());
     const WriteResult result =
-        writeFileAtomically(path, m_text.toUtf8(), WritePolicy::FollowLinks, WriteSync::ToDisk);
+        writeFileAtomically(path, text.toUtf8(), WritePolicy::FollowLinks, WriteSync::ToDisk);
     if (!result.ok()) {
         m_services.messageBox.show(
             QStringLiteral("%1 に保存できませんでした。\n%2").arg(path, writeFailureText(result)),

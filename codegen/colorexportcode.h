@@ -38,6 +38,9 @@ public:
     // one, and writes the text whole or not at all. A failure is reported;
     // false when nothing was written.
     bool save();
+    // The same in the format `written`, whichever is chosen, under the
+    // dialog's `title`.
+    bool saveAs(ExportFormat written, const QString &title);
 
 signals:
     void textChanged();

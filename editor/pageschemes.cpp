@@ -27,7 +27,8 @@ void PageSchemes::edit(ColorScheme scheme)
 {
     if (scheme == m_editing)
         return;
-    const PageColorSet next = scheme == ColorScheme::Dark && !m_other ? derivedDark() : *m_other;
+    const PageColorSet next =
+        scheme == ColorScheme::Dark && !m_other ? derivedDark(light()) : *m_other;
     m_other = m_editor.colorSet();
     m_editing = scheme;
     m_editor.applyColorSet(next);
@@ -37,7 +38,7 @@ void PageSchemes::edit(ColorScheme scheme)
 
 void PageSchemes::makeDark()
 {
-    const PageColorSet made = derivedDark();
+    const PageColorSet made = derivedDark(light());
     emit makingDark();
     if (m_editing == ColorScheme::Dark) {
         if (made != m_editor.colorSet())
@@ -67,6 +68,18 @@ void PageSchemes::restore(ColorScheme editing, const PageColorSet &light,
         emit editingChanged(m_editing);
 }
 
+bool PageSchemes::darkUnwritten() const
+{
+    const std::optional<PageColorSet> current = dark();
+    return current && current->colors() != m_writtenDark;
+}
+
+void PageSchemes::darkWrittenOut()
+{
+    if (const std::optional<PageColorSet> current = dark())
+        m_writtenDark = current->colors();
+}
+
 PageColorSet derivedDarkSet(const PageColorSet &light,
                             const decltype(ReadabilityInput::shown) &shown)
 {
@@ -80,7 +93,7 @@ PageColorSet derivedDarkSet(const PageColorSet &light,
     return set;
 }
 
-PageColorSet PageSchemes::derivedDark() const
+PageColorSet PageSchemes::derivedDark(const PageColorSet &light) const
 {
     decltype(ReadabilityInput::shown) shown{};
     for (int block = 0; block < previewBlockCount; ++block) {
@@ -88,7 +101,7 @@ PageColorSet PageSchemes::derivedDark() const
             shown.at(block).at(line) =
                 m_viewOptions.isLineShown(static_cast<ViewOptions::Block>(block), line);
     }
-    return derivedDarkSet(light(), shown);
+    return derivedDarkSet(light, shown);
 }
 
 } // namespace tintmill

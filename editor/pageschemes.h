@@ -48,10 +48,20 @@ public:
     // The dark colours made afresh from the light ones, the sample lines
     // shown as the view options show them: readable on every block, web-safe.
     void makeDark();
+    // What makeDark would make from `light`.
+    PageColorSet derivedDark(const PageColorSet &light) const;
 
     // Puts back both schemes as the history kept them.
     void restore(ColorScheme editing, const PageColorSet &light,
                  const std::optional<PageColorSet> &dark);
+
+    // Whether the dark colours would be lost on quitting: there are some, and
+    // they are not the ones last written out. Only this run's colours are
+    // compared, so an undo back to what was written loses nothing.
+    bool darkUnwritten() const;
+    // The dark colours as they are now are kept in a file (a page colour file
+    // saved while they were edited, an export holding both schemes).
+    void darkWrittenOut();
 
 signals:
     // The scheme being edited changed (after the editor took its colours).
@@ -64,13 +74,13 @@ signals:
     void darkMade();
 
 private:
-    PageColorSet derivedDark() const;
-
     PageColorEditor &m_editor;
     const ViewOptions &m_viewOptions;
     ColorScheme m_editing = ColorScheme::Light;
     // The scheme not being edited; none while only the light one exists.
     std::optional<PageColorSet> m_other;
+    // The dark colours last written out, if any were.
+    std::optional<std::array<ColorNumber, pageRoleCount>> m_writtenDark;
 };
 
 } // namespace tintmill

@@ -80,6 +80,8 @@ ColorFiles::startSession(OverwriteReleaseSession::Mode mode, const QString &empt
     m_colorSet.showEditor();
     auto session =
         std::make_unique<OverwriteReleaseSession>(mode, m_list, m_colorSet, m_messageBox);
+    connect(session.get(), &OverwriteReleaseSession::overwritten, this,
+            &ColorFiles::currentSetWritten);
     emit sessionStarted(session.get());
     return session;
 }
@@ -199,6 +201,7 @@ void ColorFiles::GFileSave()
         m_list.replaceSet(*row, set, descriptionBytes, bytesOnDisk);
     else
         m_list.AddData(path, set, descriptionBytes, bytesOnDisk);
+    emit currentSetWritten();
 }
 
 } // namespace tintmill

@@ -63,6 +63,9 @@ signals:
     void sessionStarted(tintmill::OverwriteReleaseSession *session);
     // A listed file became the chosen row and its set the current one.
     void fileChosen();
+    // The current set was written into a file: saved, or overwritten in the
+    // dialog.
+    void currentSetWritten();
 
 private:
     bool readyToOpen();

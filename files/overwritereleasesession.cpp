@@ -106,6 +106,7 @@ void OverwriteReleaseSession::OverWrite(int tempIndex)
     }
     m_list.takeSnapshotColours(tempIndex);
     m_list.setBytesOnDisk(tempIndex, readColorFileBytes(entry.path).bytes);
+    emit overwritten();
     m_messageBox.show(QStringLiteral("上書きに成功しました"), MessageBox::Icon::Information);
     close();
     emit finished();

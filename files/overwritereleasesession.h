@@ -65,6 +65,9 @@ public:
 
 signals:
     void finished();
+    // A file now holds the colours current before the dialog, which are
+    // current again.
+    void overwritten();
     void releaseEnabledChanged(bool enabled);
 
 private:

@@ -5,6 +5,7 @@
 #include "editor/pageschemes.h"
 #include "scrollbar/scrollbarcoloreditor.h"
 
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 
 namespace tintmill {
@@ -45,6 +46,17 @@ void ColorHistory::recordSwitch()
 {
     if (m_scrollbarEditor.PreviewRefreshEnabled())
         record();
+}
+
+void ColorHistory::recordAsOne(const QString &name, const std::function<void()> &change)
+{
+    {
+        ++m_pauses;
+        const auto resume = qScopeGuard([this] { --m_pauses; });
+        change();
+    }
+    const QScopedValueRollback named(m_nextStepName, name);
+    record();
 }
 
 void ColorHistory::restore(const ColorState &state)

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QUndoStack>
+#include <functional>
 
 namespace tintmill {
 
@@ -52,6 +53,9 @@ public:
     // The change about to be made is one step under `name`, whatever it
     // changes; an empty name ends that.
     void nameNextStep(const QString &name) { m_nextStepName = name; }
+    // Runs `change`, which may change both editors and both schemes in
+    // several moves, and records what it did as one step under `name`.
+    void recordAsOne(const QString &name, const std::function<void()> &change);
 
 signals:
     // Undoing or redoing put back the page colours, or the scrollbar ones.

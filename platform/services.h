@@ -25,6 +25,18 @@ public:
     virtual void show(const QString &text, Icon icon) = 0;
     // A question with Yes and No buttons; true when the answer is Yes.
     virtual bool askYesNo(const QString &text) = 0;
+
+    enum class SaveAnswer
+    {
+        Save,
+        Discard,
+        Cancel,
+    };
+    // A question before something is lost, with three buttons: `save` (the
+    // default), `discard`, and Cancel, which Escape and the close box answer
+    // too.
+    virtual SaveAnswer askToSave(const QString &text, const QString &save,
+                                 const QString &discard) = 0;
 };
 
 class InputBox

@@ -17,7 +17,8 @@ Workbench::Workbench(const Services &services_) : services(services_)
     // - choosing or opening a file clears the memory mark of its kind;
     // - remembering a set or recalling one clears the file mark of its kind;
     // - undoing or redoing clears both marks of each kind it put back;
-    // - switching the page colour scheme clears both page marks.
+    // - switching the page colour scheme clears both page marks;
+    // - a palette brought in clears both marks of each kind it changed.
     // Every code and tool that shows the colours follows the editor it reads
     // (the scrollbar's on/off boxes too), and the history records each change
     // except while the overwrite and release dialog is open. Followers are
@@ -75,6 +76,24 @@ Workbench::Workbench(const Services &services_) : services(services_)
     QObject::connect(&pageSchemes, &PageSchemes::editingChanged, &pageMemory,
                      &ColorMemory::clearChoice);
     marksOfOneKind(scrollbarFiles, scrollbarMemory, &ColorHistory::scrollbarColorsRestored);
+    const auto importClears = [this](ColorFiles &files, ColorMemory &memory,
+                                     void (ColorIntake::*imported)()) {
+        QObject::connect(&intake, imported, &files.list(), &ColorFileList::clearMarks);
+        QObject::connect(&intake, imported, &memory, &ColorMemory::clearChoice);
+    };
+    importClears(pageFiles, pageMemory, &ColorIntake::pageColorsImported);
+    importClears(scrollbarFiles, scrollbarMemory, &ColorIntake::scrollbarColorsImported);
+
+    // The dark colours are kept once a file holds them: a page colour file
+    // saved or overwritten while they are edited, or an export, which holds
+    // both schemes whenever there are two. The clipboard does not count: it
+    // is gone when the program that copied ends, unless the desktop keeps it.
+    QObject::connect(&pageFiles, &ColorFiles::currentSetWritten, &pageSchemes, [this] {
+        if (pageSchemes.editing() == ColorScheme::Dark)
+            pageSchemes.darkWrittenOut();
+    });
+    QObject::connect(&colorExport, &ColorExportCode::saved, &pageSchemes,
+                     &PageSchemes::darkWrittenOut);
 }
 
 } // namespace tintmill

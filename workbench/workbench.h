@@ -24,6 +24,8 @@
 #include "memory/scrollbarmemory.h"
 #include "platform/services.h"
 #include "scrollbar/scrollbarcoloreditor.h"
+#include "workbench/colorintake.h"
+#include "workbench/darkschemekeeping.h"
 
 namespace tintmill {
 
@@ -62,6 +64,9 @@ struct Workbench
     ColorFiles pageFiles{pageColorAccess, services};
     ColorFiles scrollbarFiles{scrollbarColorAccess, services};
     ColorHistory history{pageSchemes, scrollbarEditor, chooser};
+    ColorIntake intake{{pageFiles, scrollbarFiles, pageEditor, pageSchemes, scrollbarEditor,
+                        chooser, history, services.messageBox}};
+    DarkSchemeKeeping darkKeeping{pageSchemes, colorExport, services};
 };
 
 } // namespace tintmill

@@ -89,6 +89,40 @@ const char summerGpl[] = "GIMP Palette\n"
                          "153 153 153\t中ブロックの色\n"
                          "204 204 204\t小ブロックの色\n";
 
+// 夜の色 as a hand-written palette, in the order the main window lists the
+// roles: what nightIro holds.
+const char nightGpl[] = "GIMP Palette\n"
+                        "Name: 夜の色\n"
+                        "#\n"
+                        "  0   0  51\t背景の色\n"
+                        "255 255 255\tテキストの色\n"
+                        "102 204 255\t未訪問のリンクの色\n"
+                        "204 153 255\t訪問済のリンクの色\n"
+                        "255 255   0\tオンマウスのリンクの色\n"
+                        "255 153   0\tクリック時のリンクの色\n"
+                        " 51  51  51\t中ブロックの色\n"
+                        " 51  51 102\t小ブロックの色\n";
+// Two colours that are not web-safe, one translucent, five not given.
+const char oddCss[] = ":root {\n"
+                      "  --page-background: #fafafa;\n"
+                      "  --page-text: rgba(0, 0, 0, 0.5);\n"
+                      "  --link: #3265fe;\n"
+                      "}\n";
+// Only the scrollbar's face: no page colours.
+const char faceGpl[] = "GIMP Palette\n#\n255 0 0\tscrollbar-face-color\n";
+// The page background of each scheme, and nothing else.
+const char bothGpl[] =
+    "GIMP Palette\n#\n255 255 255\t背景の色（ライト）\n0 0 0\t背景の色（ダーク）\n";
+
+bool putPalettes(const QString &folder)
+{
+    using tintmill::test::putFile;
+    return putFile(folder + "/night.gpl", nightGpl) && putFile(folder + "/odd.css", oddCss) &&
+           putFile(folder + "/face.gpl", faceGpl) && putFile(folder + "/both.gpl", bothGpl) &&
+           putFile(folder + "/plain.css", "body { margin: 0 }\n") &&
+           putFile(folder + "/broken.tokens.json", "{\n");
+}
+
 } // namespace
 
 class TestCommandLine : public QObject
@@ -150,7 +184,8 @@ private slots:
             << QStringLiteral("*") << none << QByteArray();
         QTest::addRow("dark with a scrollbar file")
             << QStringList{"--export", "css", "--dark", "night.iro", "face.scb"} << 2 << none
-            << QStringLiteral("--dark はページの色設定ファイル（.iro）と一緒に使います：face.scb")
+            << QStringLiteral("--dark はページの色のファイル（.iro かパレットのファイル）と一緒に"
+                              "使います：face.scb")
             << QByteArray();
         QTest::addRow("dark names a scrollbar file")
             << QStringList{"--export", "css", "--dark", "face.scb", "summer.iro"} << 2 << none
@@ -293,10 +328,10 @@ private slots:
         // start together at column 31.
         QTest::addRow("help in Japanese, lined up")
             << QStringList{"--help"} << pipe << 0
-            << QStringList{"\n  --export <形式>              色設定ファイルを <形式> で",
+            << QStringList{"\n  --export <形式>              色のファイルの色を <形式> で",
                            "\n  -o, --output <出力ファイル>  標準出力ではなく",
                            "\n                               （まるごと書くか",
-                           "\n  --dark <ダーク.iro>          ダークの配色のページの色を"}
+                           "\n  --dark <ダーク.iro>          ダークのページの色を"}
             << ""
             << "";
     }
@@ -418,7 +453,7 @@ private slots:
         row("a flag given a value", {"--check=yes", "summer.iro"}, 2,
             {"--check は値をとりません。"});
         row("export: unknown format", {"--export", "pdf", "summer.iro"}, 2,
-            {"知らない形式です：pdf（css、scss、tokens、gpl のどれか）"});
+            {"知らない形式です：pdf（css、scss、tokens、gpl、iro のどれか）"});
         row("export: empty format", {"--export=", "summer.iro"}, 2, {"--export の形式が空です。"});
         row("export: no file", {"--export", "css"}, 2, {"色設定ファイルを一つ指定してください。"});
         row("export: two files", {"--export", "css", "summer.iro", "night.iro"}, 2,
@@ -426,7 +461,8 @@ private slots:
         row("export: empty file name", {"--export", "css", ""}, 2,
             {"色設定ファイルの名前が空です。"});
         row("export: not a colour file's name", {"--export", "css", "notes.txt"}, 2,
-            {"色設定ファイル（.iro か .scb）ではありません：notes.txt"});
+            {"色設定ファイル（.iro、.scb）でもパレットのファイル（.css、.scss、.tokens.json、"
+             ".gpl）でもありません：notes.txt"});
         row("export: -o empty", {"--export", "css", "-o", "", "summer.iro"}, 2,
             {"出力ファイルの名前が空です。"});
         row("export: -o the input", {"--export", "css", "-osummer.iro", "summer.iro"}, 2,
@@ -438,7 +474,8 @@ private slots:
             {"--dark に指定できるのはページの色設定ファイル（.iro）です：notes.txt"});
         row("export: --dark with scrollbar colours",
             {"--export", "css", "--dark", "night.iro", "face.scb"}, 2,
-            {"--dark はページの色設定ファイル（.iro）と一緒に使います：face.scb"});
+            {"--dark はページの色のファイル（.iro かパレットのファイル）と一緒に使います："
+             "face.scb"});
         row("export: unknown scheme", {"--export", "css", "--scheme", "dusk", "summer.iro"}, 2,
             {"知らない配色です：dusk（light か dark）"});
         row("export: dark scheme without one", {"--export", "css", "--scheme=dark", "summer.iro"},
@@ -447,7 +484,8 @@ private slots:
             {"--export", "css", "--scheme=light", "face.scb"}, 2,
             {"face.scb にはページの色がないので、--scheme は使えません。"});
         row("check: scrollbar colours", {"--check", "face.scb"}, 2,
-            {"--check に指定できるのはページの色設定ファイル（.iro）です：face.scb"});
+            {"--check に指定できるのは、ページの色のファイル（.iro かパレットのファイル）です："
+             "face.scb"});
         row("check: -o", {"--check", "-o", "out.txt", "summer.iro"}, 2,
             {"-o は --export か --make-dark と一緒に使います。"});
         row("check: dark scheme without one", {"--check", "--scheme", "dark", "summer.iro"}, 2,
@@ -471,9 +509,10 @@ private slots:
              "「colour(1 2 3)」はCSSの色として読めません。「colour()」は色の関数ではありません。",
              "「lab(x y z)」はCSSの色として読めません。「x」はここには書けません。"});
         row("make-dark: scrollbar colours", {"--make-dark", "face.scb"}, 2,
-            {"--make-dark に指定できるのはページの色設定ファイル（.iro）です：face.scb"});
+            {"--make-dark に指定できるのは、ページの色のファイル（.iro かパレットのファイル）"
+             "です：face.scb"});
         row("make-dark: not a colour file's name", {"--make-dark", "notes.txt"}, 2,
-            {"色設定ファイル（.iro か .scb）ではありません：notes.txt"});
+            {"でもありません：notes.txt"});
         row("make-dark: --dark", {"--make-dark", "--dark", "night.iro", "summer.iro"}, 2,
             {"--dark は --export か --check と一緒に使います。"});
         row("make-dark: -o the input", {"--make-dark", "-o", "summer.iro", "summer.iro"}, 2,
@@ -511,6 +550,20 @@ private slots:
             {"gone.iro: ファイルを開けませんでした。ファイルが見つかりません。"});
         row("make-dark: too large", {"--make-dark", "big.iro"}, 3,
             {"big.iro: ファイルを開けませんでした。ファイルが大きすぎます"});
+        row("export: a palette with no colours", {"--export", "css", "plain.css"}, 3,
+            {"tintmill: plain.css: このCSSには読み込める色がありません。"});
+        row("export: a palette that is no JSON", {"--export", "css", "broken.tokens.json"}, 3,
+            {"broken.tokens.json: JSONとして読めません。2行目の1文字目あたり"});
+        row("export iro: a scrollbar file", {"--export", "iro", "face.scb"}, 2,
+            {"--export iro に指定できるのは、ページの色のファイル"});
+        row("export iro: a palette without page colours", {"--export", "iro", "face.gpl"}, 3,
+            {"face.gpl: ページの色がありません。"});
+        row("check: a palette without page colours", {"--check", "face.gpl"}, 3,
+            {"face.gpl: ページの色がありません。"});
+        row("check: another extension", {"--check", "notes.txt"}, 2, {"でもありません：notes.txt"});
+        row("export: --dark beside a palette of both schemes",
+            {"--export", "css", "--dark", "night.iro", "both.gpl"}, 2,
+            {"both.gpl にはダークの配色もあるので、--dark はいりません。"});
         row("make-dark: -o through a loop of links",
             {"--make-dark", "-o", "loop.iro", "summer.iro"}, 3,
             {"loop.iro: 書き出せませんでした。シンボリックリンクが循環しています。"});
@@ -536,6 +589,7 @@ private slots:
         QVERIFY(putLink("/dev/null", folder.filePath("null.iro")));
         QVERIFY(putLink(folder.filePath("loop.iro"), folder.filePath("loop2.iro")));
         QVERIFY(putLink(folder.filePath("loop2.iro"), folder.filePath("loop.iro")));
+        QVERIFY(putPalettes(folder.path()));
         const QStringList before = namesIn(folder.path());
 
         const Ran ran = run(folder.path(), arguments);
@@ -660,6 +714,116 @@ private slots:
         QCOMPARE(chosen.status, 0);
         QVERIFY(!chosen.out.isEmpty());
         QCOMPARE(chosen.out, alone.out);
+    }
+
+    // A palette is an input like a colour file: what is not web-safe moves
+    // to the nearest web-safe colour and is told on standard error, with
+    // what was left out; what it does not give is the window's start-up
+    // colour.
+    void palettesAreInputs_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("output"); // exactly; "*": any, checked by parts
+        QTest::addColumn<QStringList>("outputParts");
+        QTest::addColumn<QStringList>("errorParts"); // none: standard error is empty
+
+        QTest::addRow("a palette as a page colour file")
+            << QStringList{"--export", "iro", "night.gpl"} << 0 << nightIro << QStringList()
+            << QStringList();
+        // Background and link snapped; the translucent text and the roles
+        // not given keep #FFFFFF #000000 #FF0000 #000000 ... #0000FF #000000.
+        QTest::addRow("snaps and a colour left out on standard error")
+            << QStringList{"--export", "iro", "odd.css"} << 0
+            << QByteArray("#FFFFFF000000FF00003366FF0000000000000000FF000000\r\n") << QStringList()
+            << QStringList{"tintmill: odd.css: Webセーフ色でない色は、いちばん近いWebセーフ色に"
+                           "しました。\n  背景の色: #fafafa → #FFFFFF、色差 ",
+                           "\n  未訪問のリンクの色: #3265fe → #3366FF、色差 ",
+                           "\ntintmill: odd.css: テキストの色: 「rgba(0, 0, 0, 0.5)」は半透明"
+                           "（不透明度 50%）"};
+        QTest::addRow("check of a palette")
+            << QStringList{"--check", "night.gpl"} << 0 << QByteArray("*")
+            << QStringList{"night.gpl  夜の色\n", "\nすべての行がAAに届いています。\n"}
+            << QStringList();
+    }
+
+    void palettesAreInputs()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QByteArray, output);
+        QFETCH(QStringList, outputParts);
+        QFETCH(QStringList, errorParts);
+        QTemporaryDir folder;
+        QVERIFY(tintmill::test::putFile(folder.filePath("night.iro"), nightIro));
+        QVERIFY(putPalettes(folder.path()));
+
+        const Ran ran = run(folder.path(), arguments);
+        QVERIFY2(ran.status == status, qPrintable(ran.error));
+        if (output == "*")
+            QVERIFY(!ran.out.isEmpty());
+        else
+            QCOMPARE(ran.out, output);
+        for (const QString &part : outputParts)
+            QVERIFY2(QString::fromUtf8(ran.out).contains(part), ran.out.constData());
+        if (errorParts.isEmpty())
+            QCOMPARE(ran.error, QString());
+        for (const QString &part : errorParts)
+            QVERIFY2(ran.error.contains(part), qPrintable(ran.error));
+    }
+
+    // Every export reads back: exported again it is the same bytes, and
+    // either scheme of it is the page colour file it came from.
+    void exportsReadBack_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("source"); // "light", "both" (with night.iro) or "scrollbar"
+        for (const auto &[format, fileName] :
+             {std::pair{"css", "pair.css"}, std::pair{"scss", "pair.scss"},
+              std::pair{"tokens", "pair.tokens.json"}, std::pair{"gpl", "pair.gpl"}}) {
+            for (const char *source : {"light", "both", "scrollbar"})
+                QTest::addRow("%s, %s", format, source) << format << fileName << source;
+        }
+    }
+
+    void exportsReadBack()
+    {
+        QFETCH(QString, format);
+        QFETCH(QString, fileName);
+        QFETCH(QString, source);
+        QTemporaryDir folder;
+        QVERIFY(tintmill::test::putFile(folder.filePath("summer.iro"), summerIro));
+        QVERIFY(tintmill::test::putFile(folder.filePath("night.iro"), nightIro));
+        QVERIFY(tintmill::test::putFile(folder.filePath("face.scb"), faceOnScb));
+        QStringList exported{"--export", format, "-o", fileName};
+        if (source == "scrollbar")
+            exported << "face.scb";
+        else
+            exported << "summer.iro";
+        if (source == "both")
+            exported << "--dark"
+                     << "night.iro";
+        QCOMPARE(run(folder.path(), exported).status, 0);
+        QFile written(folder.filePath(fileName));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+
+        const Ran again = run(folder.path(), {"--export", format, fileName});
+        QCOMPARE(again.error, QString());
+        QCOMPARE(again.out, written.readAll());
+        if (source == "scrollbar")
+            return;
+        const bool both = source == "both";
+        const Ran light = run(folder.path(), {"--export", "iro", "--scheme=light", fileName});
+        QCOMPARE(light.out, summerIro);
+        // The dark colours under the pair's one description, summer's.
+        const Ran night = run(folder.path(), {"--export", "iro", "--scheme=dark", fileName});
+        QCOMPARE(night.status, both ? 0 : 2);
+        QCOMPARE(night.out, both ? summerIro.first(6) + nightIro.sliced(6) : QByteArray());
+        // Without --scheme the light one, and the dark one is not dropped unsaid.
+        const Ran plain = run(folder.path(), {"--export", "iro", fileName});
+        QCOMPARE(plain.out, summerIro);
+        QCOMPARE(plain.error.contains("--scheme dark で書き出せます"), both);
     }
 };
 

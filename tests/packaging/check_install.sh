@@ -91,7 +91,7 @@ Comment[ja]=Webページの色を216色のWebセーフカラーから選び、HT
 Exec=tintmill %F
 Icon=org.example.tintmill
 Categories=Development;WebDevelopment;
-MimeType=application/x-tintmill-page-colors;application/x-tintmill-scrollbar-colors;
+MimeType=application/x-tintmill-page-colors;application/x-tintmill-scrollbar-colors;application/design-tokens+json;
 LINES
 
 # The install by hand has built the desktop's databases of the prefix, as a
@@ -123,13 +123,25 @@ Summer.Iro${tab}application/x-tintmill-page-colors${tab}text${tab}Tintmill ペ�
 LINES
 check "only the extension counts" bash -c "! grep -q '^x.iro.txt${tab}application/x-tintmill' '$work/mimetypes'"
 
-# Which program opens each kind of colour file, asked as GIO asks it for the
-# file managers built on it (GNOME Files, Nemo, Thunar, Caja, PCManFM):
-# Tintmill, ahead of the system's text editors, which take any text/plain
-# file. The installed bin/ is on PATH, as ~/.local/bin is at login: GIO skips
+# Design tokens, among the system's types: the longer glob wins over *.json,
+# which other JSON files keep.
+XDG_DATA_DIRS=$prefix/share:/usr/share XDG_DATA_HOME=$work/no-data LC_ALL=C.UTF-8 LANGUAGE=ja \
+    "$mimetypeof" colors.tokens.json COLORS.TOKENS package.json >"$work/tokentypes" 2>&1
+check "MIME database gives design tokens their type" \
+    grep -qx "colors.tokens.json${tab}application/design-tokens+json${tab}.*${tab}デザイントークン" \
+    "$work/tokentypes"
+check "MIME database gives design tokens their type in any letter case" \
+    grep -qx "COLORS.TOKENS${tab}application/design-tokens+json${tab}.*" "$work/tokentypes"
+check "other JSON stays JSON" grep -qx "package.json${tab}application/json${tab}.*" "$work/tokentypes"
+
+# Which program opens each kind of colour file and the design tokens, asked
+# as GIO asks it for the file managers built on it (GNOME Files, Nemo,
+# Thunar, Caja, PCManFM): Tintmill, ahead of the system's text editors, which
+# take any text/plain file. The installed bin/ is on PATH, as ~/.local/bin is at login: GIO skips
 # a desktop entry whose program it cannot find.
 mkdir -p "$work/gio-home" "$work/gio-config"
-for type in application/x-tintmill-page-colors application/x-tintmill-scrollbar-colors; do
+for type in application/x-tintmill-page-colors application/x-tintmill-scrollbar-colors \
+    application/design-tokens+json; do
     env -i PATH="$prefix/bin:/usr/bin:/bin" HOME="$work/gio-home" LC_ALL=C.UTF-8 \
         XDG_DATA_HOME="$work/no-data" XDG_DATA_DIRS="$prefix/share:/usr/share" \
         XDG_CONFIG_HOME="$work/gio-config" XDG_CONFIG_DIRS="$work/gio-config" \
@@ -151,6 +163,7 @@ done <<'TEXTS'
 <screenshot type="default">
 <mediatype>application/x-tintmill-page-colors</mediatype>
 <mediatype>application/x-tintmill-scrollbar-colors</mediatype>
+<mediatype>application/design-tokens+json</mediatype>
 TEXTS
 check "the licence is MIT's" grep -q "^MIT License" "$prefix/share/doc/tintmill/LICENSE"
 

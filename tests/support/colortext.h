@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colorset/pagecolorset.h"
 #include "core/color.h"
 
 #include <QString>
@@ -15,6 +16,16 @@ inline QString rrggbb(ColorNumber color)
         .arg(color >> 8U & 0xFFU, 2, 16, QLatin1Char('0'))
         .arg(color >> 16U & 0xFFU, 2, 16, QLatin1Char('0'))
         .toUpper();
+}
+
+// The page colours in role order, six digits each, as a page colour file
+// holds them.
+inline QString dataOf(const PageColorSet &set)
+{
+    QString text;
+    for (const QString &caption : set.captions)
+        text += caption.right(6);
+    return text;
 }
 
 } // namespace tintmill::test

@@ -29,9 +29,22 @@ public:
         return answer;
     }
 
+    SaveAnswer askToSave(const QString &text, const QString &save, const QString &discard) override
+    {
+        saveQuestions.append(QStringList{text, save, discard});
+        if (saveAnswers.empty())
+            return SaveAnswer::Cancel;
+        const SaveAnswer answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
+
     QList<ShownMessage> shown;
     QStringList questions;
     std::deque<bool> answers;
+    // Each three-way question: its text and its two buttons' captions.
+    QList<QStringList> saveQuestions;
+    std::deque<SaveAnswer> saveAnswers; // none left: Cancel
 };
 
 class FakeInputBox final : public InputBox

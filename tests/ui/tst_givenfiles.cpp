@@ -1,4 +1,3 @@
-#include "files/givenfiles.h"
 #include "platform/nativepath.h"
 #include "support/diskentries.h"
 #include "support/mainwindowfixture.h"
@@ -8,8 +7,9 @@ using namespace tintmill;
 using test::MainWindowFixture;
 
 // `tintmill FILE...` as a file manager starts it: main shows the window, then
-// hands the names to openGivenFiles, which this drives over the real window
-// with fake services, the names as given, from the folder the files are in.
+// hands the names to the workbench's ColorIntake, which this drives over the
+// real window with fake services, the names as given, from the folder the
+// files are in.
 
 namespace {
 
@@ -106,8 +106,8 @@ private slots:
             << QStringList{"notes.txt", "NIGHT.IRO"} << "NIGHT.IRO* /"
             << "NIGHT.IRO"
             << ""
-            << QStringList{"色設定ファイル（.iro か .scb）ではないので、開けません。\n\n"
-                           "{dir}/notes.txt"};
+            << QStringList{"色設定ファイル（.iro、.scb）でもパレットのファイル（.css、.scss、"
+                           ".tokens.json、.gpl）でもないので、開けません。\n\n{dir}/notes.txt"};
         // Twenty listed, the limit told once, the other kind still opened.
         QStringList many;
         QString twenty;
@@ -159,8 +159,7 @@ private slots:
         const QString before = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir));
 
-        openGivenFiles(given, f.workbench->pageFiles, f.workbench->scrollbarFiles,
-                       f.fakes.messageBox);
+        f.workbench->intake.openFiles(given);
         QVERIFY(QDir::setCurrent(before));
 
         QCOMPARE(::listed(f), listed.trimmed());

@@ -50,6 +50,7 @@ struct DialogServices
 using Ask = std::function<void(DialogServices &)>;
 
 Q_DECLARE_METATYPE(tintmill::MessageBox::Icon)
+Q_DECLARE_METATYPE(tintmill::MessageBox::SaveAnswer)
 Q_DECLARE_METATYPE(Ask)
 Q_DECLARE_METATYPE(std::optional<QString>)
 
@@ -116,6 +117,49 @@ private slots:
             },
             [&] {
                 answered = messages.askYesNo(QStringLiteral("上書きしますか？\r\n戻せません"));
+            });
+        QCOMPARE(answered, answer);
+    }
+
+    // Return takes the first button, as it is the one the question offers.
+    void questionsBeforeALossAnswerByTheirButton_data()
+    {
+        QTest::addColumn<int>("button"); // 0: Escape, 1: Return
+        QTest::addColumn<MessageBox::SaveAnswer>("answer");
+        QTest::newRow("save") << int(QMessageBox::Save) << MessageBox::SaveAnswer::Save;
+        QTest::newRow("discard") << int(QMessageBox::Discard) << MessageBox::SaveAnswer::Discard;
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << MessageBox::SaveAnswer::Cancel;
+        QTest::newRow("escape") << 0 << MessageBox::SaveAnswer::Cancel;
+        QTest::newRow("return") << 1 << MessageBox::SaveAnswer::Save;
+    }
+
+    void questionsBeforeALossAnswerByTheirButton()
+    {
+        QFETCH(int, button);
+        QFETCH(MessageBox::SaveAnswer, answer);
+        QtMessageBox messages;
+        std::optional<MessageBox::SaveAnswer> answered;
+        whileModal(
+            [button](QWidget *widget) {
+                auto *box = qobject_cast<QMessageBox *>(widget);
+                QVERIFY(box);
+                QCOMPARE(box->windowTitle(), QStringLiteral("Tintmill"));
+                QCOMPARE(box->text(), QStringLiteral("<b>失われます</b>\n書き出しますか？"));
+                QCOMPARE(box->textFormat(), Qt::PlainText);
+                QCOMPARE(box->button(QMessageBox::Save)->text(), QStringLiteral("書き出す(&S)"));
+                QCOMPARE(box->button(QMessageBox::Discard)->text(),
+                         QStringLiteral("書き出さない(&D)"));
+                if (button == 0)
+                    QTest::keyClick(box, Qt::Key_Escape);
+                else if (button == 1)
+                    QTest::keyClick(box, Qt::Key_Return);
+                else
+                    box->button(static_cast<QMessageBox::StandardButton>(button))->click();
+            },
+            [&] {
+                answered = messages.askToSave(
+                    QStringLiteral("<b>失われます</b>\r\n書き出しますか？"),
+                    QStringLiteral("書き出す(&S)"), QStringLiteral("書き出さない(&D)"));
             });
         QCOMPARE(answered, answer);
     }

@@ -19,6 +19,17 @@ const QString largeBlockHiddenWritten =
                    "True\r\nTrue\r\nTrue\r\nTrue\r\nTrue\r\nTrue\r\n"
                    "True\r\nTrue\r\nTrue\r\nTrue\r\nTrue\r\nTrue\r\n");
 
+// The program copied into a folder of its own, started headless.
+void start(QProcess &tintmill, const QString &program, const QStringList &arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    tintmill.setProcessEnvironment(environment);
+    tintmill.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    tintmill.start(program, arguments);
+}
+
 } // namespace
 
 class TestUnixSignalClose : public QObject
@@ -45,12 +56,7 @@ private slots:
         QVERIFY(test::putFile(folder.filePath("Tintmill.ini"), largeBlockHidden));
 
         QProcess tintmill;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("QTWEBENGINE_DISABLE_SANDBOX", "1");
-        tintmill.setProcessEnvironment(environment);
-        tintmill.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        tintmill.start(program, {});
+        start(tintmill, program, {});
         QVERIFY(tintmill.waitForStarted());
         // The preview page is written once the program is ready for signals.
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder.filePath("tmp.htm")), 60000);
@@ -62,6 +68,34 @@ private slots:
         QCOMPARE(tintmill.exitStatus(), QProcess::NormalExit);
         QCOMPARE(tintmill.exitCode(), 0);
         QCOMPARE(test::entryAt(folder.filePath("Tintmill.ini")), largeBlockHiddenWritten);
+    }
+
+    // No one may be there to answer at logout: dark colours not written out
+    // go to a recovery file, unasked, and the program still ends at once.
+    void signalKeepsUnwrittenDarkColoursWithoutAsking()
+    {
+        QTemporaryDir folder;
+        const QString program = folder.filePath("tintmill");
+        QVERIFY(QFile::copy(QStringLiteral(TINTMILL_EXECUTABLE), program));
+        // Given as a file manager would: both schemes and the scrollbar's face.
+        QVERIFY(test::putFile(folder.filePath("pair.gpl"), "GIMP Palette\n#\n"
+                                                           "0 0 51\t背景の色（ダーク）\n"
+                                                           "255 0 0\tscrollbar-face-color\n"));
+
+        QProcess tintmill;
+        start(tintmill, program, {folder.filePath("pair.gpl")});
+        QVERIFY(tintmill.waitForStarted());
+        // The palette has come in once the preview page shows its face.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            test::entryAt(folder.filePath("tmp.htm")).contains("scrollbar-face-color:#FF0000"),
+            60000);
+
+        QVERIFY(::kill(static_cast<pid_t>(tintmill.processId()), SIGTERM) == 0);
+        QVERIFY(tintmill.waitForFinished(60000));
+        QCOMPARE(tintmill.exitCode(), 0);
+        const QString kept = test::entryAt(folder.filePath("unsaved-schemes.tokens.json"));
+        QVERIFY2(kept.contains("\"dark\": [") && kept.contains("\"hex\": \"#000033\""),
+                 qPrintable(kept));
     }
 
     void signalIgnoredAtStartStaysIgnored()

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tintmill {
 
@@ -37,6 +38,8 @@ void QtMessageBox::show(const QString &text, Icon icon)
 {
     QMessageBox box(over(m_parent));
     box.setWindowTitle(applicationTitle());
+    // A file's name or content quoted in a message is never markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(shownLines(text));
     switch (icon) {
     case Icon::Information:
@@ -57,7 +60,28 @@ bool QtMessageBox::askYesNo(const QString &text)
 {
     QMessageBox box(QMessageBox::Question, applicationTitle(), shownLines(text),
                     QMessageBox::Yes | QMessageBox::No, over(m_parent));
+    box.setTextFormat(Qt::PlainText);
     return box.exec() == QMessageBox::Yes;
+}
+
+MessageBox::SaveAnswer QtMessageBox::askToSave(const QString &text, const QString &save,
+                                               const QString &discard)
+{
+    QMessageBox box(QMessageBox::Warning, applicationTitle(), shownLines(text),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, over(m_parent));
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Save)->setText(save);
+    box.button(QMessageBox::Discard)->setText(discard);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
 }
 
 std::optional<QString> QtInputBox::getText(const QString &prompt, const QString &text)

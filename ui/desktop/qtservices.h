@@ -18,6 +18,7 @@ public:
     void setParent(QWidget *parent) { m_parent = parent; }
     void show(const QString &text, Icon icon) override;
     bool askYesNo(const QString &text) override;
+    SaveAnswer askToSave(const QString &text, const QString &save, const QString &discard) override;
 
 private:
     QWidget *m_parent;

@@ -74,6 +74,8 @@ void UnixSignalClose::closeWindow()
     char bytes[16];
     while (::read(signalSocket[1], bytes, sizeof bytes) > 0) {
     }
+    if (m_beforeClose)
+        m_beforeClose();
     m_window.close();
     m_endProgram();
 }

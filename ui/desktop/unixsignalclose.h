@@ -35,11 +35,19 @@ public:
 
     static constexpr std::array<int, 3> handledSignals{SIGTERM, SIGINT, SIGHUP};
 
+    // Runs before the window is closed on a signal: no one may be there to
+    // answer a question, so whatever closing would ask is settled here.
+    void setBeforeClose(std::function<void()> beforeClose)
+    {
+        m_beforeClose = std::move(beforeClose);
+    }
+
 private:
     void closeWindow();
 
     QWidget &m_window;
     std::function<void()> m_endProgram;
+    std::function<void()> m_beforeClose;
     QSocketNotifier *m_notifier = nullptr;
     std::array<struct sigaction, handledSignals.size()> m_previous{};
 };

@@ -1,7 +1,6 @@
 #include "application.h"
 
 #include "core/product.h"
-#include "files/givenfiles.h"
 #include "frmcolor.h"
 #include "tintmill_version.h"
 #include "ui/desktop/guardedapplication.h"
@@ -40,9 +39,12 @@ Application::Application() : m_previewHost(new PreviewHost)
     m_fileDialog.setParent(m_window.get());
     // Before the first file is written: from then on a logout keeps the settings.
     m_signalClose = std::make_unique<UnixSignalClose>(*m_window);
+    m_signalClose->setBeforeClose([this] { m_workbench->darkKeeping.keepForRecovery(); });
     if (auto *guarded = qobject_cast<GuardedApplication *>(QCoreApplication::instance()))
         guarded->setReport([this](const QString &what) { reportUnexpectedFailure(what); });
     m_window->startUp();
+    // Once the window is up, before any file given opens.
+    QTimer::singleShot(0, m_window.get(), [this] { m_workbench->darkKeeping.tellRecovered(); });
 }
 
 Application::~Application()
@@ -55,10 +57,7 @@ void Application::openGivenFiles(const QStringList &paths)
 {
     if (paths.isEmpty())
         return;
-    QTimer::singleShot(0, m_window.get(), [this, paths] {
-        tintmill::openGivenFiles(paths, m_workbench->pageFiles, m_workbench->scrollbarFiles,
-                                 m_messageBox);
-    });
+    QTimer::singleShot(0, m_window.get(), [this, paths] { m_workbench->intake.openFiles(paths); });
 }
 
 void Application::reportUnexpectedFailure(const QString &what)

@@ -31,9 +31,8 @@ public:
 
     FrmColor &window() const { return *m_window; }
 
-    // Opens the colour files given to the program (openGivenFiles) once the
-    // event loop runs, so that the window is up first and any message
-    // stands over it.
+    // Opens the files given to the program (ColorIntake) once the event loop
+    // runs, so that the window is up first and any message stands over it.
     void openGivenFiles(const QStringList &paths);
 
     // The last resort for a failure no handler caught: the user is told, in

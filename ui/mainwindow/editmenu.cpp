@@ -11,7 +11,10 @@ namespace {
 
 QString itemText(const QString &caption, const QString &step)
 {
-    return step.isEmpty() ? caption : caption + QStringLiteral(": ") + step;
+    // A step may name a file, whose "&" is no mnemonic.
+    return step.isEmpty()
+               ? caption
+               : caption + QStringLiteral(": ") + QString(step).replace(u'&', QStringLiteral("&&"));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "contentscroller.h"
 #include "core/product.h"
 #include "editmenu.h"
+#include "filedrop.h"
 #include "latepage.h"
 #include "startupsequence.h"
 #include "ui/about/frmabout.h"
@@ -66,6 +67,7 @@ FrmColor::FrmColor(Workbench &workbench, QWidget *previewView, QWidget *parent)
 
     buildMenus();
     buildMainTabs(central);
+    new FileDrop(*this, [this](const QStringList &paths) { m_workbench.intake.openFiles(paths); });
 
     // The page preview and the browser view share one place; the editor page on
     // show decides which of the two is visible.
@@ -115,6 +117,10 @@ void FrmColor::startUp()
 
 void FrmColor::closeEvent(QCloseEvent *event)
 {
+    if (!m_workbench.darkKeeping.mayClose()) {
+        event->ignore();
+        return;
+    }
     // Whatever closes the window, the view options are kept for the next run;
     // a failed write is the settings file's to report, never a reason to stay.
     m_workbench.settingsFile.write();
