@@ -67,21 +67,11 @@ ImportedColors readPaletteFile(const QByteArray &nativePath)
     if (!paletteFormatOf(name))
         return readPaletteText(name, {});
     const ReadResult read = readRegularFile(nativePath, paletteReadLimit);
-    switch (read.status) {
-    case ReadStatus::Read:
+    if (read.status == ReadStatus::Read)
         return readPaletteText(name, read.bytes);
-    case ReadStatus::NotRegular:
-        refused.refusal = QStringLiteral("ファイルではありません（フォルダーなど）。");
-        break;
-    case ReadStatus::TooLarge:
-        refused.refusal = QStringLiteral("ファイルが大きすぎます（%1 MiB まで読みます）。")
-                              .arg(paletteReadLimit / (qint64{1024} * 1024));
-        break;
-    case ReadStatus::Missing:
-    case ReadStatus::Unreadable:
-        refused.refusal = QStringLiteral("ファイルを開けませんでした。") + readFailureText(read);
-        break;
-    }
+    // The reason in the colour files' words: a folder, a FIFO, a device, too
+    // large, missing or not allowed.
+    refused.refusal = QStringLiteral("ファイルを開けませんでした。") + readFailureText(read);
     return refused;
 }
 

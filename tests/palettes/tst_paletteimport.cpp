@@ -369,10 +369,12 @@ private slots:
         QTest::addColumn<QString>("refusal");
         QTest::newRow("read") << "a.GPL" << qint64(0) << QString();
         QTest::newRow("at the limit") << "a.gpl" << qint64(4 * 1024 * 1024) << QString();
-        QTest::newRow("one byte more") << "a.gpl" << qint64(4 * 1024 * 1024 + 1)
-                                       << u"ファイルが大きすぎます（4 MiB まで読みます）。"_qs;
-        QTest::newRow("a folder") << "folder.css" << qint64(-1)
-                                  << u"ファイルではありません（フォルダーなど）。"_qs;
+        QTest::newRow("one byte more")
+            << "a.gpl" << qint64(4 * 1024 * 1024 + 1)
+            << u"ファイルを開けませんでした。ファイルが大きすぎます（4,194,304 バイトまで）。"_qs;
+        QTest::newRow("a folder")
+            << "folder.css" << qint64(-1)
+            << u"ファイルを開けませんでした。ファイルではなく、フォルダーです。"_qs;
         QTest::newRow("missing") << "missing.css" << qint64(-2)
                                  << u"ファイルを開けませんでした。"_qs;
     }
